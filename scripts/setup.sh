@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs whatever Debian packages Tovalin needs that are missing, then configures and builds it.
+# Usage: scripts/setup.sh BUILD_DIR [extra cmake arguments]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-webengine-dev libgl-dev
+          xvfb xauth xdotool x11-utils python3 fonts-dejavu-core)
+missing=()
+for package in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
+        missing+=("$package")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo="sudo"
+    $sudo apt-get update -q
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
+
+build="${1:-build}"
+shift || true
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release "$@"
+cmake --build "$build" -j"$(nproc)"

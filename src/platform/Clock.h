@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QDateTime>
+
+// The program's one source of the current time. Tests pin it and move it by hand; while it is
+// pinned, repeating timers are driven by those moves instead of by wall time.
+namespace platform {
+
+QDateTime now();
+
+void pinClock(const QDateTime &at);
+// Moves pinned time forward, delivering every timer tick that falls due on the way, in order.
+void advanceClock(qint64 msecs);
+void releaseClock();
+bool clockIsPinned();
+
+} // namespace platform

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+#include <QVariant>
+#include <memory>
+#include <optional>
+
+class QSettings;
+
+namespace platform {
+
+// The per-user preference store: QSettings for "Tovalin"/"Tovalin" in the native format, so
+// $XDG_CONFIG_HOME/Tovalin/Tovalin.conf. Values keep their types (a date reads back as a date).
+class Store
+{
+public:
+    Store();
+    ~Store();
+
+    // The stored value with its type, or an invalid QVariant.
+    QVariant object(const QString &key) const;
+    std::optional<QString> string(const QString &key) const;
+    // False for an absent key or a value that is not a boolean.
+    bool boolean(const QString &key) const;
+
+    void setObject(const QString &key, const QVariant &value);
+    void setBool(const QString &key, bool value);
+    void remove(const QString &key);
+    // Forgets everything, including whatever a damaged file held.
+    void clear();
+    // Puts the writes on disk now. A store that cannot be written is left as it is.
+    void sync();
+
+private:
+    std::unique_ptr<QSettings> settings;
+};
+
+} // namespace platform

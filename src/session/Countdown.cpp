@@ -1,0 +1,79 @@
+#include "app/AppDelegate.h"
+
+#include "platform/Alert.h"
+#include "platform/Clock.h"
+#include "platform/Timer.h"
+#include "session/StatusText.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPointer>
+
+namespace {
+constexpr int TICK_MSECS = 1000;
+
+QColor colorOf(StatusColor color, const QPalette &palette)
+{
+    switch (color) {
+    case StatusColor::Red:
+        return QColor(0xd7, 0x00, 0x15);
+    case StatusColor::Orange:
+        return QColor(0xc9, 0x34, 0x00);
+    case StatusColor::Label:
+    case StatusColor::Unchanged:
+        break;
+    }
+    return palette.color(QPalette::WindowText);
+}
+} // namespace
+
+void AppDelegate::startTimerIfNeeded()
+{
+    if (!endTime || isLocked || isPaused)
+        return;
+    if (timer)
+        timer->invalidate();
+    timer = std::make_unique<platform::RepeatingTimer>(TICK_MSECS, [self = QPointer(this)] {
+        if (self)
+            self->updateTimer();
+    });
+}
+
+void AppDelegate::updateTimer()
+{
+    updateStatusLabel();
+    if (!endTime) {
+        if (timer)
+            timer->invalidate();
+        return;
+    }
+    if (*endTime <= platform::now()) {
+        if (timer)
+            timer->invalidate();
+        // A dialog left open must not keep the session going: it is answered "no" and closes.
+        platform::dismissOpenAlerts();
+        lockApp();
+    }
+}
+
+void AppDelegate::lockApp()
+{
+    isLocked = true;
+    savePersistedState();
+    updateUI();
+}
+
+void AppDelegate::updateStatusLabel()
+{
+    std::optional<qint64> remaining;
+    if (endTime)
+        remaining = remainingSeconds(endTime->toMSecsSinceEpoch(),
+                                     platform::now().toMSecsSinceEpoch());
+    const StatusText status = statusText(remaining, isPaused);
+    statusLabel->setText(status.text);
+    if (status.color == StatusColor::Unchanged)
+        return;
+    QPalette palette = statusLabel->palette();
+    palette.setColor(QPalette::WindowText, colorOf(status.color, QApplication::palette()));
+    statusLabel->setPalette(palette);
+}

@@ -1,0 +1,54 @@
+#include "app/AppDelegate.h"
+
+#include "platform/AutoresizingLayout.h"
+#include "web/Page.h"
+#include "web/Profile.h"
+
+#include <QPointer>
+#include <QWebEngineView>
+
+namespace {
+constexpr int BAR_HEIGHT = 35;
+}
+
+void AppDelegate::createWebView()
+{
+    if (webView)
+        return;
+    const QRect bounds = unlockedView->rect();
+    webView = new QWebEngineView;
+    webView->setObjectName(QStringLiteral("webView"));
+    const QPointer<AppDelegate> self(this);
+    // The view owns its page, so dropping the view ends the page and its renderer with it.
+    webView->setPage(new Page(
+        sharedProfile(),
+        [self](NavigationType type, const std::function<void(NavigationActionPolicy)> &handler) {
+            // Nothing may load for a controller that is gone.
+            if (!self) {
+                handler(NavigationActionPolicy::Cancel);
+                return;
+            }
+            self->webViewDecidePolicyForNavigationAction(type, handler);
+        },
+        [self]() -> QWebEnginePage * { return self ? self->webViewCreateWebView() : nullptr; },
+        webView));
+    platform::AutoresizingLayout::of(unlockedView)
+        ->addWidget(webView, QRect(0, BAR_HEIGHT, bounds.width(), bounds.height() - BAR_HEIGHT),
+                    platform::FlexibleWidth | platform::FlexibleHeight);
+    webView->raise();
+}
+
+void AppDelegate::destroyWebView()
+{
+    // Deleting the view takes it out of its parent and its layout.
+    delete webView;
+    webView = nullptr;
+}
+
+void AppDelegate::webViewDecidePolicyForNavigationAction(
+    NavigationType type, const std::function<void(NavigationActionPolicy)> &decisionHandler)
+{
+    decisionHandler(navigationPolicy(isLocked, type));
+}
+
+QWebEnginePage *AppDelegate::webViewCreateWebView() { return nullptr; }
