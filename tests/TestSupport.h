@@ -5,6 +5,7 @@
 #include <QDateTime>
 #include <QDialog>
 #include <QObject>
+#include <QPointer>
 #include <QStringList>
 #include <QTimer>
 #include <QVariantMap>
@@ -77,7 +78,7 @@ private:
 
     std::deque<Step> steps;
     QTimer timer;
-    QDialog *current = nullptr;
+    QPointer<QDialog> current;
 };
 
 // Steps for ModalDriver.
