@@ -16,9 +16,15 @@
 #include <QUrl>
 #include <unistd.h>
 
-bool AppDelegateProbe::countdownRuns() const { return d.timer && d.timer->isValid(); }
+bool AppDelegateProbe::countdownRuns() const
+{
+    return d.timer && d.timer->isValid();
+}
 
-QDateTime testEpoch() { return QDateTime(QDate(2026, 3, 14), QTime(12, 0), Qt::UTC); }
+QDateTime testEpoch()
+{
+    return QDateTime(QDate(2026, 3, 14), QTime(12, 0), Qt::UTC);
+}
 
 Websites testWebsites()
 {
@@ -148,8 +154,8 @@ void prepareTestEnvironment()
     }
     const QString runtime = home.filePath(QStringLiteral("runtime"));
     QDir().mkpath(runtime);
-    QFile::setPermissions(runtime, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                       QFileDevice::ExeOwner);
+    QFile::setPermissions(runtime,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     qputenv("XDG_RUNTIME_DIR", runtime.toLocal8Bit());
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");

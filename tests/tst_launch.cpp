@@ -17,7 +17,10 @@
 #include <QWebEngineView>
 
 namespace {
-QDateTime at(qint64 secondsFromEpoch) { return testEpoch().addSecs(secondsFromEpoch); }
+QDateTime at(qint64 secondsFromEpoch)
+{
+    return testEpoch().addSecs(secondsFromEpoch);
+}
 
 int runningCountdowns()
 {
@@ -46,7 +49,10 @@ protected:
     }
 };
 
-QColor textColor(const QLabel *label) { return label->palette().color(QPalette::WindowText); }
+QColor textColor(const QLabel *label)
+{
+    return label->palette().color(QPalette::WindowText);
+}
 } // namespace
 
 class LaunchTest : public QObject
@@ -66,35 +72,47 @@ private slots:
         QTest::addColumn<QString>("pause");
 
         const QString noSession = QStringLiteral("Time remaining: --:--");
-        QTest::newRow("empty store")
-            << QVariantMap() << "Tovalin - Locked" << "Start" << noSession << false << "Pause";
+        QTest::newRow("empty store") << QVariantMap() << "Tovalin - Locked"
+                                     << "Start" << noSession << false << "Pause";
         // The stored locked flag plays no part: the end time alone decides.
         QTest::newRow("running, stored as locked")
             << QVariantMap{{"endTime", at(3600)}, {"isLocked", true}, {"isPaused", false}}
-            << "Tovalin - Disney" << "Extend" << "Time remaining: 60:00" << true << "Pause";
-        QTest::newRow("paused")
-            << QVariantMap{{"endTime", at(3600)}, {"isPaused", true}, {"selectedSite", "netflix"}}
-            << "Tovalin - Paused" << "Extend" << "Paused: 60:00 remaining" << false << "Resume";
+            << "Tovalin - Disney"
+            << "Extend"
+            << "Time remaining: 60:00" << true << "Pause";
+        QTest::newRow("paused") << QVariantMap{{"endTime", at(3600)},
+                                               {"isPaused", true},
+                                               {"selectedSite", "netflix"}}
+                                << "Tovalin - Paused"
+                                << "Extend"
+                                << "Paused: 60:00 remaining" << false << "Resume";
         QTest::newRow("expired while paused")
             << QVariantMap{{"endTime", at(-60)}, {"isPaused", true}} << "Tovalin - Locked"
-            << "Unlock" << "Time remaining: 00:00" << false << "Pause";
-        QTest::newRow("ends exactly now")
-            << QVariantMap{{"endTime", at(0)}} << "Tovalin - Locked" << "Unlock"
+            << "Unlock"
             << "Time remaining: 00:00" << false << "Pause";
+        QTest::newRow("ends exactly now") << QVariantMap{{"endTime", at(0)}} << "Tovalin - Locked"
+                                          << "Unlock"
+                                          << "Time remaining: 00:00" << false << "Pause";
         QTest::newRow("end time stored as a number")
             << QVariantMap{{"endTime", at(3600).toSecsSinceEpoch()}, {"isPaused", true}}
-            << "Tovalin - Locked" << "Start" << noSession << false << "Pause";
+            << "Tovalin - Locked"
+            << "Start" << noSession << false << "Pause";
         QTest::newRow("end time stored as text")
             << QVariantMap{{"endTime", at(3600).toString(Qt::ISODate)}} << "Tovalin - Locked"
             << "Start" << noSession << false << "Pause";
         QTest::newRow("year 9999")
             << QVariantMap{{"endTime", QDateTime(QDate(9999, 12, 31), QTime(23, 59), Qt::UTC)}}
-            << "Tovalin - Disney" << "Extend" << "Time remaining: 4193813519:00" << true << "Pause";
-        QTest::newRow("year 1")
-            << QVariantMap{{"endTime", QDateTime(QDate(1, 1, 1), QTime(0, 0), Qt::UTC)}}
-            << "Tovalin - Locked" << "Unlock" << "Time remaining: 00:00" << false << "Pause";
+            << "Tovalin - Disney"
+            << "Extend"
+            << "Time remaining: 4193813519:00" << true << "Pause";
+        QTest::newRow("year 1") << QVariantMap{{"endTime",
+                                                QDateTime(QDate(1, 1, 1), QTime(0, 0), Qt::UTC)}}
+                                << "Tovalin - Locked"
+                                << "Unlock"
+                                << "Time remaining: 00:00" << false << "Pause";
         QTest::newRow("paused flag of the wrong type")
-            << QVariantMap{{"endTime", at(90)}, {"isPaused", 7}} << "Tovalin - Disney" << "Extend"
+            << QVariantMap{{"endTime", at(90)}, {"isPaused", 7}} << "Tovalin - Disney"
+            << "Extend"
             << "Time remaining: 01:30" << true << "Pause";
     }
     void launchState()
@@ -188,8 +206,7 @@ private slots:
         QCOMPARE(probe.actionButton()->text(), QStringLiteral("Start"));
         // The next save leaves a clean store with the session's keys alone.
         delegate->applicationWillTerminate();
-        QCOMPARE(readStoreFromDisk().keys(),
-                 QStringList({"isLocked", "isPaused", "selectedSite"}));
+        QCOMPARE(readStoreFromDisk().keys(), QStringList({"isLocked", "isPaused", "selectedSite"}));
     }
 
     // A config folder that cannot be written: the run goes on normally.
@@ -363,9 +380,10 @@ private slots:
         KeyRecorder recorder(probe.timerField());
         QTest::keyClick(probe.timerField(), Qt::Key_Escape, Qt::ShiftModifier);
         QTest::keyClick(probe.timerField(), Qt::Key_A);
-        QCOMPARE(recorder.seen, (QList<QPair<QEvent::Type, int>>{{QEvent::KeyRelease, Qt::Key_Escape},
-                                                                 {QEvent::KeyPress, Qt::Key_A},
-                                                                 {QEvent::KeyRelease, Qt::Key_A}}));
+        QCOMPARE(recorder.seen,
+                 (QList<QPair<QEvent::Type, int>>{{QEvent::KeyRelease, Qt::Key_Escape},
+                                                  {QEvent::KeyPress, Qt::Key_A},
+                                                  {QEvent::KeyRelease, Qt::Key_A}}));
         QCOMPARE(probe.timerField()->text(), QStringLiteral("30a"));
 
         probe.window()->setWindowState(Qt::WindowFullScreen);

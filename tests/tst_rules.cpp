@@ -39,8 +39,8 @@ private slots:
         QTest::newRow("passed") << -5000LL << false << "Time remaining: 00:00" << StatusColor::Red;
         QTest::newRow("minutes are not capped")
             << 7500000LL << false << "Time remaining: 125:00" << StatusColor::Label;
-        QTest::newRow("paused")
-            << 247000LL << true << "Paused: 04:07 remaining" << StatusColor::Orange;
+        QTest::newRow("paused") << 247000LL << true << "Paused: 04:07 remaining"
+                                << StatusColor::Orange;
         QTest::newRow("paused in the last minute")
             << 30000LL << true << "Paused: 00:30 remaining" << StatusColor::Orange;
     }
@@ -69,12 +69,10 @@ private slots:
         QTest::addColumn<qint64>("end");
         QTest::addColumn<qint64>("now");
         QTest::addColumn<qint64>("seconds");
-        QTest::newRow("far future, far past")
-            << INT64_MAX_ << INT64_MIN_ << INT64_MAX_ / 1000;
+        QTest::newRow("far future, far past") << INT64_MAX_ << INT64_MIN_ << INT64_MAX_ / 1000;
         QTest::newRow("far past, far future") << INT64_MIN_ << INT64_MAX_ << 0LL;
         QTest::newRow("year 1") << -62135596800000LL << 1'700'000'000'000LL << 0LL;
-        QTest::newRow("year 9999")
-            << 253402300799000LL << 1'700'000'000'000LL << 251702300799LL;
+        QTest::newRow("year 9999") << 253402300799000LL << 1'700'000'000'000LL << 251702300799LL;
     }
     void remainingSecondsAtTheExtremes()
     {
@@ -115,8 +113,7 @@ private slots:
         QTest::newRow("newline") << "30\n" << 0LL;
         QTest::newRow("int64 max") << "9223372036854775807" << 0LL;
         QTest::newRow("past int64") << "9223372036854775808" << 0LL;
-        QTest::newRow("largest whose seconds fit")
-            << "153722867280912930" << 153722867280912930LL;
+        QTest::newRow("largest whose seconds fit") << "153722867280912930" << 153722867280912930LL;
         QTest::newRow("seconds overflow") << "153722867280912931" << 0LL;
         QTest::newRow("very long") << QString(100000, QLatin1Char('9')) << 0LL;
     }
@@ -189,15 +186,13 @@ private slots:
         QTest::addColumn<NavigationType>("type");
         QTest::addColumn<NavigationActionPolicy>("policy");
         const auto allow = NavigationActionPolicy::Allow;
-        for (NavigationType type :
-             {NavigationType::LinkActivated, NavigationType::FormSubmitted,
-              NavigationType::BackForward, NavigationType::Reload,
-              NavigationType::FormResubmitted, NavigationType::Other}) {
+        for (NavigationType type : {NavigationType::LinkActivated, NavigationType::FormSubmitted,
+                                    NavigationType::BackForward, NavigationType::Reload,
+                                    NavigationType::FormResubmitted, NavigationType::Other}) {
             QTest::addRow("unlocked, type %d", int(type)) << false << type << allow;
             QTest::addRow("locked, type %d", int(type))
                 << true << type
-                << (type == NavigationType::LinkActivated ? NavigationActionPolicy::Cancel
-                                                          : allow);
+                << (type == NavigationType::LinkActivated ? NavigationActionPolicy::Cancel : allow);
         }
     }
     void navigationPolicy()
@@ -210,8 +205,7 @@ private slots:
 
     void sitesAreListedInKeyOrder()
     {
-        QCOMPARE(sortedSiteKeys(WEBSITES),
-                 QStringList({"disney", "netflix", "primevideo"}));
+        QCOMPARE(sortedSiteKeys(WEBSITES), QStringList({"disney", "netflix", "primevideo"}));
         QStringList titles;
         for (const QString &key : sortedSiteKeys(WEBSITES))
             titles << siteTitle(key);

@@ -12,7 +12,10 @@
 #include <QWebEngineView>
 
 namespace {
-QDateTime at(qint64 secondsFromEpoch) { return testEpoch().addSecs(secondsFromEpoch); }
+QDateTime at(qint64 secondsFromEpoch)
+{
+    return testEpoch().addSecs(secondsFromEpoch);
+}
 
 const QString PROMPT = QStringLiteral("Password Required");
 const QString INVALID_TIME_LIMIT = QStringLiteral("Please enter a valid time limit");
@@ -123,7 +126,8 @@ private slots:
             QTest::mouseClick(probe.actionButton(), Qt::LeftButton);
         }
         modals.then([](QDialog *dialog) {
-            QVERIFY(dialog->findChild<QLineEdit *>(QStringLiteral("passwordField"))->text().isEmpty());
+            QVERIFY(
+                dialog->findChild<QLineEdit *>(QStringLiteral("passwordField"))->text().isEmpty());
             typePassword(PASSWORD)(dialog);
         });
         QTest::mouseClick(probe.actionButton(), Qt::LeftButton);
@@ -296,7 +300,8 @@ private slots:
         });
         QTest::mouseClick(probe.modifyButton(), Qt::LeftButton);
         QCOMPARE(modals.messages, QStringList({PROMPT, "Set Timer"}));
-        QCOMPARE(modals.informativeTexts.last(), QStringLiteral("Enter new time limit in minutes:"));
+        QCOMPARE(modals.informativeTexts.last(),
+                 QStringLiteral("Enter new time limit in minutes:"));
         QCOMPARE(probe.endTime(), at(15 * 60));
         QCOMPARE(readStoreFromDisk().value("endTime").toDateTime(), at(15 * 60));
         QVERIFY(probe.countdownRuns());

@@ -10,7 +10,10 @@ AppDelegate::AppDelegate(Websites websites, QString password)
 }
 
 // The web view goes before the window that holds it, so its page never outlives the view.
-AppDelegate::~AppDelegate() { destroyWebView(); }
+AppDelegate::~AppDelegate()
+{
+    destroyWebView();
+}
 
 void AppDelegate::applicationDidFinishLaunching()
 {
@@ -20,6 +23,12 @@ void AppDelegate::applicationDidFinishLaunching()
     startTimerIfNeeded();
 }
 
-void AppDelegate::applicationWillTerminate() { savePersistedState(); }
+void AppDelegate::applicationWillTerminate()
+{
+    savePersistedState();
+}
 
-bool AppDelegate::applicationShouldTerminateAfterLastWindowClosed() const { return true; }
+bool AppDelegate::applicationShouldTerminateAfterLastWindowClosed() const
+{
+    return true;
+}

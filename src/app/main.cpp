@@ -1,4 +1,5 @@
 #include "app/AppDelegate.h"
+#include "platform/SingleInstance.h"
 
 #include <QApplication>
 #include <unistd.h>
@@ -12,6 +13,13 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Tovalin"));
     QApplication::setApplicationName(QStringLiteral("Tovalin"));
+
+    // Starting Tovalin while it runs brings the running window forward instead of a second one.
+    const QString instanceName =
+        platform::SingleInstance::userServerName(QStringLiteral("Tovalin"));
+    if (platform::SingleInstance::handOffToRunningInstance(instanceName))
+        return 0;
+    platform::SingleInstance instance(instanceName);
 
     AppDelegate delegate(WEBSITES, PASSWORD);
     QApplication::setQuitOnLastWindowClosed(

@@ -73,8 +73,8 @@ QSize AutoresizingLayout::sizeHint() const
 QRect AutoresizingLayout::resized(const QRect &frame, unsigned mask, QSize from, QSize to)
 {
     int x = frame.x(), y = frame.y(), width = frame.width(), height = frame.height();
-    resizeAxis(x, width, to.width() - from.width(), mask & FlexibleLeftMargin,
-               mask & FlexibleWidth, mask & FlexibleRightMargin);
+    resizeAxis(x, width, to.width() - from.width(), mask & FlexibleLeftMargin, mask & FlexibleWidth,
+               mask & FlexibleRightMargin);
     resizeAxis(y, height, to.height() - from.height(), mask & FlexibleTopMargin,
                mask & FlexibleHeight, mask & FlexibleBottomMargin);
     return {x, y, qMax(0, width), qMax(0, height)};
@@ -84,8 +84,8 @@ void AutoresizingLayout::setGeometry(const QRect &rect)
 {
     QLayout::setGeometry(rect);
     for (const Entry &entry : std::as_const(entries))
-        entry.item->setGeometry(
-            resized(entry.frame, entry.mask, entry.parentSize, rect.size()).translated(rect.topLeft()));
+        entry.item->setGeometry(resized(entry.frame, entry.mask, entry.parentSize, rect.size())
+                                    .translated(rect.topLeft()));
 }
 
 } // namespace platform

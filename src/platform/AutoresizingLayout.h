@@ -8,7 +8,8 @@ namespace platform {
 
 // Which parts of a child follow its parent when the parent changes size; the rest keep their
 // distance to the parent's edges. Coordinates are top-left based.
-enum Autoresizing : unsigned {
+enum Autoresizing : unsigned
+{
     FixedFrame = 0,
     FlexibleLeftMargin = 1,
     FlexibleWidth = 2,

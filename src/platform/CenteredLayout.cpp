@@ -8,7 +8,10 @@ CenteredLayout::CenteredLayout(QWidget *parent, qreal maximumFraction)
     setContentsMargins(0, 0, 0, 0);
 }
 
-CenteredLayout::~CenteredLayout() { delete child; }
+CenteredLayout::~CenteredLayout()
+{
+    delete child;
+}
 
 void CenteredLayout::addItem(QLayoutItem *item)
 {

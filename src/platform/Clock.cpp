@@ -1,7 +1,7 @@
 #include "platform/Clock.h"
 
-#include "platform/TimerRegistry.h"
 #include "platform/Timer.h"
+#include "platform/TimerRegistry.h"
 
 namespace platform {
 
@@ -43,8 +43,14 @@ void advanceClock(qint64 msecs)
     pinnedMsecs = target;
 }
 
-void releaseClock() { pinned = false; }
+void releaseClock()
+{
+    pinned = false;
+}
 
-bool clockIsPinned() { return pinned; }
+bool clockIsPinned()
+{
+    return pinned;
+}
 
 } // namespace platform

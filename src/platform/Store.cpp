@@ -12,7 +12,10 @@ Store::Store()
 
 Store::~Store() = default;
 
-QVariant Store::object(const QString &key) const { return settings->value(key); }
+QVariant Store::object(const QString &key) const
+{
+    return settings->value(key);
+}
 
 std::optional<QString> Store::string(const QString &key) const
 {
@@ -33,14 +36,29 @@ bool Store::boolean(const QString &key) const
     return false;
 }
 
-void Store::setObject(const QString &key, const QVariant &value) { settings->setValue(key, value); }
+void Store::setObject(const QString &key, const QVariant &value)
+{
+    settings->setValue(key, value);
+}
 
-void Store::setBool(const QString &key, bool value) { settings->setValue(key, value); }
+void Store::setBool(const QString &key, bool value)
+{
+    settings->setValue(key, value);
+}
 
-void Store::remove(const QString &key) { settings->remove(key); }
+void Store::remove(const QString &key)
+{
+    settings->remove(key);
+}
 
-void Store::clear() { settings->clear(); }
+void Store::clear()
+{
+    settings->clear();
+}
 
-void Store::sync() { settings->sync(); }
+void Store::sync()
+{
+    settings->sync();
+}
 
 } // namespace platform

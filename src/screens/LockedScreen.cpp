@@ -43,8 +43,8 @@ void AppDelegate::setupLockedView(QWidget *container)
 
     auto *cardView = new QFrame;
     cardView->setObjectName(QStringLiteral("cardView"));
-    cardView->setStyleSheet(
-        QStringLiteral("QFrame#cardView { background-color: palette(base); border-radius: 16px; }"));
+    cardView->setStyleSheet(QStringLiteral(
+        "QFrame#cardView { background-color: palette(base); border-radius: 16px; }"));
 
     auto *mainStack = new QVBoxLayout(cardView);
     mainStack->setSpacing(35);
@@ -112,7 +112,8 @@ void AppDelegate::setupLockedView(QWidget *container)
     // A shortcut of the button is live only while the button is visible, so Return presses it
     // on the locked screen and belongs to the web page everywhere else.
     auto *returnKey = new QShortcut(QKeySequence(Qt::Key_Return), actionButton);
-    connect(returnKey, &QShortcut::activated, actionButton, [this] { actionButton->animateClick(); });
+    connect(returnKey, &QShortcut::activated, actionButton,
+            [this] { actionButton->animateClick(); });
     mainStack->addWidget(actionButton, 0, Qt::AlignHCenter);
 
     auto *cardLayout = new platform::CenteredLayout(lockedView, CARD_MAXIMUM_FRACTION);

@@ -25,7 +25,8 @@ void AppDelegate::setupWindow()
     containerView->setObjectName(QStringLiteral("containerView"));
     containerView->resize(window->size());
     platform::AutoresizingLayout::of(window.get())
-        ->addWidget(containerView, window->rect(), platform::FlexibleWidth | platform::FlexibleHeight);
+        ->addWidget(containerView, window->rect(),
+                    platform::FlexibleWidth | platform::FlexibleHeight);
 
     setupLockedView(containerView);
     setupUnlockedView(containerView);

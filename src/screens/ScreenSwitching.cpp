@@ -1,6 +1,5 @@
 #include "app/AppDelegate.h"
 
-
 #include <QComboBox>
 #include <QPushButton>
 #include <QUrl>

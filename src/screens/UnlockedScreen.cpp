@@ -11,7 +11,8 @@ constexpr int MARGIN = 15;
 constexpr int CONTROL_Y = 7;
 constexpr int CONTROL_HEIGHT = 21;
 
-QPushButton *makeBarButton(QWidget *bar, const QString &title, const QString &name, int x, int width)
+QPushButton *makeBarButton(QWidget *bar, const QString &title, const QString &name, int x,
+                           int width)
 {
     auto *button = new QPushButton(title);
     button->setObjectName(name);
@@ -46,8 +47,9 @@ void AppDelegate::setupUnlockedView(QWidget *container)
     monospacedDigits.setPixelSize(13);
     monospacedDigits.setWeight(QFont::Medium);
     statusLabel->setFont(monospacedDigits);
-    platform::AutoresizingLayout::of(controlBar)->addWidget(
-        statusLabel, QRect(MARGIN, CONTROL_Y, 200, CONTROL_HEIGHT), platform::FixedFrame);
+    platform::AutoresizingLayout::of(controlBar)
+        ->addWidget(statusLabel, QRect(MARGIN, CONTROL_Y, 200, CONTROL_HEIGHT),
+                    platform::FixedFrame);
 
     lockButton = makeBarButton(controlBar, QStringLiteral("End"), QStringLiteral("lockButton"),
                                W - MARGIN - 70, 70);
@@ -55,9 +57,9 @@ void AppDelegate::setupUnlockedView(QWidget *container)
     pauseButton = makeBarButton(controlBar, QStringLiteral("Pause"), QStringLiteral("pauseButton"),
                                 W - MARGIN - 70 - MARGIN - 60, 60);
     connect(pauseButton, &QPushButton::clicked, this, &AppDelegate::togglePause);
-    modifyButton = makeBarButton(controlBar, QStringLiteral("Modify Timer"),
-                                 QStringLiteral("modifyButton"),
-                                 W - MARGIN - 70 - MARGIN - 60 - MARGIN - 90, 90);
+    modifyButton =
+        makeBarButton(controlBar, QStringLiteral("Modify Timer"), QStringLiteral("modifyButton"),
+                      W - MARGIN - 70 - MARGIN - 60 - MARGIN - 90, 90);
     connect(modifyButton, &QPushButton::clicked, this, &AppDelegate::modifyTimer);
 
     platform::AutoresizingLayout::of(unlockedView)

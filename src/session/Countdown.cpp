@@ -67,8 +67,8 @@ void AppDelegate::updateStatusLabel()
 {
     std::optional<qint64> remaining;
     if (endTime)
-        remaining = remainingSeconds(endTime->toMSecsSinceEpoch(),
-                                     platform::now().toMSecsSinceEpoch());
+        remaining =
+            remainingSeconds(endTime->toMSecsSinceEpoch(), platform::now().toMSecsSinceEpoch());
     const StatusText status = statusText(remaining, isPaused);
     statusLabel->setText(status.text);
     if (status.color == StatusColor::Unchanged)

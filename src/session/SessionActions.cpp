@@ -45,7 +45,8 @@ void AppDelegate::startNewSession()
 void AppDelegate::performStartNewSession()
 {
     const std::optional<qint64> minutes = parseMinutes(timerField->text());
-    const std::optional<QDateTime> end = minutes ? addMinutes(platform::now(), *minutes) : std::nullopt;
+    const std::optional<QDateTime> end =
+        minutes ? addMinutes(platform::now(), *minutes) : std::nullopt;
     if (!end) {
         showAlert(INVALID_TIME_LIMIT);
         return;
@@ -73,7 +74,10 @@ void AppDelegate::unlockSession()
 }
 
 // Restarting after expiry is starting anew from now, with the same checks and message.
-void AppDelegate::extendSessionAfterExpiry() { performStartNewSession(); }
+void AppDelegate::extendSessionAfterExpiry()
+{
+    performStartNewSession();
+}
 
 void AppDelegate::extendSession()
 {
@@ -90,7 +94,10 @@ void AppDelegate::extendSession()
     updateUI();
 }
 
-void AppDelegate::modifyTimer() { showModifyTimerDialog(); }
+void AppDelegate::modifyTimer()
+{
+    showModifyTimerDialog();
+}
 
 void AppDelegate::showModifyTimerDialog()
 {
@@ -126,7 +133,8 @@ void AppDelegate::performModifyTimer()
     if (alert.runModal() != platform::ALERT_FIRST_BUTTON_RETURN)
         return;
     const std::optional<qint64> minutes = parseMinutes(field->text());
-    const std::optional<QDateTime> end = minutes ? addMinutes(platform::now(), *minutes) : std::nullopt;
+    const std::optional<QDateTime> end =
+        minutes ? addMinutes(platform::now(), *minutes) : std::nullopt;
     if (!end) {
         showAlert(INVALID_MINUTES);
         return;
@@ -153,8 +161,8 @@ void AppDelegate::lockNow()
 {
     platform::Alert alert;
     alert.setMessageText(QStringLiteral("End Session"));
-    alert.setInformativeText(
-        QStringLiteral("Are you sure you want to end the current session? This will reset the timer."));
+    alert.setInformativeText(QStringLiteral(
+        "Are you sure you want to end the current session? This will reset the timer."));
     alert.addButton(QStringLiteral("End Session"));
     alert.addButton(QStringLiteral("Cancel"));
     if (alert.runModal() != platform::ALERT_FIRST_BUTTON_RETURN)

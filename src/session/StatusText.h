@@ -4,7 +4,13 @@
 #include <QtGlobal>
 #include <optional>
 
-enum class StatusColor { Unchanged, Label, Red, Orange };
+enum class StatusColor
+{
+    Unchanged,
+    Label,
+    Red,
+    Orange
+};
 
 struct StatusText
 {

@@ -1,7 +1,8 @@
 #pragma once
 
 // Kinds of navigation, with the values the rule is written in.
-enum class NavigationType {
+enum class NavigationType
+{
     LinkActivated = 0,
     FormSubmitted = 1,
     BackForward = 2,
@@ -10,7 +11,8 @@ enum class NavigationType {
     Other = -1,
 };
 
-enum class NavigationActionPolicy {
+enum class NavigationActionPolicy
+{
     Cancel = 0,
     Allow = 1,
 };

@@ -1,8 +1,30 @@
 #include "web/Page.h"
 
+#include <QAction>
+
 Page::Page(QWebEngineProfile *profile, Decide decide, CreateWindow createWindow, QObject *parent)
     : QWebEnginePage(profile, parent), decide(std::move(decide)), create(std::move(createWindow))
 {
+    for (WebAction withheld : withheldActions()) {
+        action(withheld)->setVisible(false);
+        action(withheld)->setEnabled(false);
+    }
+}
+
+const QList<QWebEnginePage::WebAction> &Page::withheldActions()
+{
+    static const QList<WebAction> actions = {
+        OpenLinkInNewWindow,
+        OpenLinkInNewTab,
+        OpenLinkInNewBackgroundTab,
+        DownloadLinkToDisk,
+        DownloadImageToDisk,
+        DownloadMediaToDisk,
+        SavePage,
+        ViewSource,
+        InspectElement,
+    };
+    return actions;
 }
 
 ::NavigationType Page::navigationType(QWebEnginePage::NavigationType type)
@@ -31,4 +53,12 @@ bool Page::acceptNavigationRequest(const QUrl &, QWebEnginePage::NavigationType 
     return policy == NavigationActionPolicy::Allow;
 }
 
-QWebEnginePage *Page::createWindow(QWebEnginePage::WebWindowType) { return create(); }
+QWebEnginePage *Page::createWindow(QWebEnginePage::WebWindowType)
+{
+    return create();
+}
+
+QStringList Page::chooseFiles(FileSelectionMode, const QStringList &, const QStringList &)
+{
+    return {};
+}

@@ -5,8 +5,9 @@
 #include <QWebEnginePage>
 #include <functional>
 
-// The page of our one web view: every navigation goes through the controller's policy, and
-// requests for new windows open nothing.
+// The page of our one web view: every navigation goes through the controller's policy, requests
+// for new windows open nothing, and nothing on it reaches past the one window: no downloads, no
+// file dialogs, no developer tools or page source.
 class Page : public QWebEnginePage
 {
 public:
@@ -19,10 +20,15 @@ public:
 
     static ::NavigationType navigationType(QWebEnginePage::NavigationType type);
 
+    // The context-menu entries that would leave the window or touch the file system.
+    static const QList<WebAction> &withheldActions();
+
 protected:
     bool acceptNavigationRequest(const QUrl &url, QWebEnginePage::NavigationType type,
                                  bool isMainFrame) override;
     QWebEnginePage *createWindow(QWebEnginePage::WebWindowType type) override;
+    QStringList chooseFiles(FileSelectionMode mode, const QStringList &oldFiles,
+                            const QStringList &acceptedMimeTypes) override;
 
 private:
     Decide decide;

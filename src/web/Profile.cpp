@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QStandardPaths>
+#include <QWebEngineDownloadRequest>
 #include <QWebEngineProfile>
 
 QWebEngineProfile *sharedProfile()
@@ -13,6 +14,9 @@ QWebEngineProfile *sharedProfile()
         made->setCachePath(QStandardPaths::writableLocation(QStandardPaths::CacheLocation) +
                            QStringLiteral("/web"));
         made->setPersistentCookiesPolicy(QWebEngineProfile::ForcePersistentCookies);
+        // Web content never writes files of its own.
+        QObject::connect(made, &QWebEngineProfile::downloadRequested,
+                         [](QWebEngineDownloadRequest *download) { download->cancel(); });
         return made;
     }();
     return profile;

@@ -51,4 +51,7 @@ void AppDelegate::webViewDecidePolicyForNavigationAction(
     decisionHandler(navigationPolicy(isLocked, type));
 }
 
-QWebEnginePage *AppDelegate::webViewCreateWebView() { return nullptr; }
+QWebEnginePage *AppDelegate::webViewCreateWebView()
+{
+    return nullptr;
+}
