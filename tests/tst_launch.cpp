@@ -316,6 +316,8 @@ private slots:
         QVERIFY(card);
         QCOMPARE(probe.lockedView()->findChild<QLabel *>("logoView")->size(), QSize(80, 80));
         QCOMPARE(probe.timerField()->text(), QStringLiteral("30"));
+        // Typing goes straight into the minutes.
+        QCOMPARE(probe.window()->focusWidget(), probe.timerField());
         QCOMPARE(probe.siteSelector()->count(), 3);
         QCOMPARE(probe.siteSelector()->itemText(1), QStringLiteral("Netflix"));
         for (const QSize size : {QSize(800, 600), QSize(600, 400), QSize(1400, 1000)}) {

@@ -1,6 +1,7 @@
 #include "app/AppDelegate.h"
 
 #include <QComboBox>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QUrl>
 #include <QWebEngineView>
@@ -25,6 +26,9 @@ void AppDelegate::showLockedView()
     unlockedView->setHidden(true);
     window->setWindowTitle(QStringLiteral("Tovalin - Locked"));
     destroyWebView();
+    // The parent can type the minutes at once, without clicking into the field first.
+    if (!lockedView->isAncestorOf(window->focusWidget()))
+        timerField->setFocus();
 }
 
 void AppDelegate::showPausedView()
