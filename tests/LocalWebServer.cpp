@@ -23,7 +23,12 @@ void LocalWebServer::answer(QTcpSocket *socket)
     if (!socket->canReadLine())
         return;
     const QList<QByteArray> requestLine = socket->readLine().split(' ');
-    socket->readAll();
+    QByteArray cookie;
+    for (const QByteArray &header : socket->readAll().split('\n')) {
+        if (header.toLower().startsWith("cookie:"))
+            cookie = header.mid(7).trimmed();
+    }
+    cookies << cookie;
     const QString path =
         requestLine.size() > 1 ? QUrl(QString::fromLatin1(requestLine[1])).path() : QString();
     requested << path;

@@ -21,6 +21,8 @@ public:
     void serve(const QString &path, const Response &response) { pages.insert(path, response); }
     QUrl url(const QString &path) const;
     QStringList requested;
+    // The Cookie header of each request, empty where it had none.
+    QList<QByteArray> cookies;
 
 private:
     void answer(QTcpSocket *socket);

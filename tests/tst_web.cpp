@@ -51,6 +51,8 @@ private slots:
         for (const char *name : {"other", "blank", "popup", "submitted"})
             server.serve(QStringLiteral("/%1").arg(name),
                          {"text/html", QByteArray("<title>") + name + "</title>", {}});
+        server.serve("/login", {"text/html", "<title>signed in</title>",
+                                "Set-Cookie: parent=signed-in; Max-Age=86400; Path=/\r\n"});
         server.serve("/file.bin", {"application/octet-stream", QByteArray(4096, 'x'),
                                    "Content-Disposition: attachment; filename=file.bin\r\n"});
     }
@@ -119,6 +121,20 @@ private slots:
         const QDir folder(QStandardPaths::writableLocation(QStandardPaths::DownloadLocation));
         QVERIFY(!folder.exists(QStringLiteral("file.bin")));
         disconnect(sharedProfile(), nullptr, this, nullptr);
+    }
+
+    // A parent's login to the site outlives the web view that a pause tears down.
+    void loginOutlivesTheWebView()
+    {
+        view()->load(server.url("/login"));
+        QTRY_COMPARE(view()->title(), QStringLiteral("signed in"));
+        delegate->togglePause();
+        QVERIFY(!view());
+        server.cookies.clear();
+        delegate->togglePause();
+        QTRY_COMPARE(view()->title(), QStringLiteral("home"));
+        QCOMPARE(server.cookies.value(0), QByteArray("parent=signed-in"));
+        QVERIFY(!sharedProfile()->isOffTheRecord());
     }
 
     void contextMenuKeepsToTheWindow()
