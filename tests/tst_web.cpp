@@ -24,8 +24,11 @@ QByteArray target(const QByteArray &id, int top, const QByteArray &element)
 }
 
 const QByteArray HOME =
-    "<html><head><title>home</title><style>a,button{display:block;width:100%;height:100%}"
-    "</style></head><body style='margin:0'>" +
+    "<html><head><title>loading</title><style>a,button{display:block;width:100%;height:100%}"
+    "</style></head><body style='margin:0'>"
+    // Titled only once frames are drawn: input sent before that may be dropped.
+    "<script>requestAnimationFrame(() => requestAnimationFrame(() => {"
+    "document.title = 'home'; }));</script>" +
     target("link", 0, "<a id='%1' href='/other'>other</a>") +
     target("blank", 50, "<a id='%1' href='/blank' target='_blank'>blank</a>") +
     target("open", 100, "<button id='%1' onclick=\"window.open('/popup')\">open</button>") +

@@ -48,6 +48,12 @@ std::optional<QDateTime> addMinutes(const QDateTime &from, qint64 minutes)
     return QDateTime::fromMSecsSinceEpoch(end, Qt::UTC);
 }
 
+std::optional<QDateTime> endAfterMinutes(const QDateTime &from, QStringView text)
+{
+    const std::optional<qint64> minutes = parseMinutes(text);
+    return minutes ? addMinutes(from, *minutes) : std::nullopt;
+}
+
 qint64 proposedMinutes(qint64 remainingMsecs)
 {
     if (remainingMsecs <= 0)

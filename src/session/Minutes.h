@@ -12,5 +12,9 @@ std::optional<qint64> parseMinutes(QStringView text);
 // instants that the clock and the store can hold.
 std::optional<QDateTime> addMinutes(const QDateTime &from, qint64 minutes);
 
+// The end a typed number of minutes after an instant, or nothing when the text is unusable or
+// the end out of range.
+std::optional<QDateTime> endAfterMinutes(const QDateTime &from, QStringView text);
+
 // What "Set Timer" proposes: the remaining time in minutes, rounded up, at least 1.
 qint64 proposedMinutes(qint64 remainingMsecs);

@@ -44,9 +44,7 @@ void AppDelegate::startNewSession()
 
 void AppDelegate::performStartNewSession()
 {
-    const std::optional<qint64> minutes = parseMinutes(timerField->text());
-    const std::optional<QDateTime> end =
-        minutes ? addMinutes(platform::now(), *minutes) : std::nullopt;
+    const std::optional<QDateTime> end = endAfterMinutes(platform::now(), timerField->text());
     if (!end) {
         showAlert(INVALID_TIME_LIMIT);
         return;
@@ -81,11 +79,10 @@ void AppDelegate::extendSessionAfterExpiry()
 
 void AppDelegate::extendSession()
 {
-    const std::optional<qint64> minutes = parseMinutes(timerField->text());
-    std::optional<QDateTime> end = endTime;
-    if (minutes && endTime)
-        end = addMinutes(*endTime, *minutes);
-    if (!minutes || (endTime && !end)) {
+    const QString text = timerField->text();
+    // Without an end time there is nothing to move, but the minutes are still checked.
+    const std::optional<QDateTime> end = endTime ? endAfterMinutes(*endTime, text) : std::nullopt;
+    if (endTime ? !end : !parseMinutes(text)) {
         showAlert(INVALID_TIME_LIMIT);
         return;
     }
@@ -132,9 +129,7 @@ void AppDelegate::performModifyTimer()
 
     if (alert.runModal() != platform::ALERT_FIRST_BUTTON_RETURN)
         return;
-    const std::optional<qint64> minutes = parseMinutes(field->text());
-    const std::optional<QDateTime> end =
-        minutes ? addMinutes(platform::now(), *minutes) : std::nullopt;
+    const std::optional<QDateTime> end = endAfterMinutes(platform::now(), field->text());
     if (!end) {
         showAlert(INVALID_MINUTES);
         return;
