@@ -77,6 +77,11 @@ void AppDelegate::setupLockedView(QWidget *container)
     siteSelector = new QComboBox;
     siteSelector->setObjectName(QStringLiteral("siteSelector"));
     siteSelector->setFont(systemFont(14));
+    // Qt on Linux names a combo box after its current item; a screen reader finds the row's
+    // label through the buddy relation.
+    siteLabel->setBuddy(siteSelector);
+    siteSelector->setAccessibleDescription(
+        QStringLiteral("The streaming site the child may watch"));
     for (const QString &key : sortedSiteKeys(websites))
         siteSelector->addItem(siteTitle(key));
     connect(siteSelector, &QComboBox::activated, this, &AppDelegate::siteChanged);
@@ -95,6 +100,8 @@ void AppDelegate::setupLockedView(QWidget *container)
     timerField->setAlignment(Qt::AlignCenter);
     timerField->setFont(systemFont(14));
     timerField->setFixedWidth(80);
+    timeLabel->setBuddy(timerField);
+    timerField->setAccessibleName(QStringLiteral("Time limit in minutes"));
     QLabel *minutesLabel = makeLabel(QStringLiteral("minutes"), 12);
     minutesLabel->setForegroundRole(QPalette::PlaceholderText);
     timerRow->addWidget(timerField, 0, Qt::AlignVCenter);
@@ -108,6 +115,9 @@ void AppDelegate::setupLockedView(QWidget *container)
     actionButton->setObjectName(QStringLiteral("actionButton"));
     actionButton->setFont(systemFont(14, QFont::Medium));
     actionButton->setFixedWidth(LABEL_WIDTH);
+    // Its accessible name is its text, which follows the session: Start, Extend or Unlock.
+    actionButton->setAccessibleDescription(QStringLiteral(
+        "Asks for the parental password, then starts, extends or unlocks the session"));
     connect(actionButton, &QPushButton::clicked, this, &AppDelegate::performAction);
     // A shortcut of the button is live only while the button is visible, so Return presses it
     // on the locked screen and belongs to the web page everywhere else.

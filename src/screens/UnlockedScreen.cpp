@@ -47,19 +47,24 @@ void AppDelegate::setupUnlockedView(QWidget *container)
     monospacedDigits.setPixelSize(13);
     monospacedDigits.setWeight(QFont::Medium);
     statusLabel->setFont(monospacedDigits);
+    statusLabel->setAccessibleDescription(QStringLiteral("Time left in this session"));
     platform::AutoresizingLayout::of(controlBar)
         ->addWidget(statusLabel, QRect(MARGIN, CONTROL_Y, 200, CONTROL_HEIGHT),
                     platform::FixedFrame);
 
     lockButton = makeBarButton(controlBar, QStringLiteral("End"), QStringLiteral("lockButton"),
                                W - MARGIN - 70, 70);
+    lockButton->setAccessibleDescription(QStringLiteral("Ends the session and locks Tovalin"));
     connect(lockButton, &QPushButton::clicked, this, &AppDelegate::lockNow);
     pauseButton = makeBarButton(controlBar, QStringLiteral("Pause"), QStringLiteral("pauseButton"),
                                 W - MARGIN - 70 - MARGIN - 60, 60);
+    pauseButton->setAccessibleDescription(QStringLiteral("Pauses or resumes the countdown"));
     connect(pauseButton, &QPushButton::clicked, this, &AppDelegate::togglePause);
     modifyButton =
         makeBarButton(controlBar, QStringLiteral("Modify Timer"), QStringLiteral("modifyButton"),
                       W - MARGIN - 70 - MARGIN - 60 - MARGIN - 90, 90);
+    modifyButton->setAccessibleDescription(
+        QStringLiteral("Asks for the parental password, then sets a new time limit"));
     connect(modifyButton, &QPushButton::clicked, this, &AppDelegate::modifyTimer);
 
     platform::AutoresizingLayout::of(unlockedView)

@@ -71,6 +71,10 @@ void AppDelegate::updateStatusLabel()
             remainingSeconds(endTime->toMSecsSinceEpoch(), platform::now().toMSecsSinceEpoch());
     const StatusText status = statusText(remaining, isPaused);
     statusLabel->setText(status.text);
+    // The name carries the text, and setting it sends the name-change event through which a
+    // screen reader announces the new time; an unchanged text is not announced again.
+    if (statusLabel->accessibleName() != status.text)
+        statusLabel->setAccessibleName(status.text);
     if (status.color == StatusColor::Unchanged)
         return;
     QPalette palette = statusLabel->palette();

@@ -15,6 +15,7 @@ void AppDelegate::showPasswordPrompt(std::function<void()> onSuccess)
     field->setObjectName(QStringLiteral("passwordField"));
     field->setEchoMode(QLineEdit::Password);
     field->setFixedSize(200, 24);
+    field->setAccessibleName(QStringLiteral("Password"));
     alert.setAccessoryView(field);
 
     if (alert.runModal() != platform::ALERT_FIRST_BUTTON_RETURN)

@@ -119,6 +119,7 @@ void AppDelegate::performModifyTimer()
     auto *field = new QLineEdit(QString::number(proposal));
     field->setObjectName(QStringLiteral("minutesField"));
     field->setFixedSize(100, 24);
+    field->setAccessibleName(QStringLiteral("New time limit in minutes"));
     field->setAlignment(Qt::AlignCenter);
     alert.setAccessoryView(field);
     // Selected once the dialog is up, so that typing replaces the proposal.
