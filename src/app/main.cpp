@@ -1,31 +1,6 @@
-#include "app/AppDelegate.h"
-#include "platform/SingleInstance.h"
-
-#include <QApplication>
-#include <unistd.h>
+#include "app/Run.h"
 
 int main(int argc, char *argv[])
 {
-    // The web engine refuses to start as root with its sandbox on; ordinary users keep it.
-    if (geteuid() == 0)
-        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    QApplication app(argc, argv);
-    QApplication::setOrganizationName(QStringLiteral("Tovalin"));
-    QApplication::setApplicationName(QStringLiteral("Tovalin"));
-
-    // Starting Tovalin while it runs brings the running window forward instead of a second one.
-    const QString instanceName =
-        platform::SingleInstance::userServerName(QStringLiteral("Tovalin"));
-    if (platform::SingleInstance::handOffToRunningInstance(instanceName))
-        return 0;
-    platform::SingleInstance instance(instanceName);
-
-    AppDelegate delegate(WEBSITES, PASSWORD);
-    QApplication::setQuitOnLastWindowClosed(
-        delegate.applicationShouldTerminateAfterLastWindowClosed());
-    QObject::connect(&app, &QCoreApplication::aboutToQuit, &delegate,
-                     [&delegate] { delegate.applicationWillTerminate(); });
-    delegate.applicationDidFinishLaunching();
-    return app.exec();
+    return runTovalin(argc, argv, WEBSITES);
 }

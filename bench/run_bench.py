@@ -1,0 +1,514 @@
+#!/usr/bin/env python3
+"""Measures what Tovalin costs, on the Release build under its own Xvfb, each run with fresh
+folders: launch to the locked window, lock latency, memory (PSS of the whole process tree) on the
+locked screen, in a session and after it, memory growth over many sessions, and CPU time and
+main-thread wake-ups when idle. Debian's Chromium showing the same local page in an app window is
+measured alongside for comparison.
+
+Usage: bench/run_bench.py [--build DIR] [--runs N] [--cycles N] [--cpu-seconds S] [--json PATH]
+
+Prints a table (median, min, max over the runs), the ratios to Chromium and the targets, and
+writes everything, raw values included, to a JSON file (DIR/bench-results.json by default).
+Installs Chromium from Debian's packages when it is missing. Web pages come from a server on
+127.0.0.1 only.
+"""
+
+import argparse
+import http.server
+import json
+import os
+import shutil
+import signal
+import statistics
+import subprocess
+import sys
+import tempfile
+import threading
+import time
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+REPO = os.path.dirname(HERE)
+sys.path.insert(0, os.path.join(REPO, "tests", "e2e"))
+
+import xsession  # noqa: E402
+from xwatch import WindowWatcher  # noqa: E402
+
+PAGE_TITLE = "Bench page"
+PAGE = ("<!DOCTYPE html><html><head><meta charset='utf-8'><title>%s</title><style>"
+        "body{font-family:sans-serif;margin:40px;background:#f4f1ea}"
+        "section{background:white;border-radius:12px;padding:20px;margin-bottom:20px}"
+        "</style></head><body><h1>Tonight's programme</h1>%s</body></html>" % (
+            PAGE_TITLE, "".join("<section><h2>Episode %d</h2><p>%s</p></section>"
+                                % (n, "A quiet story about a garden. " * 12) for n in range(1, 7))))
+
+LOCKED = "Tovalin - Locked"
+RUNNING = "Tovalin - Disney"
+# How far ahead of its launch a session ends, for the lock latency.
+LOCK_LEAD_SECONDS = 3
+# The least time a session must have shown before its end for its lock to count.
+LEAST_SHOWN_SECONDS = 0.5
+LOCK_LATENCY_ATTEMPTS = 3
+# Lock latency is measured this many times as often as the rest, its session's end spread evenly
+# over a second: the countdown ticks once a second, so the wait for the tick after the end
+# takes every value from 0 to 1 s and the worst case shows.
+LOCK_LATENCY_RUNS_PER_RUN = 2
+# Time for a page to be drawn once it has been asked for.
+PAGE_DRAWN_SECONDS = 0.3
+# Time for a closed page's renderer to go, between the sessions of the growth measurement.
+CYCLE_SETTLE_SECONDS = 1.0
+# Single readings after a cycle jump by a few MiB and back; growth compares the median of this
+# many cycles at the end with that of as many at the start.
+GROWTH_CYCLES = 5
+CLOCK_TICKS = os.sysconf("SC_CLK_TCK")
+MIB = 1024 * 1024
+
+
+class LocalSite:
+    """One static page on 127.0.0.1, counting the times it was asked for."""
+
+    def __init__(self):
+        site = self
+        self.requests = 0
+
+        class Handler(http.server.BaseHTTPRequestHandler):
+            def do_GET(self):
+                if self.path != "/":
+                    self.send_error(404)
+                    return
+                site.requests += 1
+                body = PAGE.encode()
+                self.send_response(200)
+                self.send_header("Content-Type", "text/html; charset=utf-8")
+                self.send_header("Content-Length", str(len(body)))
+                self.end_headers()
+                self.wfile.write(body)
+
+            def log_message(self, *args):
+                pass
+
+        self.server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), Handler)
+        self.url = "http://127.0.0.1:%d/" % self.server.server_port
+        threading.Thread(target=self.server.serve_forever, daemon=True).start()
+
+    def wait_for_requests(self, count, timeout=xsession.STEP_TIMEOUT):
+        xsession.wait_until(lambda: self.requests >= count, timeout,
+                            lambda: "%d requests of the page, saw %d" % (count, self.requests))
+
+    def close(self):
+        self.server.shutdown()
+        self.server.server_close()
+
+
+# Process trees, from /proc.
+
+def stat_fields(pid):
+    """The fields of /proc/PID/stat after the command name, which may hold spaces."""
+    with open("/proc/%d/stat" % pid) as file:
+        return file.read().rsplit(")", 1)[1].split()
+
+
+def process_tree(pid):
+    """The process and all its descendants that are alive."""
+    children = {}
+    for entry in os.listdir("/proc"):
+        if entry.isdigit():
+            try:
+                children.setdefault(int(stat_fields(int(entry))[1]), []).append(int(entry))
+            except (FileNotFoundError, ProcessLookupError, IndexError):
+                pass
+    tree, pending = [], [pid]
+    while pending:
+        current = pending.pop()
+        tree.append(current)
+        pending.extend(children.get(current, []))
+    return tree
+
+
+def tree_memory_mib(pid):
+    """PSS of the tree, and its anonymous and shared-memory part. The rest maps files (code,
+    fonts): its share moves with whatever else maps the same files and with the kernel dropping
+    cold pages, while the anonymous part moves only with what the processes hold."""
+    kib = {"Pss": 0, "Pss_Anon": 0, "Pss_Shmem": 0}
+    for member in process_tree(pid):
+        try:
+            with open("/proc/%d/smaps_rollup" % member) as file:
+                for line in file:
+                    key, _, value = line.partition(":")
+                    if key in kib:
+                        kib[key] += int(value.split()[0])
+        except (FileNotFoundError, ProcessLookupError):
+            pass
+    return kib["Pss"] / 1024, (kib["Pss_Anon"] + kib["Pss_Shmem"]) / 1024
+
+
+def tree_cpu_ticks(pid):
+    """CPU ticks of each process of the tree, with those of the children it has reaped."""
+    ticks = {}
+    for member in process_tree(pid):
+        try:
+            fields = stat_fields(member)
+        except (FileNotFoundError, ProcessLookupError):
+            continue
+        # utime, stime, cutime, cstime.
+        ticks[member] = sum(int(value) for value in fields[11:15])
+    return ticks
+
+
+def cpu_seconds_between(before, after):
+    return sum(ticks - before.get(pid, 0) for pid, ticks in after.items()) / CLOCK_TICKS
+
+
+def main_thread_switches(pid):
+    """Context switches of the program's main thread so far; None where they cannot be read."""
+    try:
+        with open("/proc/%d/task/%d/status" % (pid, pid)) as file:
+            values = dict(line.split(":", 1) for line in file if ":" in line)
+        return int(values["voluntary_ctxt_switches"]) + int(values["nonvoluntary_ctxt_switches"])
+    except (FileNotFoundError, ProcessLookupError, KeyError):
+        return None
+
+
+def slope(values):
+    """Least-squares slope of values against their index."""
+    mean_x = (len(values) - 1) / 2
+    mean_y = statistics.fmean(values)
+    spread = sum((x - mean_x) ** 2 for x in range(len(values)))
+    return sum((x - mean_x) * (y - mean_y) for x, y in enumerate(values)) / spread
+
+
+class Bench:
+    def __init__(self, options, tovalin, host, site):
+        self.options = options
+        self.tovalin = tovalin
+        self.host = host
+        self.site = site
+        self.work = tempfile.mkdtemp(prefix="tovalin-bench-")
+        self.values = {}
+
+    def record(self, name, value):
+        self.values.setdefault(name, []).append(value)
+
+    def record_memory(self, name, memory):
+        pss, anonymous = memory
+        self.record("pss." + name, pss)
+        self.record("anon." + name, anonymous)
+
+    def fresh_environment(self):
+        return xsession.app_environment(tempfile.mkdtemp(dir=self.work))
+
+    def start(self, command, env):
+        with open(os.path.join(self.work, "programs.log"), "ab") as log:
+            return xsession.start(command, env=env, stdout=log, stderr=subprocess.STDOUT)
+
+    def start_timed(self, command, env, wanted):
+        """Starts a program; returns it, the instant it was started, the seconds until a window
+        satisfying wanted(name) was mapped, and the watcher for what comes next."""
+        watcher = WindowWatcher(xsession.DISPLAY)
+        begun = time.monotonic()
+        program = self.start(command, env)
+        shown, _ = watcher.wait_for(wanted, xsession.LAUNCH_TIMEOUT)
+        return program, begun, shown - begun, watcher
+
+    def chromium_command(self):
+        command = ["chromium", "--app=" + self.site.url,
+                   "--user-data-dir=" + tempfile.mkdtemp(dir=self.work), "--no-first-run",
+                   "--disable-background-networking", "--disable-component-update",
+                   "--disable-sync", "--disable-gpu", xsession.OFFLINE_WEB_ENGINE_FLAGS]
+        if os.geteuid() == 0:
+            command.append("--no-sandbox")
+        return command
+
+    def launch_tovalin(self):
+        env, _ = self.fresh_environment()
+        program, _, seconds, watcher = self.start_timed([self.tovalin], env,
+                                                        lambda name: name == LOCKED)
+        watcher.close()
+        xsession.stop(program)
+        return seconds
+
+    def launch_chromium(self):
+        """Seconds to the app window, seconds to the page's title in it, and the tree's memory."""
+        env, _ = self.fresh_environment()
+        program, begun, mapped, watcher = self.start_timed(self.chromium_command(), env,
+                                                           lambda name: True)
+        titled, _ = watcher.wait_for(lambda name: name == PAGE_TITLE, xsession.LAUNCH_TIMEOUT)
+        watcher.close()
+        time.sleep(self.options.settle)
+        memory = tree_memory_mib(program.pid)
+        xsession.stop(program)
+        return mapped, titled - begun, memory
+
+    def lock_latency(self, phase):
+        """Seconds from the end of a session, LOCK_LEAD_SECONDS + phase after its launch, to the
+        locked title; the session shows before its end or the run is tried again."""
+        for _ in range(LOCK_LATENCY_ATTEMPTS):
+            env, store = self.fresh_environment()
+            end_msecs = int((time.time() + LOCK_LEAD_SECONDS + phase) * 1000)
+            xsession.write_session(store, end_msecs)
+            program, _, _, watcher = self.start_timed([self.host, self.site.url], env,
+                                                      lambda name: name == RUNNING)
+            end = time.monotonic() + end_msecs / 1000 - time.time()
+            latency = None
+            if end - time.monotonic() >= LEAST_SHOWN_SECONDS:
+                locked, _ = watcher.wait_for(lambda name: name == LOCKED, LOCK_LEAD_SECONDS + 5)
+                latency = locked - end
+            watcher.close()
+            xsession.stop(program)
+            if latency is not None:
+                return latency
+        raise RuntimeError("the session did not show before its end in %d tries"
+                           % LOCK_LATENCY_ATTEMPTS)
+
+    def session_cycles(self):
+        """Memory on the locked screen, in a session started from it, after that session locked,
+        and after each of the sessions (that one included), all in one program."""
+        env, _ = self.fresh_environment()
+        program = self.start([self.host, self.site.url], env)
+        xsession.main_window(LOCKED, xsession.LAUNCH_TIMEOUT)
+        settle = self.options.settle
+        time.sleep(settle)
+        result = {"locked": tree_memory_mib(program.pid), "after_each": []}
+        for cycle in range(self.options.cycles):
+            requests = self.site.requests
+            xsession.start_with_password()
+            xsession.main_window(RUNNING)
+            self.site.wait_for_requests(requests + 1)
+            time.sleep(PAGE_DRAWN_SECONDS)
+            if cycle == 0:
+                time.sleep(settle)
+                result["session"] = tree_memory_mib(program.pid)
+            xsession.end_session()
+            time.sleep(CYCLE_SETTLE_SECONDS)
+            result["after_each"].append(tree_memory_mib(program.pid))
+            if cycle == 0:
+                time.sleep(settle)
+                result["after_lock"] = tree_memory_mib(program.pid)
+        xsession.stop(program)
+        return result
+
+    def idle_cost(self):
+        """CPU seconds and main-thread wake-ups over the same window, of programs on the locked
+        screen and of programs in a session on the local page, all running side by side. Each
+        has a display of its own, where its window is the active one, as for a person."""
+        programs = []
+        requests = self.site.requests
+        for kind, title, command in (("locked", LOCKED, [self.tovalin]),
+                                     ("session", RUNNING, [self.host, self.site.url])):
+            for _ in range(self.options.runs):
+                display = xsession.new_display()
+                env, store = xsession.app_environment(tempfile.mkdtemp(dir=self.work), display)
+                if kind == "session":
+                    xsession.write_session(store, int((time.time() + 3600) * 1000))
+                watcher = WindowWatcher(display)
+                programs.append((kind, self.start(command, env)))
+                watcher.wait_for(lambda name: name == title, xsession.LAUNCH_TIMEOUT)
+                watcher.close()
+        self.site.wait_for_requests(requests + self.options.runs)
+        time.sleep(self.options.settle)
+        ticks = [tree_cpu_ticks(program.pid) for _, program in programs]
+        switches = [main_thread_switches(program.pid) for _, program in programs]
+        begun = time.monotonic()
+        time.sleep(self.options.cpu_seconds)
+        ticks_after = [tree_cpu_ticks(program.pid) for _, program in programs]
+        switches_after = [main_thread_switches(program.pid) for _, program in programs]
+        seconds = time.monotonic() - begun
+        for index, (kind, program) in enumerate(programs):
+            self.record("cpu." + kind, cpu_seconds_between(ticks[index], ticks_after[index]))
+            if switches[index] is not None and switches_after[index] is not None:
+                self.record("wakeups." + kind, (switches_after[index] - switches[index]) / seconds)
+            xsession.stop(program)
+
+    def run(self):
+        say = self.options.say
+        runs = self.options.runs
+        say("warming up")
+        self.launch_tovalin()
+        self.launch_chromium()
+        for run in range(runs):
+            say("launch %d/%d" % (run + 1, runs))
+            self.record("launch.tovalin", self.launch_tovalin())
+            mapped, titled, memory = self.launch_chromium()
+            self.record("launch.chromium", mapped)
+            self.record("launch.chromium_titled", titled)
+            self.record_memory("chromium", memory)
+        latency_runs = runs * LOCK_LATENCY_RUNS_PER_RUN
+        for run in range(latency_runs):
+            say("lock latency %d/%d" % (run + 1, latency_runs))
+            self.record("lock_latency", self.lock_latency(run / latency_runs))
+        for run in range(runs):
+            say("sessions %d/%d (%d cycles)" % (run + 1, runs, self.options.cycles))
+            cycles = self.session_cycles()
+            for name in ("locked", "session", "after_lock"):
+                self.record_memory(name, cycles[name])
+            for index, kind in enumerate(("pss", "anon")):
+                before = cycles["locked"][index]
+                self.record(kind + ".after_lock_change",
+                            (cycles["after_lock"][index] - before) / before * 100)
+                after_each = [memory[index] for memory in cycles["after_each"]]
+                self.record(kind + ".after_each_cycle", after_each)
+                if len(after_each) < 2:
+                    continue
+                self.record(kind + ".cycle_slope", slope(after_each))
+                self.record(kind + ".last_minus_first", after_each[-1] - after_each[0])
+                ends = min(GROWTH_CYCLES, len(after_each) // 2)
+                self.record(kind + ".cycles_growth", statistics.median(after_each[-ends:])
+                            - statistics.median(after_each[:ends]))
+        say("idle cost, %d s" % self.options.cpu_seconds)
+        self.idle_cost()
+
+
+MEMORY_STATES = [("locked", "locked screen"), ("session", "session on the local page"),
+                 ("after_lock", "after that session locked"),
+                 ("chromium", "Chromium app window, same page")]
+MEMORY_CHANGES = [("after_lock_change", "after locking vs. locked before", "%"),
+                  ("cycle_slope", "growth per session cycle (slope)", "MiB"),
+                  ("last_minus_first", "growth, last cycle minus first", "MiB"),
+                  ("cycles_growth", "growth, last %d cycles vs. first %d" % (GROWTH_CYCLES,
+                                                                             GROWTH_CYCLES), "MiB")]
+# What each measurement is, in the order printed, with its unit. Memory comes twice: PSS, and
+# its anonymous part ("anon"), which the kernel's dropping of cold file pages does not move.
+METRICS = (
+    [("launch.tovalin", "launch to the locked window, Tovalin", "s"),
+     ("launch.chromium", "launch to the app window, Chromium", "s"),
+     ("launch.chromium_titled", "launch to the page's title, Chromium", "s"),
+     ("lock_latency", "end of the session to the locked title", "s")]
+    + [(kind + "." + name, "%s, %s" % (kind, label), "MiB")
+       for kind in ("pss", "anon") for name, label in MEMORY_STATES]
+    + [(kind + "." + name, "%s, %s" % (kind, label), unit)
+       for kind in ("pss", "anon") for name, label, unit in MEMORY_CHANGES]
+    + [("cpu.locked", "CPU over the window, locked screen", "s"),
+       ("cpu.session", "CPU over the window, session on the local page", "s"),
+       ("wakeups.locked", "main-thread wake-ups, locked screen", "1/s"),
+       ("wakeups.session", "main-thread wake-ups, session", "1/s")])
+
+
+def summary(values):
+    return {"median": statistics.median(values), "min": min(values), "max": max(values),
+            "runs": len(values)}
+
+
+def report(bench, options):
+    stats = {name: summary(bench.values[name]) for name, _, _ in METRICS if name in bench.values}
+    lines = ["%-52s %5s %9s %9s %9s %3s" % ("measurement", "unit", "median", "min", "max", "n")]
+    for name, label, unit in METRICS:
+        if name in stats:
+            s = stats[name]
+            lines.append("%-52s %5s %9.3f %9.3f %9.3f %3d"
+                         % (label, unit, s["median"], s["min"], s["max"], s["runs"]))
+    core_percent = {kind: stats["cpu." + kind]["max"] / options.cpu_seconds * 100
+                    for kind in ("locked", "session")}
+    ratios = {
+        "launch": stats["launch.tovalin"]["median"] / stats["launch.chromium"]["median"],
+        "pss_locked": stats["pss.locked"]["median"] / stats["pss.chromium"]["median"],
+        "pss_session": stats["pss.session"]["median"] / stats["pss.chromium"]["median"],
+    }
+    lines.append("")
+    lines.append("Tovalin / Chromium (medians): launch %.2f, PSS locked %.2f, PSS in a session %.2f"
+                 % (ratios["launch"], ratios["pss_locked"], ratios["pss_session"]))
+    lines.append("CPU, highest run: locked %.4f%% of one core, session %.4f%% of one core"
+                 % (core_percent["locked"], core_percent["session"]))
+    wakeups = stats.get("wakeups.locked", {}).get("max")
+
+    def worst(name):
+        """The value of the run farthest from zero."""
+        return max(bench.values[name], key=abs)
+
+    targets = [
+        ("lock latency never above 1.1 s", stats["lock_latency"]["max"] <= 1.1,
+         "max %.3f s" % stats["lock_latency"]["max"]),
+        ("locked screen: no timer wake-ups", wakeups is not None and wakeups < 0.1,
+         "max %s/s" % ("unreadable" if wakeups is None else "%.3f" % wakeups)),
+        ("locked screen: under 0.1% of one core", core_percent["locked"] < 0.1,
+         "max %.4f%%" % core_percent["locked"]),
+        ("after locking within 10% of the locked screen",
+         worst("pss.after_lock_change") <= 10,
+         "worst %+.1f%% (anon %+.1f%%)" % (worst("pss.after_lock_change"),
+                                           worst("anon.after_lock_change"))),
+        ("%d cycles grow PSS by < 5 MiB" % options.cycles, worst("pss.cycles_growth") < 5,
+         "worst %+.1f MiB (anon %+.1f MiB; single readings %+.1f MiB)"
+         % (worst("pss.cycles_growth"), worst("anon.cycles_growth"),
+            worst("pss.last_minus_first"))),
+        ("launch below Chromium's", ratios["launch"] < 1, "ratio %.2f" % ratios["launch"]),
+        ("locked-screen PSS below Chromium's", ratios["pss_locked"] < 1,
+         "ratio %.2f" % ratios["pss_locked"]),
+    ]
+    lines.append("")
+    for label, met, measured in targets:
+        lines.append("%-4s %-50s %s" % ("met" if met else "MISS", label, measured))
+    print("\n".join(lines), flush=True)
+    with open(options.json, "w") as file:
+        json.dump({"settings": {"runs": options.runs, "cycles": options.cycles,
+                                "cpu_seconds": options.cpu_seconds, "settle": options.settle,
+                                "build": options.build},
+                   "stats": stats, "values": bench.values, "ratios": ratios,
+                   "cpu_core_percent_max": core_percent,
+                   "targets": [{"target": t, "met": m, "measured": v} for t, m, v in targets]},
+                  file, indent=2)
+    print("written: %s" % options.json, flush=True)
+
+
+def build(build_dir):
+    """The Release build's program and bench host, built now."""
+    cache = os.path.join(build_dir, "CMakeCache.txt")
+    if not os.path.exists(cache):
+        subprocess.run(["cmake", "-S", REPO, "-B", build_dir, "-DCMAKE_BUILD_TYPE=Release"],
+                       check=True)
+    else:
+        with open(cache) as file:
+            if "CMAKE_BUILD_TYPE:STRING=Release\n" not in file.read():
+                sys.exit("%s is not a Release build" % build_dir)
+    subprocess.run(["cmake", "--build", build_dir, "-j%d" % os.cpu_count(), "--target", "tovalin",
+                    "tovalin-bench-host"], check=True)
+    return (os.path.join(build_dir, "src", "tovalin"),
+            os.path.join(build_dir, "bench", "tovalin-bench-host"))
+
+
+def install_chromium():
+    if shutil.which("chromium"):
+        return
+    sudo = [] if os.geteuid() == 0 else ["sudo"]
+    env = dict(os.environ, DEBIAN_FRONTEND="noninteractive")
+    subprocess.run(sudo + ["apt-get", "update", "-q"], check=True, env=env)
+    subprocess.run(sudo + ["apt-get", "install", "-y", "-q", "chromium"], check=True, env=env)
+
+
+def raise_interrupt(signum, frame):
+    raise KeyboardInterrupt
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
+    parser.add_argument("--build", default=os.path.join(REPO, "build"),
+                        help="the Release build folder (default: build)")
+    parser.add_argument("--runs", type=int, default=5, help="runs of each measurement (5)")
+    parser.add_argument("--cycles", type=int, default=30, help="sessions for memory growth (30)")
+    parser.add_argument("--cpu-seconds", type=float, default=60, help="CPU window (60 s)")
+    parser.add_argument("--settle", type=float, default=3,
+                        help="wait before a memory or CPU reading (3 s)")
+    parser.add_argument("--json", help="results file (default: BUILD/bench-results.json)")
+    options = parser.parse_args()
+    options.build = os.path.abspath(options.build)
+    options.json = options.json or os.path.join(options.build, "bench-results.json")
+    options.say = lambda text: print("-- " + text, file=sys.stderr, flush=True)
+    for tool in ("Xvfb", "xdotool", "cmake"):
+        if not shutil.which(tool):
+            sys.exit("%s is not installed (scripts/setup.sh installs it)" % tool)
+    install_chromium()
+    tovalin, host = build(options.build)
+    signal.signal(signal.SIGTERM, raise_interrupt)
+    site = LocalSite()
+    bench = Bench(options, tovalin, host, site)
+    try:
+        xsession.start_xvfb()
+        begun = time.monotonic()
+        bench.run()
+        options.say("measured in %.0f s" % (time.monotonic() - begun))
+    finally:
+        xsession.stop_all()
+        site.close()
+        shutil.rmtree(bench.work, ignore_errors=True)
+    report(bench, options)
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,38 @@
+# Installs the build into a scratch prefix and checks that a desktop finds Tovalin there: the
+# program, its entry and metainfo, and icons whose pixel size is the one their folder names.
+# Run with -DBUILD_DIR= -DPREFIX= -DAPP_ID= -DICON_SIZES= -DAPPSTREAMCLI= -P.
+file(REMOVE_RECURSE ${PREFIX})
+execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}
+                OUTPUT_QUIET RESULT_VARIABLE result)
+if(result)
+    message(FATAL_ERROR "cmake --install failed: ${result}")
+endif()
+
+foreach(path bin/tovalin share/applications/${APP_ID}.desktop share/metainfo/${APP_ID}.metainfo.xml)
+    if(NOT EXISTS ${PREFIX}/${path})
+        message(FATAL_ERROR "not installed: ${path}")
+    endif()
+endforeach()
+
+foreach(size IN LISTS ICON_SIZES)
+    set(icon ${PREFIX}/share/icons/hicolor/${size}x${size}/apps/tovalin.png)
+    if(NOT EXISTS ${icon})
+        message(FATAL_ERROR "not installed: ${icon}")
+    endif()
+    # The PNG signature, then the IHDR chunk's length and type, then its width and height.
+    file(READ ${icon} header LIMIT 24 HEX)
+    string(SUBSTRING "${header}" 0 16 signature)
+    string(SUBSTRING "${header}" 32 8 width)
+    string(SUBSTRING "${header}" 40 8 height)
+    math(EXPR width "0x${width}")
+    math(EXPR height "0x${height}")
+    if(NOT signature STREQUAL "89504e470d0a1a0a" OR NOT width EQUAL size OR NOT height EQUAL size)
+        message(FATAL_ERROR "${icon} is ${width}x${height}, not ${size}x${size}")
+    endif()
+endforeach()
+
+# Ties the metainfo to the installed desktop entry and program.
+execute_process(COMMAND ${APPSTREAMCLI} validate-tree --no-net ${PREFIX} RESULT_VARIABLE result)
+if(result)
+    message(FATAL_ERROR "appstreamcli validate-tree failed: ${result}")
+endif()
