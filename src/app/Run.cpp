@@ -15,6 +15,9 @@ int runTovalin(int &argc, char **argv, const Websites &websites)
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Tovalin"));
     QApplication::setApplicationName(QStringLiteral("Tovalin"));
+    // A steady caret: a blinking one would wake the program twice a second for as long as it
+    // waits on the locked screen.
+    QApplication::setCursorFlashTime(0);
 
     // Starting Tovalin while it runs brings the running window forward instead of a second one.
     const QString instanceName =
