@@ -14,7 +14,5 @@ int main(int argc, char *argv[])
     Websites websites;
     for (const auto &site : WEBSITES)
         websites[site.first] = QString::fromLocal8Bit(argv[1]);
-    // The address is ours, not the application's.
-    int applicationArgc = 1;
-    return runTovalin(applicationArgc, argv, websites);
+    return runTovalin(argv, websites);
 }

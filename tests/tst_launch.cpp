@@ -9,11 +9,14 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <QWebEngineView>
 
 namespace {
@@ -110,10 +113,14 @@ private slots:
                                 << "Tovalin - Locked"
                                 << "Unlock"
                                 << "Time remaining: 00:00" << false << "Pause";
-        QTest::newRow("paused flag of the wrong type")
-            << QVariantMap{{"endTime", at(90)}, {"isPaused", 7}} << "Tovalin - Disney"
+        QTest::newRow("paused flag that means no")
+            << QVariantMap{{"endTime", at(90)}, {"isPaused", "maybe"}} << "Tovalin - Disney"
             << "Extend"
             << "Time remaining: 01:30" << true << "Pause";
+        QTest::newRow("paused flag as a number")
+            << QVariantMap{{"endTime", at(90)}, {"isPaused", 1}} << "Tovalin - Paused"
+            << "Extend"
+            << "Paused: 01:30 remaining" << false << "Resume";
     }
     void launchState()
     {
@@ -284,6 +291,31 @@ private slots:
         QCOMPARE(probe.window()->windowTitle(), QStringLiteral("Tovalin - Disney"));
         QCOMPARE(readStoreFromDisk().value("endTime").toDateTime(), at(600));
         QCOMPARE(probe.statusLabel()->text(), QStringLiteral("Time remaining: --:--"));
+    }
+
+    // A lock that comes while a nested loop runs, such as a drag in the page, must not delete the
+    // web view under that loop: it goes from sight at once and is deleted once the loop is over.
+    void webViewOutlivesANestedLoop()
+    {
+        writeStore({{"endTime", at(1)}});
+        const auto delegate = launch();
+        const AppDelegateProbe probe{*delegate};
+        const QPointer<QWebEngineView> view = probe.webView();
+        QEventLoop outer;
+        QEventLoop inner;
+        QTimer::singleShot(0, &outer, [&] {
+            QTimer::singleShot(0, &inner, [&] {
+                platform::advanceClock(1000);
+                QVERIFY(!probe.webView());
+                QVERIFY(view && view->isHidden());
+                inner.quit();
+            });
+            inner.exec();
+            outer.quit();
+        });
+        outer.exec();
+        QCOMPARE(probe.window()->windowTitle(), QStringLiteral("Tovalin - Locked"));
+        QTRY_VERIFY(!view);
     }
 
     void controlBarGeometry()

@@ -3,6 +3,7 @@
 #include "app/Constants.h"
 #include "keys/KeyGuard.h"
 #include "platform/AutoresizingLayout.h"
+#include "platform/Store.h"
 #include "session/Minutes.h"
 #include "session/StatusText.h"
 #include "web/NavigationPolicy.h"
@@ -213,6 +214,23 @@ private slots:
         QCOMPARE(siteTitle(QStringLiteral("pRIME video")), QStringLiteral("Prime Video"));
         for (const auto &[key, url] : WEBSITES)
             QVERIFY2(url.startsWith(QLatin1String("https://")), qPrintable(key));
+    }
+
+    // A hand-edited flag counts as a person would read it; the file itself says true or false.
+    void storedFlags_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("value");
+        for (const char *yes : {"true", "TRUE", "yes", "Y", "1", "007", "-3", " t"})
+            QTest::newRow(yes) << QString::fromLatin1(yes) << true;
+        for (const char *no : {"false", "no", "0", "000", "+0", "", "maybe", "@Invalid()"})
+            QTest::newRow(no) << QString::fromLatin1(no) << false;
+    }
+    void storedFlags()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, value);
+        QCOMPARE(platform::Store::textMeansTrue(text), value);
     }
 
     void autoresizing_data()

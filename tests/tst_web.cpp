@@ -56,6 +56,17 @@ private slots:
                          {"text/html", QByteArray("<title>") + name + "</title>", {}});
         server.serve("/login", {"text/html", "<title>signed in</title>",
                                 "Set-Cookie: parent=signed-in; Max-Age=86400; Path=/\r\n"});
+        server.serve("/dialogs",
+                     {"text/html",
+                      "<script>alert('a'); document.title = 'confirm ' + confirm('c') + "
+                      "', prompt ' + prompt('p', 'x');</script>",
+                      {}});
+        server.serve("/asks-before-leaving",
+                     {"text/html",
+                      QByteArray(HOME).replace("home", "asks") +
+                          "<script>onbeforeunload = event => { "
+                          "event.preventDefault(); event.returnValue = ''; };</script>",
+                      {}});
         server.serve("/file.bin", {"application/octet-stream", QByteArray(4096, 'x'),
                                    "Content-Disposition: attachment; filename=file.bin\r\n"});
     }
@@ -138,6 +149,20 @@ private slots:
         QTRY_COMPARE(view()->title(), QStringLiteral("home"));
         QCOMPARE(server.cookies.value(0), QByteArray("parent=signed-in"));
         QVERIFY(!sharedProfile()->isOffTheRecord());
+    }
+
+    // A page's alert, confirm and prompt open nothing and answer no; a page that asks before it
+    // is left is left all the same.
+    void pageDialogsOpenNothing()
+    {
+        ModalDriver modals;
+        view()->load(server.url("/dialogs"));
+        QTRY_COMPARE(view()->title(), QStringLiteral("confirm false, prompt null"));
+        view()->load(server.url("/asks-before-leaving"));
+        QTRY_COMPARE(view()->title(), QStringLiteral("asks"));
+        click(0);
+        QTRY_COMPARE(view()->title(), QStringLiteral("other"));
+        QCOMPARE(modals.messages, QStringList());
     }
 
     void contextMenuKeepsToTheWindow()

@@ -6,13 +6,15 @@
 #include <QApplication>
 #include <unistd.h>
 
-int runTovalin(int &argc, char **argv, const Websites &websites)
+int runTovalin(char **argv, const Websites &websites)
 {
     // The web engine refuses to start as root with its sandbox on; ordinary users keep it.
     if (geteuid() == 0)
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    QApplication app(argc, argv);
+    // Tovalin reads no command line: the toolkit and the web engine get the program's name alone.
+    int applicationArgc = 1;
+    QApplication app(applicationArgc, argv);
     QApplication::setOrganizationName(QStringLiteral("Tovalin"));
     QApplication::setApplicationName(QStringLiteral("Tovalin"));
     // A steady caret: a blinking one would wake the program twice a second for as long as it

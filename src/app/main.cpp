@@ -1,6 +1,6 @@
 #include "app/Run.h"
 
-int main(int argc, char *argv[])
+int main(int, char *argv[])
 {
-    return runTovalin(argc, argv, WEBSITES);
+    return runTovalin(argv, WEBSITES);
 }

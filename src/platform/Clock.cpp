@@ -38,7 +38,9 @@ void advanceClock(qint64 msecs)
             break;
         pinnedMsecs = due->nextDueMsecs;
         due->nextDueMsecs += due->interval;
-        due->tick();
+        // A copy runs, since the tick may drop the timer and the function with it.
+        const std::function<void()> run = due->tick;
+        run();
     }
     pinnedMsecs = target;
 }

@@ -20,8 +20,9 @@ public:
     // The stored value with its type, or an invalid QVariant.
     QVariant object(const QString &key) const;
     std::optional<QString> string(const QString &key) const;
-    // False for an absent key or a value that is not a boolean.
+    // False for an absent key or a value that means no truth (see textMeansTrue).
     bool boolean(const QString &key) const;
+    static bool textMeansTrue(QStringView text);
 
     void setObject(const QString &key, const QVariant &value);
     void setBool(const QString &key, bool value);

@@ -25,7 +25,11 @@ RepeatingTimer::RepeatingTimer(int intervalMsecs, std::function<void()> tick)
     qtimer = new QTimer;
     qtimer->setInterval(interval);
     qtimer->setTimerType(Qt::PreciseTimer);
-    QObject::connect(qtimer, &QTimer::timeout, [this] { this->tick(); });
+    // A copy runs, since the tick may drop this timer and the function with it.
+    QObject::connect(qtimer, &QTimer::timeout, [this] {
+        const std::function<void()> run = this->tick;
+        run();
+    });
     qtimer->start();
 }
 

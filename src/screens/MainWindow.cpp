@@ -34,5 +34,4 @@ void AppDelegate::setupWindow()
 
     window->show();
     window->raise();
-    window->activateWindow();
 }

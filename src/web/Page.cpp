@@ -1,6 +1,7 @@
 #include "web/Page.h"
 
 #include <QAction>
+#include <QCoreApplication>
 
 Page::Page(QWebEngineProfile *profile, Decide decide, CreateWindow createWindow, QObject *parent)
     : QWebEnginePage(profile, parent), decide(std::move(decide)), create(std::move(createWindow))
@@ -61,4 +62,20 @@ QWebEnginePage *Page::createWindow(QWebEnginePage::WebWindowType)
 QStringList Page::chooseFiles(FileSelectionMode, const QStringList &, const QStringList &)
 {
     return {};
+}
+
+void Page::javaScriptAlert(const QUrl &, const QString &) {}
+
+bool Page::javaScriptConfirm(const QUrl &, const QString &msg)
+{
+    // The engine asks "leave this page?" through the same call, with its own text: leaving goes
+    // ahead, as it does where nobody is asked. A page's own question is answered no.
+    return msg == QCoreApplication::translate("QWebEnginePage",
+                                              "Are you sure you want to leave this page? Changes "
+                                              "that you made may not be saved.");
+}
+
+bool Page::javaScriptPrompt(const QUrl &, const QString &, const QString &, QString *)
+{
+    return false;
 }

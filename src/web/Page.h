@@ -29,6 +29,12 @@ protected:
     QWebEnginePage *createWindow(QWebEnginePage::WebWindowType type) override;
     QStringList chooseFiles(FileSelectionMode mode, const QStringList &oldFiles,
                             const QStringList &acceptedMimeTypes) override;
+    // A page's alert, confirm and prompt show nothing: they would open windows of their own, and
+    // block the page in a loop that a lock must not run into.
+    void javaScriptAlert(const QUrl &securityOrigin, const QString &msg) override;
+    bool javaScriptConfirm(const QUrl &securityOrigin, const QString &msg) override;
+    bool javaScriptPrompt(const QUrl &securityOrigin, const QString &msg,
+                          const QString &defaultValue, QString *result) override;
 
 private:
     Decide decide;

@@ -1,6 +1,7 @@
 #include "app/AppDelegate.h"
 
 #include "platform/AutoresizingLayout.h"
+#include "platform/MainQueue.h"
 #include "web/Page.h"
 #include "web/Profile.h"
 
@@ -40,8 +41,13 @@ void AppDelegate::createWebView()
 
 void AppDelegate::destroyWebView()
 {
-    // Deleting the view takes it out of its parent and its layout.
-    delete webView;
+    if (webView) {
+        // Gone from sight and silent at once, even where it must outlive a loop running in it.
+        webView->hide();
+        webView->page()->setAudioMuted(true);
+        webView->stop();
+        platform::deleteOutsideNestedLoops(webView);
+    }
     webView = nullptr;
 }
 
