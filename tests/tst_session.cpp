@@ -164,8 +164,15 @@ private slots:
         const auto delegate = launch();
         const AppDelegateProbe probe{*delegate};
         QCOMPARE(probe.actionButton()->text(), QStringLiteral("Unlock"));
-        probe.timerField()->setText(QStringLiteral("+5"));
+        probe.timerField()->setText(QStringLiteral("abc"));
         ModalDriver modals;
+        modals.then(typePassword(PASSWORD));
+        modals.then(pressButton(QStringLiteral("OK")));
+        QTest::mouseClick(probe.actionButton(), Qt::LeftButton);
+        QCOMPARE(modals.messages, QStringList({PROMPT, INVALID_TIME_LIMIT}));
+        QCOMPARE(probe.endTime(), at(-10));
+
+        probe.timerField()->setText(QStringLiteral("+5"));
         modals.then(typePassword(PASSWORD));
         QTest::mouseClick(probe.actionButton(), Qt::LeftButton);
         QCOMPARE(probe.endTime(), at(5 * 60));
@@ -288,6 +295,11 @@ private slots:
     {
         const auto delegate = launchRunning(40 * 60);
         const AppDelegateProbe probe{*delegate};
+        // The refresh takes the page back home.
+        const QUrl home(testWebsites().at("disney"));
+        QTRY_COMPARE(probe.webView()->url(), home);
+        probe.webView()->load(QUrl(QStringLiteral("data:text/html,elsewhere")));
+        QTRY_VERIFY(probe.webView()->url() != home);
         ModalDriver modals;
         modals.then(typePassword(PASSWORD));
         modals.then([](QDialog *dialog) {
@@ -305,6 +317,36 @@ private slots:
         QCOMPARE(probe.endTime(), at(15 * 60));
         QCOMPARE(readStoreFromDisk().value("endTime").toDateTime(), at(15 * 60));
         QVERIFY(probe.countdownRuns());
+        QTRY_COMPARE(probe.webView()->url(), home);
+    }
+
+    // Behind a refused password the dialog never comes; a cancelled one changes nothing; and a
+    // new limit set while paused leaves the session paused.
+    void setTimerWhilePaused()
+    {
+        const auto delegate = launchRunning(600);
+        const AppDelegateProbe probe{*delegate};
+        delegate->togglePause();
+        ModalDriver modals;
+        modals.then(typePassword(QStringLiteral("wrong")));
+        modals.then(pressButton(QStringLiteral("OK")));
+        QTest::mouseClick(probe.modifyButton(), Qt::LeftButton);
+        QCOMPARE(modals.messages, QStringList({PROMPT, "Incorrect password"}));
+
+        modals.then(typePassword(PASSWORD));
+        modals.then(typeAndPress(QStringLiteral("minutesField"), QStringLiteral("5"),
+                                 QStringLiteral("Cancel")));
+        QTest::mouseClick(probe.modifyButton(), Qt::LeftButton);
+        QCOMPARE(probe.endTime(), at(600));
+
+        modals.then(typePassword(PASSWORD));
+        modals.then(setMinutes(QStringLiteral("5")));
+        QTest::mouseClick(probe.modifyButton(), Qt::LeftButton);
+        QCOMPARE(probe.endTime(), at(300));
+        QCOMPARE(probe.window()->windowTitle(), QStringLiteral("Tovalin - Paused"));
+        QCOMPARE(probe.statusLabel()->text(), QStringLiteral("Paused: 05:00 remaining"));
+        QVERIFY(!probe.countdownRuns());
+        QVERIFY(!probe.webView());
     }
 
     void setTimerRefusesUnusableMinutes()
