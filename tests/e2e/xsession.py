@@ -28,10 +28,10 @@ END_FROM_RIGHT = 50
 OFFLINE_WEB_ENGINE_FLAGS = "--proxy-server=127.0.0.1:9"
 
 # QDataStream of a QVariant holding a QDateTime, as QSettings writes it inside "@DateTime(...)":
-# type id, null flag, Julian day, msecs of the day, time spec.
+# type id, null flag, Julian day, msecs of the day, Qt time spec (1: UTC).
 DATETIME_LAYOUT = ">IBqIB"
 QDATETIME_TYPE_ID = 16
-UTC_SPEC = 1
+UTC_TIME_SPEC = 1
 JULIAN_DAY_OF_EPOCH = 2440588
 MSECS_PER_DAY = 86_400_000
 HEX_DIGITS = "0123456789abcdefABCDEF"
@@ -50,7 +50,7 @@ def encode_datetime(epoch_msecs):
 
 def encode_datetime_fields(julian_day, msecs_of_day):
     """The ini value of a UTC QDateTime from its stored fields, which need not make a date."""
-    data = struct.pack(DATETIME_LAYOUT, QDATETIME_TYPE_ID, 0, julian_day, msecs_of_day, UTC_SPEC)
+    data = struct.pack(DATETIME_LAYOUT, QDATETIME_TYPE_ID, 0, julian_day, msecs_of_day, UTC_TIME_SPEC)
     text = ""
     needs_quotes = False
     escape_hex_digit = False
@@ -107,8 +107,8 @@ def decode_datetime(value):
             data.append(named[char])
         else:
             data.append(ord(char))
-    type_id, _, julian_day, msecs, spec = struct.unpack(DATETIME_LAYOUT, bytes(data))
-    if type_id != QDATETIME_TYPE_ID or spec != UTC_SPEC:
+    type_id, _, julian_day, msecs, time_spec = struct.unpack(DATETIME_LAYOUT, bytes(data))
+    if type_id != QDATETIME_TYPE_ID or time_spec != UTC_TIME_SPEC:
         raise ValueError("unexpected date: %r" % value)
     return (julian_day - JULIAN_DAY_OF_EPOCH) * MSECS_PER_DAY + msecs
 
