@@ -26,6 +26,11 @@ QDateTime testEpoch()
     return QDateTime(QDate(2026, 3, 14), QTime(12, 0), Qt::UTC);
 }
 
+QDateTime at(qint64 secondsFromEpoch)
+{
+    return testEpoch().addSecs(secondsFromEpoch);
+}
+
 Websites testWebsites()
 {
     Websites sites;

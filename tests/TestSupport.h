@@ -43,8 +43,12 @@ struct AppDelegateProbe
     void updateUI() const { d.updateUI(); }
 };
 
-// The instant every test starts from.
+// The instant every test starts from, and one some seconds from it.
 QDateTime testEpoch();
+QDateTime at(qint64 secondsFromEpoch);
+
+// The message of the password prompt.
+inline const QString PASSWORD_PROMPT = QStringLiteral("Password Required");
 
 // Sites that load without a network: each home page is a small local document.
 Websites testWebsites();

@@ -52,8 +52,6 @@ QStringList announcedNames(const QObject *object)
     return names;
 }
 
-const QString PROMPT = QStringLiteral("Password Required");
-
 void expectControl(QObject *control, QAccessible::Role role, const QString &name)
 {
     QVERIFY(control);
@@ -86,7 +84,7 @@ void expectDialog(QDialog *dialog, const QString &name, const QStringList &butto
 // The field is named and reads as a password, and the typed text never reaches a reader.
 void checkPasswordDialog(QDialog *dialog)
 {
-    expectDialog(dialog, PROMPT, {"OK", "Cancel"});
+    expectDialog(dialog, PASSWORD_PROMPT, {"OK", "Cancel"});
     auto *field = dialog->findChild<QLineEdit *>(QStringLiteral("passwordField"));
     expectControl(field, QAccessible::EditableText, QStringLiteral("Password"));
     QTest::keyClicks(field, PASSWORD);
@@ -147,7 +145,7 @@ private slots:
             pressButton(QStringLiteral("OK"))(dialog);
         });
         QTest::mouseClick(probe.actionButton(), Qt::LeftButton);
-        QCOMPARE(modals.messages, QStringList{PROMPT});
+        QCOMPARE(modals.messages, QStringList{PASSWORD_PROMPT});
         QVERIFY(probe.endTime());
         // A button's name follows its text.
         expectControl(probe.actionButton(), QAccessible::Button, QStringLiteral("Extend"));
@@ -167,7 +165,7 @@ private slots:
             pressButton(QStringLiteral("Cancel"))(dialog);
         });
         QTest::mouseClick(probe.modifyButton(), Qt::LeftButton);
-        QCOMPARE(modals.messages, QStringList({PROMPT, PROMPT, "Set Timer"}));
+        QCOMPARE(modals.messages, QStringList({PASSWORD_PROMPT, PASSWORD_PROMPT, "Set Timer"}));
     }
 
     void controlBar()

@@ -20,11 +20,6 @@
 #include <QWebEngineView>
 
 namespace {
-QDateTime at(qint64 secondsFromEpoch)
-{
-    return testEpoch().addSecs(secondsFromEpoch);
-}
-
 int runningCountdowns()
 {
     int count = 0;

@@ -15,7 +15,6 @@
 #include <QTest>
 
 namespace {
-const QString PROMPT = QStringLiteral("Password Required");
 constexpr qsizetype MEGABYTE = 1024 * 1024;
 // What a line edit keeps of longer text.
 constexpr qsizetype FIELD_CAPACITY = 32767;
@@ -68,7 +67,7 @@ private slots:
                                     PASSWORD + QString(MEGABYTE, QLatin1Char('x'))));
         modals.then(pressButton(QStringLiteral("OK")));
         clickWithinBound(probe.actionButton());
-        QCOMPARE(modals.messages, QStringList({PROMPT, "Incorrect password"}));
+        QCOMPARE(modals.messages, QStringList({PASSWORD_PROMPT, "Incorrect password"}));
         QVERIFY(!probe.endTime());
         QVERIFY(readStoreFromDisk().isEmpty());
     }
@@ -92,7 +91,8 @@ private slots:
         modals.then(typePassword(PASSWORD));
         modals.then(pressButton(QStringLiteral("OK")));
         clickWithinBound(probe.actionButton());
-        QCOMPARE(modals.messages, QStringList({PROMPT, "Please enter a valid time limit"}));
+        QCOMPARE(modals.messages,
+                 QStringList({PASSWORD_PROMPT, "Please enter a valid time limit"}));
         QVERIFY(!probe.endTime());
         QVERIFY(!probe.countdownRuns());
         QVERIFY(readStoreFromDisk().isEmpty());
@@ -100,7 +100,7 @@ private slots:
 
     void hugePastedNewTimeLimitIsRefused()
     {
-        writeStore({{"endTime", testEpoch().addSecs(600)}});
+        writeStore({{"endTime", at(600)}});
         const auto delegate = launch();
         const AppDelegateProbe probe{*delegate};
         const QVariantMap before = readStoreFromDisk();
@@ -110,9 +110,9 @@ private slots:
             pasteAndPressOk(QStringLiteral("minutesField"), QString(MEGABYTE, QLatin1Char('7'))));
         modals.then(pressButton(QStringLiteral("OK")));
         clickWithinBound(probe.modifyButton());
-        QCOMPARE(modals.messages,
-                 QStringList({PROMPT, "Set Timer", "Please enter a valid number of minutes"}));
-        QCOMPARE(probe.endTime(), testEpoch().addSecs(600));
+        QCOMPARE(modals.messages, QStringList({PASSWORD_PROMPT, "Set Timer",
+                                               "Please enter a valid number of minutes"}));
+        QCOMPARE(probe.endTime(), at(600));
         QCOMPARE(readStoreFromDisk(), before);
     }
 

@@ -12,12 +12,6 @@
 #include <QWebEngineView>
 
 namespace {
-QDateTime at(qint64 secondsFromEpoch)
-{
-    return testEpoch().addSecs(secondsFromEpoch);
-}
-
-const QString PROMPT = QStringLiteral("Password Required");
 const QString INVALID_TIME_LIMIT = QStringLiteral("Please enter a valid time limit");
 const QString INVALID_MINUTES = QStringLiteral("Please enter a valid number of minutes");
 
@@ -50,7 +44,7 @@ private slots:
         modals.then(typePassword(PASSWORD));
         QTest::mouseClick(probe.actionButton(), Qt::LeftButton);
 
-        QCOMPARE(modals.messages, QStringList{PROMPT});
+        QCOMPARE(modals.messages, QStringList{PASSWORD_PROMPT});
         QCOMPARE(modals.informativeTexts, QStringList{"Enter password to continue:"});
         QCOMPARE(probe.endTime(), at(45 * 60));
         QCOMPARE(probe.window()->windowTitle(), QStringLiteral("Tovalin - Disney"));
@@ -98,7 +92,7 @@ private slots:
         });
         modals.then(pressButton(QStringLiteral("OK")));
         QTest::mouseClick(probe.actionButton(), Qt::LeftButton);
-        QCOMPARE(modals.messages, QStringList({PROMPT, "Incorrect password"}));
+        QCOMPARE(modals.messages, QStringList({PASSWORD_PROMPT, "Incorrect password"}));
         QVERIFY(!probe.endTime());
         QCOMPARE(probe.window()->windowTitle(), QStringLiteral("Tovalin - Locked"));
         QVERIFY(readStoreFromDisk().isEmpty());
@@ -111,7 +105,7 @@ private slots:
         ModalDriver modals;
         modals.then(typeAndPress("passwordField", PASSWORD, "Cancel"));
         QTest::mouseClick(probe.actionButton(), Qt::LeftButton);
-        QCOMPARE(modals.messages, QStringList{PROMPT});
+        QCOMPARE(modals.messages, QStringList{PASSWORD_PROMPT});
         QVERIFY(!probe.endTime());
 
         // Closing the prompt by its window is "no" as well.
@@ -152,7 +146,7 @@ private slots:
         modals.then(typePassword(PASSWORD));
         modals.then(pressButton(QStringLiteral("OK")));
         QTest::mouseClick(probe.actionButton(), Qt::LeftButton);
-        QCOMPARE(modals.messages, QStringList({PROMPT, INVALID_TIME_LIMIT}));
+        QCOMPARE(modals.messages, QStringList({PASSWORD_PROMPT, INVALID_TIME_LIMIT}));
         QVERIFY(!probe.endTime());
         QVERIFY(!probe.countdownRuns());
         QVERIFY(readStoreFromDisk().isEmpty());
@@ -169,7 +163,7 @@ private slots:
         modals.then(typePassword(PASSWORD));
         modals.then(pressButton(QStringLiteral("OK")));
         QTest::mouseClick(probe.actionButton(), Qt::LeftButton);
-        QCOMPARE(modals.messages, QStringList({PROMPT, INVALID_TIME_LIMIT}));
+        QCOMPARE(modals.messages, QStringList({PASSWORD_PROMPT, INVALID_TIME_LIMIT}));
         QCOMPARE(probe.endTime(), at(-10));
 
         probe.timerField()->setText(QStringLiteral("+5"));
@@ -192,7 +186,7 @@ private slots:
         ModalDriver modals;
         modals.then(typePassword(PASSWORD));
         QTest::mouseClick(probe.actionButton(), Qt::LeftButton);
-        QCOMPARE(modals.messages, QStringList{PROMPT});
+        QCOMPARE(modals.messages, QStringList{PASSWORD_PROMPT});
         QCOMPARE(probe.endTime(), at(300));
         QVERIFY(!probe.isLocked());
         QVERIFY(!probe.isPaused());
@@ -311,7 +305,7 @@ private slots:
             setMinutes(QStringLiteral("015"))(dialog);
         });
         QTest::mouseClick(probe.modifyButton(), Qt::LeftButton);
-        QCOMPARE(modals.messages, QStringList({PROMPT, "Set Timer"}));
+        QCOMPARE(modals.messages, QStringList({PASSWORD_PROMPT, "Set Timer"}));
         QCOMPARE(modals.informativeTexts.last(),
                  QStringLiteral("Enter new time limit in minutes:"));
         QCOMPARE(probe.endTime(), at(15 * 60));
@@ -331,7 +325,7 @@ private slots:
         modals.then(typePassword(QStringLiteral("wrong")));
         modals.then(pressButton(QStringLiteral("OK")));
         QTest::mouseClick(probe.modifyButton(), Qt::LeftButton);
-        QCOMPARE(modals.messages, QStringList({PROMPT, "Incorrect password"}));
+        QCOMPARE(modals.messages, QStringList({PASSWORD_PROMPT, "Incorrect password"}));
 
         modals.then(typePassword(PASSWORD));
         modals.then(typeAndPress(QStringLiteral("minutesField"), QStringLiteral("5"),
@@ -364,7 +358,7 @@ private slots:
         });
         modals.then(pressButton(QStringLiteral("OK")));
         delegate->modifyTimer();
-        QCOMPARE(modals.messages, QStringList({PROMPT, "Set Timer", INVALID_MINUTES}));
+        QCOMPARE(modals.messages, QStringList({PASSWORD_PROMPT, "Set Timer", INVALID_MINUTES}));
         QCOMPARE(probe.endTime(), at(-1));
     }
 

@@ -75,7 +75,7 @@ private slots:
     {
         resetSession();
         server.requested.clear();
-        writeStore({{"endTime", testEpoch().addSecs(600)}});
+        writeStore({{"endTime", at(600)}});
         Websites sites = testWebsites();
         sites["disney"] = server.url("/home").toString();
         delegate = std::make_unique<AppDelegate>(sites, PASSWORD);

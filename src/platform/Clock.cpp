@@ -38,9 +38,7 @@ void advanceClock(qint64 msecs)
             break;
         pinnedMsecs = due->nextDueMsecs;
         due->nextDueMsecs += due->interval;
-        // A copy runs, since the tick may drop the timer and the function with it.
-        const std::function<void()> run = due->tick;
-        run();
+        due->fire();
     }
     pinnedMsecs = target;
 }

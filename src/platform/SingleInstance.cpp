@@ -47,8 +47,6 @@ SingleInstance::SingleInstance(const QString &name, QObject *parent)
     });
 }
 
-SingleInstance::~SingleInstance() = default;
-
 bool SingleInstance::isListening() const
 {
     return server->isListening();

@@ -22,7 +22,6 @@ public:
 
     // Listens under the name, taking it over from an instance that died without closing it.
     explicit SingleInstance(const QString &name, QObject *parent = nullptr);
-    ~SingleInstance() override;
 
     bool isListening() const;
 

@@ -25,11 +25,7 @@ RepeatingTimer::RepeatingTimer(int intervalMsecs, std::function<void()> tick)
     qtimer = new QTimer;
     qtimer->setInterval(interval);
     qtimer->setTimerType(Qt::PreciseTimer);
-    // A copy runs, since the tick may drop this timer and the function with it.
-    QObject::connect(qtimer, &QTimer::timeout, [this] {
-        const std::function<void()> run = this->tick;
-        run();
-    });
+    QObject::connect(qtimer, &QTimer::timeout, [this] { fire(); });
     qtimer->start();
 }
 
@@ -41,6 +37,12 @@ RepeatingTimer::~RepeatingTimer()
     // The timer may be dropped from inside its own tick, so its QTimer goes later.
     if (qtimer)
         qtimer->deleteLater();
+}
+
+void RepeatingTimer::fire()
+{
+    const std::function<void()> run = tick;
+    run();
 }
 
 void RepeatingTimer::invalidate()

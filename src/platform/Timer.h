@@ -24,6 +24,9 @@ public:
 private:
     friend void advanceClock(qint64 msecs);
 
+    // Runs the tick from a copy, since the tick may drop this timer and the function with it.
+    void fire();
+
     int interval;
     std::function<void()> tick;
     bool valid = true;
