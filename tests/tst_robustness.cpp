@@ -1,8 +1,10 @@
 // Bad input that reaches the program through its own widgets and files: a megabyte pasted into
-// each text field, and a folder where the store's file belongs.
+// each text field, and a folder where the store's file belongs. Also what a long run leaves
+// behind: heap memory freed by a torn-down page.
 #include "TestSupport.h"
 
 #include "platform/Clock.h"
+#include "platform/Memory.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -13,6 +15,9 @@
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QTest>
+#include <memory>
+#include <unistd.h>
+#include <vector>
 
 namespace {
 constexpr qsizetype MEGABYTE = 1024 * 1024;
@@ -47,6 +52,15 @@ void clickWithinBound(QPushButton *button)
     clock.start();
     QTest::mouseClick(button, Qt::LeftButton);
     QVERIFY2(clock.elapsed() < MOST_MSECS, qPrintable(QString::number(clock.elapsed())));
+}
+
+qint64 residentBytes()
+{
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly))
+        return -1;
+    const QList<QByteArray> fields = statm.readAll().split(' ');
+    return fields.size() > 1 ? fields[1].toLongLong() * sysconf(_SC_PAGESIZE) : -1;
 }
 } // namespace
 
@@ -137,6 +151,28 @@ private slots:
         QCOMPARE(probe.actionButton()->text(), QStringLiteral("Unlock"));
         delegate->applicationWillTerminate();
         QVERIFY(QFileInfo(storeFilePath()).isDir());
+    }
+
+    // Small blocks freed below one that stays, as a page's leave the heap: the heap cannot
+    // shrink from its end, so only handing back the free pages inside it brings them back.
+    void freedHeapGoesBackToTheSystem()
+    {
+#if defined(__SANITIZE_ADDRESS__)
+        QSKIP("the sanitizer's allocator keeps a heap of its own");
+#endif
+        constexpr qint64 BLOCK = 2048;
+        constexpr qint64 TOTAL = 64 * MEGABYTE;
+        std::vector<std::unique_ptr<char[]>> blocks;
+        for (qint64 made = 0; made < TOTAL; made += BLOCK)
+            blocks.push_back(std::make_unique<char[]>(BLOCK));
+        const auto kept = std::make_unique<char[]>(BLOCK);
+        blocks.clear();
+        const qint64 before = residentBytes();
+        QVERIFY(before > 0);
+
+        platform::returnFreeMemory();
+        QVERIFY2(before - residentBytes() > TOTAL * 3 / 4,
+                 qPrintable(QString::number(before - residentBytes())));
     }
 };
 

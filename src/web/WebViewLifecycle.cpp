@@ -2,6 +2,7 @@
 
 #include "platform/AutoresizingLayout.h"
 #include "platform/MainQueue.h"
+#include "platform/Memory.h"
 #include "web/Page.h"
 #include "web/Profile.h"
 
@@ -46,6 +47,9 @@ void AppDelegate::destroyWebView()
         webView->hide();
         webView->page()->setAudioMuted(true);
         webView->stop();
+        // What the page used comes free inside the heap as it goes; returned, the locked program
+        // is back near its size before the session.
+        QObject::connect(webView, &QObject::destroyed, &platform::returnFreeMemorySoon);
         platform::deleteOutsideNestedLoops(webView);
     }
     webView = nullptr;
