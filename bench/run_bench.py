@@ -2,8 +2,8 @@
 """Measures what Tovalin costs, on the Release build under its own Xvfb, each run with fresh
 folders: launch to the locked window, lock latency, memory (PSS of the whole process tree) on the
 locked screen, in a session and after it, memory growth over many sessions, and CPU time and
-main-thread wake-ups when idle (in the first minute after launch and in the next). Debian's Chromium showing the same local page in an app window is
-measured alongside for comparison.
+main-thread wake-ups when idle, over two windows one after the other. Debian's Chromium showing
+the same local page in an app window is measured alongside for comparison.
 
 Usage: bench/run_bench.py [--build DIR] [--runs N] [--cycles N] [--cpu-seconds S] [--json PATH]
 
@@ -54,8 +54,9 @@ LOCK_LATENCY_ATTEMPTS = 3
 LOCK_LATENCY_RUNS_PER_RUN = 2
 # Time for a page to be drawn once it has been asked for.
 PAGE_DRAWN_SECONDS = 0.3
-# Time for a closed page's renderer to go, between the sessions of the growth measurement.
-CYCLE_SETTLE_SECONDS = 1.0
+# Time for a closed page's renderer to go and for the program to hand the freed heap back, which
+# it does 2 s after the web view has gone, between the sessions of the growth measurement.
+CYCLE_SETTLE_SECONDS = 3.0
 # Single readings after a cycle jump by a few MiB and back; growth compares the median of this
 # many cycles at the end with that of as many at the start.
 GROWTH_CYCLES = 5
@@ -287,7 +288,7 @@ class Bench:
         return result
 
     def idle_cost(self):
-        """CPU seconds and main-thread wake-ups over the same window, of programs on the locked
+        """CPU seconds and main-thread wake-ups over the same two windows, of programs on the locked
         screen and of programs in a session on the local page, all running side by side. Each
         has a display of its own, where its window is the active one, as for a person."""
         programs = []
@@ -494,7 +495,8 @@ def main():
                         help="the Release build folder (default: build)")
     parser.add_argument("--runs", type=int, default=5, help="runs of each measurement (5)")
     parser.add_argument("--cycles", type=int, default=30, help="sessions for memory growth (30)")
-    parser.add_argument("--cpu-seconds", type=float, default=60, help="each of the two idle windows (60 s)")
+    parser.add_argument("--cpu-seconds", type=float, default=60,
+                        help="each of the two idle windows (60 s)")
     parser.add_argument("--settle", type=float, default=3,
                         help="wait before a memory or CPU reading (3 s)")
     parser.add_argument("--json", help="results file (default: BUILD/bench-results.json)")

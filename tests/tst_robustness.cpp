@@ -159,6 +159,8 @@ private slots:
     {
 #if defined(__SANITIZE_ADDRESS__)
         QSKIP("the sanitizer's allocator keeps a heap of its own");
+#elif !defined(__GLIBC__)
+        QSKIP("only glibc's heap is handed back");
 #endif
         constexpr qint64 BLOCK = 2048;
         constexpr qint64 TOTAL = 64 * MEGABYTE;
@@ -171,8 +173,8 @@ private slots:
         QVERIFY(before > 0);
 
         platform::returnFreeMemory();
-        QVERIFY2(before - residentBytes() > TOTAL * 3 / 4,
-                 qPrintable(QString::number(before - residentBytes())));
+        const qint64 returned = before - residentBytes();
+        QVERIFY2(returned > TOTAL * 3 / 4, qPrintable(QString::number(returned)));
     }
 };
 
