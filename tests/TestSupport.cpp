@@ -23,7 +23,7 @@ bool AppDelegateProbe::countdownRuns() const
 
 QDateTime testEpoch()
 {
-    return QDateTime(QDate(2026, 3, 14), QTime(12, 0), Qt::UTC);
+    return platform::utcDateTime(QDate(2026, 3, 14), QTime(12, 0));
 }
 
 QDateTime at(qint64 secondsFromEpoch)

@@ -99,12 +99,12 @@ private slots:
             << QVariantMap{{"endTime", at(3600).toString(Qt::ISODate)}} << "Tovalin - Locked"
             << "Start" << noSession << false << "Pause";
         QTest::newRow("year 9999")
-            << QVariantMap{{"endTime", QDateTime(QDate(9999, 12, 31), QTime(23, 59), Qt::UTC)}}
+            << QVariantMap{{"endTime", platform::utcDateTime(QDate(9999, 12, 31), QTime(23, 59))}}
             << "Tovalin - Disney"
             << "Extend"
             << "Time remaining: 4193813519:00" << true << "Pause";
         QTest::newRow("year 1") << QVariantMap{{"endTime",
-                                                QDateTime(QDate(1, 1, 1), QTime(0, 0), Qt::UTC)}}
+                                                platform::utcDateTime(QDate(1, 1, 1), QTime(0, 0))}}
                                 << "Tovalin - Locked"
                                 << "Unlock"
                                 << "Time remaining: 00:00" << false << "Pause";

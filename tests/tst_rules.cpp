@@ -3,6 +3,7 @@
 #include "app/Constants.h"
 #include "keys/KeyGuard.h"
 #include "platform/AutoresizingLayout.h"
+#include "platform/Clock.h"
 #include "platform/Store.h"
 #include "session/Minutes.h"
 #include "session/StatusText.h"
@@ -132,11 +133,11 @@ private slots:
     // An end time the store cannot keep must be refused, never stored.
     void addMinutesStaysInRange()
     {
-        const QDateTime now(QDate(2026, 3, 14), QTime(12, 0), Qt::UTC);
+        const QDateTime now = platform::utcDateTime(QDate(2026, 3, 14), QTime(12, 0));
         QCOMPARE(addMinutes(now, 30), now.addSecs(1800));
         QVERIFY(!addMinutes(now, 153722867280912930LL));
         QVERIFY(!addMinutes(now, 10'000LL * 366 * 24 * 60));
-        const QDateTime lastDay(QDate(9999, 12, 31), QTime(0, 0), Qt::UTC);
+        const QDateTime lastDay = platform::utcDateTime(QDate(9999, 12, 31), QTime(0, 0));
         QCOMPARE(addMinutes(lastDay, 60), lastDay.addSecs(3600));
         QVERIFY(!addMinutes(lastDay, 24 * 60));
     }

@@ -3,6 +3,10 @@
 #include "platform/Timer.h"
 #include "platform/TimerRegistry.h"
 
+#if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
+#include <QTimeZone>
+#endif
+
 namespace platform {
 
 namespace {
@@ -10,10 +14,28 @@ bool pinned = false;
 qint64 pinnedMsecs = 0;
 } // namespace
 
+// Qt 6.5 replaced the time spec by a time zone; both give the same instants. Made afresh on
+// each call, so other files' constants can use it during static initialisation.
+#if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
+#define TOVALIN_UTC QTimeZone(QTimeZone::UTC)
+#else
+#define TOVALIN_UTC Qt::UTC
+#endif
+
+QDateTime utcDateTime(qint64 msecsSinceEpoch)
+{
+    return QDateTime::fromMSecsSinceEpoch(msecsSinceEpoch, TOVALIN_UTC);
+}
+
+QDateTime utcDateTime(QDate date, QTime time)
+{
+    return QDateTime(date, time, TOVALIN_UTC);
+}
+
 QDateTime now()
 {
     if (pinned)
-        return QDateTime::fromMSecsSinceEpoch(pinnedMsecs, Qt::UTC);
+        return utcDateTime(pinnedMsecs);
     return QDateTime::currentDateTimeUtc();
 }
 

@@ -8,6 +8,10 @@ namespace platform {
 
 QDateTime now();
 
+// Instants in UTC, built the way the running Qt version wants them.
+QDateTime utcDateTime(qint64 msecsSinceEpoch);
+QDateTime utcDateTime(QDate date, QTime time);
+
 void pinClock(const QDateTime &at);
 // Moves pinned time forward, delivering every timer tick that falls due on the way, in order.
 void advanceClock(qint64 msecs);

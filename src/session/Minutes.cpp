@@ -1,12 +1,14 @@
 #include "session/Minutes.h"
 
+#include "platform/Clock.h"
+
 #include <limits>
 
 namespace {
 constexpr qint64 SECONDS_PER_MINUTE = 60;
 constexpr qint64 MSECS_PER_MINUTE = 60 * 1000;
 // The store keeps dates that the clock can print and read back; stay within ordinary years.
-const QDateTime LATEST_END = QDateTime(QDate(9999, 12, 31), QTime(23, 59, 59, 999), Qt::UTC);
+const QDateTime LATEST_END = platform::utcDateTime(QDate(9999, 12, 31), QTime(23, 59, 59, 999));
 } // namespace
 
 std::optional<qint64> parseMinutes(QStringView text)
@@ -45,7 +47,7 @@ std::optional<QDateTime> addMinutes(const QDateTime &from, qint64 minutes)
         __builtin_add_overflow(from.toMSecsSinceEpoch(), msecs, &end) ||
         end > LATEST_END.toMSecsSinceEpoch())
         return std::nullopt;
-    return QDateTime::fromMSecsSinceEpoch(end, Qt::UTC);
+    return platform::utcDateTime(end);
 }
 
 std::optional<QDateTime> endAfterMinutes(const QDateTime &from, QStringView text)
