@@ -1,0 +1,94 @@
+// The built program as separate processes: one instance per user whatever the environment says,
+// and no debugging door opened from the environment.
+#include "TestSupport.h"
+
+#include <QProcess>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+// The program started as the desktop would start it, with no session bus to start one of its own.
+void startTovalin(QProcess &process, const QProcessEnvironment &extra = {})
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"),
+                       QStringLiteral("unix:path=/nonexistent"));
+    environment.insert(extra);
+    process.setProcessEnvironment(environment);
+    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process.start(qEnvironmentVariable("TOVALIN_BINARY"), {});
+    QVERIFY(process.waitForStarted());
+}
+
+quint16 freePort()
+{
+    QTcpServer server;
+    server.listen(QHostAddress::LocalHost);
+    return server.serverPort();
+}
+} // namespace
+
+class InstanceTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void oneWindow_data()
+    {
+        QTest::addColumn<bool>("ownTempFolders");
+        QTest::newRow("same TMPDIR") << false;
+        QTest::newRow("a TMPDIR each") << true;
+    }
+    // Started at the same moment: one keeps running, the other hands over and ends with 0.
+    void oneWindow()
+    {
+        QFETCH(bool, ownTempFolders);
+        QTemporaryDir temp;
+        for (int round = 0; round < 4; ++round) {
+            QProcess first, second;
+            for (QProcess *process : {&first, &second}) {
+                QProcessEnvironment extra;
+                if (ownTempFolders)
+                    extra.insert(QStringLiteral("TMPDIR"),
+                                 temp.filePath(QString::number(quintptr(process))));
+                QDir().mkpath(extra.value(QStringLiteral("TMPDIR"), temp.path()));
+                startTovalin(*process, extra);
+            }
+            QTRY_VERIFY_WITH_TIMEOUT(first.state() == QProcess::NotRunning ||
+                                         second.state() == QProcess::NotRunning,
+                                     30000);
+            QProcess &gone = first.state() == QProcess::NotRunning ? first : second;
+            QProcess &kept = &gone == &first ? second : first;
+            QCOMPARE(gone.exitStatus(), QProcess::NormalExit);
+            QCOMPARE(gone.exitCode(), 0);
+            QVERIFY(!kept.waitForFinished(1000));
+            kept.kill();
+            kept.waitForFinished();
+        }
+    }
+
+    void environmentOpensNoDebuggingPort()
+    {
+        const quint16 ports[] = {freePort(), freePort()};
+        QProcessEnvironment extra;
+        extra.insert(QStringLiteral("QTWEBENGINE_REMOTE_DEBUGGING"), QString::number(ports[0]));
+        extra.insert(QStringLiteral("QTWEBENGINE_CHROMIUM_FLAGS"),
+                     QStringLiteral("--remote-debugging-port=%1").arg(ports[1]));
+        QProcess tovalin;
+        startTovalin(tovalin, extra);
+        // Long enough for the engine, which starts with the window, to have opened any port.
+        QVERIFY(!tovalin.waitForFinished(4000));
+        for (quint16 port : ports) {
+            QTcpSocket socket;
+            socket.connectToHost(QHostAddress::LocalHost, port);
+            QVERIFY2(!socket.waitForConnected(1000), qPrintable(QString::number(port)));
+        }
+        tovalin.kill();
+        tovalin.waitForFinished();
+    }
+};
+
+TOVALIN_TEST_MAIN(InstanceTest)
+#include "tst_instance.moc"
