@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-webengine-dev libgl-dev
           xvfb xauth xdotool x11-utils x11-apps python3 fonts-dejavu-core
           desktop-file-utils appstream dpkg-dev file
-          clang libclang-rt-14-dev)
+          clang libclang-rt-14-dev libsodium-dev pkgconf)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
