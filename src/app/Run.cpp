@@ -4,6 +4,7 @@
 #include "platform/Environment.h"
 #include "platform/PasswordFile.h"
 #include "platform/SingleInstance.h"
+#include "platform/Store.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -37,7 +38,8 @@ int runTovalin(char **argv, const Websites &websites)
 
     // Starting Tovalin while it runs brings the running window forward instead of a second one.
     QString error;
-    const std::optional<QString> folder = platform::privateRuntimeFolder(&error);
+    const std::optional<QString> folder =
+        platform::instanceFolder(platform::Store().folder(), &error);
     if (!folder)
         return refuseToStart(error);
     QByteArray token = qgetenv("XDG_ACTIVATION_TOKEN");
