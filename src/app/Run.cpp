@@ -1,6 +1,7 @@
 #include "app/Run.h"
 
 #include "app/AppDelegate.h"
+#include "platform/RenderingPath.h"
 #include "platform/SingleInstance.h"
 
 #include <QApplication>
@@ -28,6 +29,7 @@ int runTovalin(char **argv, const Websites &websites)
         return 0;
     platform::SingleInstance instance(instanceName);
 
+    platform::chooseRenderingPath();
     AppDelegate delegate(websites, PASSWORD);
     QApplication::setQuitOnLastWindowClosed(
         delegate.applicationShouldTerminateAfterLastWindowClosed());
