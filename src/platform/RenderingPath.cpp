@@ -12,9 +12,8 @@
 namespace platform {
 
 namespace {
-// Mesa's software rasterisers, old and new, and the one that browsers ship.
-const char *const SOFTWARE_RENDERERS[] = {"llvmpipe", "softpipe", "software rasterizer",
-                                          "swiftshader"};
+// Mesa's software rasterisers and the one that browsers ship.
+const char *const SOFTWARE_RENDERERS[] = {"llvmpipe", "softpipe", "swiftshader"};
 
 std::optional<RenderingPath> chosenPath;
 } // namespace
