@@ -3,6 +3,7 @@
 #include "app/AppDelegate.h"
 #include "platform/Environment.h"
 #include "platform/PasswordFile.h"
+#include "platform/RenderingPath.h"
 #include "platform/SingleInstance.h"
 #include "platform/Store.h"
 
@@ -51,6 +52,7 @@ int runTovalin(char **argv, const Websites &websites)
     if (instance.role() == platform::SingleInstance::Role::Unavailable)
         return refuseToStart(instance.error());
 
+    platform::chooseRenderingPath();
     AppDelegate delegate(websites, PASSWORD, platform::PASSWORD_FILE_PATH);
     QApplication::setQuitOnLastWindowClosed(
         delegate.applicationShouldTerminateAfterLastWindowClosed());
