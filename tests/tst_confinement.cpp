@@ -231,6 +231,12 @@ private slots:
         for (QWidget *window : QApplication::topLevelWidgets())
             QVERIFY2(!window->isVisible() || window == view->window(),
                      qPrintable(window->objectName()));
+        // Nothing is left blocking the window: the parent's controls still answer a click that
+        // comes as the window system's.
+        QPushButton *pause = AppDelegateProbe{delegate}.pauseButton();
+        QTest::mouseClick(view->window()->windowHandle(), Qt::LeftButton, {},
+                          pause->mapTo(view->window(), pause->rect().center()));
+        QTRY_VERIFY(AppDelegateProbe{delegate}.isPaused());
         for (const QString &scheme : HANDED_SCHEMES)
             QDesktopServices::unsetUrlHandler(scheme);
     }

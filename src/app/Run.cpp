@@ -38,15 +38,10 @@ int runTovalin(char **argv, const Websites &websites)
     QApplication::setCursorFlashTime(0);
 
     // Starting Tovalin while it runs brings the running window forward instead of a second one.
-    QString error;
-    const std::optional<QString> folder =
-        platform::instanceFolder(platform::Store().folder(), &error);
-    if (!folder)
-        return refuseToStart(error);
     QByteArray token = qgetenv("XDG_ACTIVATION_TOKEN");
     if (token.isEmpty())
         token = qgetenv("DESKTOP_STARTUP_ID");
-    platform::SingleInstance instance(*folder, QStringLiteral("tovalin"), token);
+    platform::SingleInstance instance(platform::Store().folder(), QStringLiteral("tovalin"), token);
     if (instance.role() == platform::SingleInstance::Role::HandedOff)
         return 0;
     if (instance.role() == platform::SingleInstance::Role::Unavailable)

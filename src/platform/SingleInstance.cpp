@@ -108,23 +108,25 @@ std::optional<QString> privateRuntimeFolder(QString *error)
 }
 } // namespace
 
-std::optional<QString> instanceFolder(const QString &storeFolder, QString *error)
-{
-    const QByteArray store = QFile::encodeName(storeFolder);
-    // A socket's name has room for about a hundred bytes.
-    if (store.size() < SOCKET_FOLDER_MAX) {
-        QDir().mkpath(QFileInfo(storeFolder).absolutePath());
-        if (const std::optional<QString> folder = ownPrivateFolder(store, error))
-            return folder;
-    }
-    return privateRuntimeFolder(error);
-}
-
-SingleInstance::SingleInstance(const QString &folder, const QString &program,
+SingleInstance::SingleInstance(const QString &storeFolder, const QString &program,
                                const QByteArray &activationToken)
-    : lockPath(QDir(folder).filePath(program + QStringLiteral(".lock"))),
-      socketPath(QDir(folder).filePath(program + QStringLiteral(".socket")))
 {
+    // The lock sits beside the session it guards, so that every start on one store meets it
+    // whatever its environment or however it spells the path; only where that folder cannot be
+    // had (and so nothing is stored) does it go to the runtime folder.
+    QDir().mkpath(QFileInfo(storeFolder).absolutePath());
+    std::optional<QString> lockFolder = ownPrivateFolder(QFile::encodeName(storeFolder), &reason);
+    if (!lockFolder)
+        lockFolder = privateRuntimeFolder(&reason);
+    // A socket's name has room for about a hundred bytes; a long store path puts it in the
+    // runtime folder, where a start with another runtime folder does not find it and says so.
+    std::optional<QString> socketFolder = lockFolder;
+    if (lockFolder && QFile::encodeName(*lockFolder).size() >= SOCKET_FOLDER_MAX)
+        socketFolder = privateRuntimeFolder(&reason);
+    if (!lockFolder || !socketFolder)
+        return;
+    lockPath = QDir(*lockFolder).filePath(program + QStringLiteral(".lock"));
+    socketPath = QDir(*socketFolder).filePath(program + QStringLiteral(".socket"));
     lockFd = open(QFile::encodeName(lockPath).constData(),
                   O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
     if (lockFd < 0) {

@@ -31,6 +31,9 @@ bool ContentWindowGuard::eventFilter(QObject *watched, QEvent *event)
         !madeForWebView(widget))
         return false;
     widget->setAttribute(Qt::WA_DontShowOnScreen);
+    // Never modal either: a window that never shows would still block the program's own until
+    // the window system heard it had gone, and on X it does not hear that.
+    widget->setWindowModality(Qt::NonModal);
     // Answered once whoever asked for it has finished setting it up.
     QMetaObject::invokeMethod(
         widget,
