@@ -36,22 +36,28 @@ find "$root/tovalin" -mindepth 1 -maxdepth 1 ! -name 'build*' -exec rm -rf {} +
 git ls-files -z --cached --others --exclude-standard |
     tar --null --ignore-failed-read -T - -cf - 2>/dev/null | tar -C "$root/tovalin" -xmf -
 
-# in_root [--private-network] COMMAND: runs COMMAND in the folder with fresh /proc, /dev/shm and
-# /tmp; every mount, and every process left, ends with the namespaces.
+# in_root [--private-network] COMMAND: runs COMMAND with the folder as the root of a mount
+# namespace of its own, with fresh /proc, /dev/shm and /tmp. pivot_root rather than chroot: in a
+# chroot the kernel refuses ordinary users the user namespaces that the web engine's sandbox
+# needs. Every mount, and every process left, ends with the namespaces.
 in_root() {
     local network=()
     if [ "$1" = --private-network ]; then network=(--net); shift; fi
     unshare --mount --propagation private --pid --fork --ipc --uts "${network[@]}" \
         bash -euc '
             root=$1; shift
+            mount --bind "$root" "$root"
             mount -t proc proc "$root/proc"
             mount --rbind /dev "$root/dev"
             mount -t tmpfs -o mode=1777 tmpfs "$root/dev/shm"
             mount -t tmpfs -o mode=1777 tmpfs "$root/tmp"
             mount -t sysfs -o ro sysfs "$root/sys"
             ip link set lo up 2>/dev/null || true
-            exec chroot "$root" /usr/bin/env -i PATH=/usr/local/bin:/usr/bin:/bin:/usr/sbin:/sbin \
-                HOME=/root LANG=C.UTF-8 CI="${CI:-}" bash -euc "cd /tovalin && $*"' \
+            cd "$root"
+            mkdir -p .host
+            pivot_root . .host
+            exec /usr/bin/env -i PATH=/usr/local/bin:/usr/bin:/bin:/usr/sbin:/sbin HOME=/root \
+                LANG=C.UTF-8 CI="${CI:-}" bash -euc "umount -l /.host && cd /tovalin && $*"' \
         in_root "$root" "$@"
 }
 

@@ -1,19 +1,32 @@
-// One running program per user: a later start hands over, and a name left behind by a killed
-// instance is taken over instead of blocking every later start.
-#include "platform/SingleInstance.h"
+// The built program as separate processes: one instance per user whatever the environment says,
+// and no debugging door opened from the environment.
+#include "TestSupport.h"
 
-#include <QDir>
-#include <QSignalSpy>
+#include <QProcess>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTemporaryDir>
 #include <QTest>
-#include <QUuid>
-#include <sys/socket.h>
-#include <sys/un.h>
-#include <unistd.h>
 
 namespace {
-QString freshName()
+// The program started as the desktop would start it, with no session bus to start one of its own.
+void startTovalin(QProcess &process, const QProcessEnvironment &extra = {})
 {
-    return QStringLiteral("tovalin-test-") + QUuid::createUuid().toString(QUuid::Id128);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"),
+                       QStringLiteral("unix:path=/nonexistent"));
+    environment.insert(extra);
+    process.setProcessEnvironment(environment);
+    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process.start(qEnvironmentVariable("TOVALIN_BINARY"), {});
+    QVERIFY(process.waitForStarted());
+}
+
+quint16 freePort()
+{
+    QTcpServer server;
+    server.listen(QHostAddress::LocalHost);
+    return server.serverPort();
 }
 } // namespace
 
@@ -22,35 +35,60 @@ class InstanceTest : public QObject
     Q_OBJECT
 
 private slots:
-    void laterStartHandsOver()
+    void oneWindow_data()
     {
-        const QString name = freshName();
-        QVERIFY(!platform::SingleInstance::handOffToRunningInstance(name));
-        platform::SingleInstance running(name);
-        QVERIFY(running.isListening());
-        QSignalSpy activated(&running, &platform::SingleInstance::activated);
-        QVERIFY(platform::SingleInstance::handOffToRunningInstance(name));
-        QTRY_COMPARE(activated.size(), 1);
+        QTest::addColumn<bool>("ownTempFolders");
+        QTest::newRow("same TMPDIR") << false;
+        QTest::newRow("a TMPDIR each") << true;
+    }
+    // Started at the same moment: one keeps running, the other hands over and ends with 0.
+    void oneWindow()
+    {
+        QFETCH(bool, ownTempFolders);
+        QTemporaryDir temp;
+        for (int round = 0; round < 4; ++round) {
+            QProcess first, second;
+            for (QProcess *process : {&first, &second}) {
+                QProcessEnvironment extra;
+                if (ownTempFolders)
+                    extra.insert(QStringLiteral("TMPDIR"),
+                                 temp.filePath(QString::number(quintptr(process))));
+                QDir().mkpath(extra.value(QStringLiteral("TMPDIR"), temp.path()));
+                startTovalin(*process, extra);
+            }
+            QTRY_VERIFY_WITH_TIMEOUT(first.state() == QProcess::NotRunning ||
+                                         second.state() == QProcess::NotRunning,
+                                     30000);
+            QProcess &gone = first.state() == QProcess::NotRunning ? first : second;
+            QProcess &kept = &gone == &first ? second : first;
+            QCOMPARE(gone.exitStatus(), QProcess::NormalExit);
+            QCOMPARE(gone.exitCode(), 0);
+            QVERIFY(!kept.waitForFinished(1000));
+            kept.kill();
+            kept.waitForFinished();
+        }
     }
 
-    void nameOfAKilledInstanceIsTakenOver()
+    void environmentOpensNoDebuggingPort()
     {
-        // A socket file that nobody listens on any more, as a killed instance leaves it.
-        const QString name = freshName();
-        const QByteArray path = QDir(QDir::tempPath()).filePath(name).toLocal8Bit();
-        sockaddr_un address{};
-        address.sun_family = AF_UNIX;
-        qstrncpy(address.sun_path, path.constData(), sizeof address.sun_path);
-        const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
-        QCOMPARE(bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof address), 0);
-        close(fd);
-
-        QVERIFY(!platform::SingleInstance::handOffToRunningInstance(name));
-        platform::SingleInstance running(name);
-        QVERIFY(running.isListening());
-        QVERIFY(platform::SingleInstance::handOffToRunningInstance(name));
+        const quint16 ports[] = {freePort(), freePort()};
+        QProcessEnvironment extra;
+        extra.insert(QStringLiteral("QTWEBENGINE_REMOTE_DEBUGGING"), QString::number(ports[0]));
+        extra.insert(QStringLiteral("QTWEBENGINE_CHROMIUM_FLAGS"),
+                     QStringLiteral("--remote-debugging-port=%1").arg(ports[1]));
+        QProcess tovalin;
+        startTovalin(tovalin, extra);
+        // Long enough for the engine, which starts with the window, to have opened any port.
+        QVERIFY(!tovalin.waitForFinished(4000));
+        for (quint16 port : ports) {
+            QTcpSocket socket;
+            socket.connectToHost(QHostAddress::LocalHost, port);
+            QVERIFY2(!socket.waitForConnected(1000), qPrintable(QString::number(port)));
+        }
+        tovalin.kill();
+        tovalin.waitForFinished();
     }
 };
 
-QTEST_MAIN(InstanceTest)
+TOVALIN_TEST_MAIN(InstanceTest)
 #include "tst_instance.moc"

@@ -4,8 +4,9 @@
 
 #include <QWidget>
 
-AppDelegate::AppDelegate(Websites websites, QString password)
-    : websites(std::move(websites)), password(std::move(password))
+AppDelegate::AppDelegate(Websites websites, QString password, QString passwordFile)
+    : websites(std::move(websites)), password(std::move(password)),
+      passwordFile(std::move(passwordFile))
 {
 }
 

@@ -26,7 +26,10 @@ class RepeatingTimer;
 class AppDelegate : public QObject
 {
 public:
-    explicit AppDelegate(Websites websites = WEBSITES, QString password = PASSWORD);
+    // Where a file holds a password of the parent's own, it is asked for instead of the built-in
+    // one; without a file name only the built-in one is.
+    explicit AppDelegate(Websites websites = WEBSITES, QString password = PASSWORD,
+                         QString passwordFile = {});
     ~AppDelegate() override;
 
     void applicationDidFinishLaunching();
@@ -73,6 +76,8 @@ private:
     void showModifyTimerDialog();
     void performModifyTimer();
     void showPasswordPrompt(std::function<void()> onSuccess);
+    bool isParentalPassword(const QString &typed) const;
+    void saveFailedAttempts();
     void showAlert(const QString &message);
     void createWebView();
     void destroyWebView();
@@ -93,8 +98,13 @@ private:
     QString selectedSite = QStringLiteral("disney");
     bool isLocked = true;
     bool isPaused = false;
+    // Wrong answers to the password prompt in a row, and when the last came: they slow guessing
+    // down, across restarts too.
+    qint64 failedAttempts = 0;
+    std::optional<QDateTime> lastFailedAttempt;
 
     // The program-wide constants, as the entry point hands them over.
     const Websites websites;
     const QString password;
+    const QString passwordFile;
 };

@@ -8,17 +8,31 @@ const QString END_TIME = QStringLiteral("endTime");
 const QString SELECTED_SITE = QStringLiteral("selectedSite");
 const QString IS_LOCKED = QStringLiteral("isLocked");
 const QString IS_PAUSED = QStringLiteral("isPaused");
+const QString FAILED_ATTEMPTS = QStringLiteral("failedPasswordAttempts");
+const QString LAST_FAILED_ATTEMPT = QStringLiteral("lastFailedPasswordAttempt");
+
+void writeFailedAttempts(platform::Store &store, qint64 count, const std::optional<QDateTime> &last)
+{
+    if (count > 0)
+        store.setObject(FAILED_ATTEMPTS, count);
+    else
+        store.remove(FAILED_ATTEMPTS);
+    if (last)
+        store.setObject(LAST_FAILED_ATTEMPT, last->toUTC());
+    else
+        store.remove(LAST_FAILED_ATTEMPT);
+}
 } // namespace
 
 void AppDelegate::loadPersistedState()
 {
     platform::Store store;
     // Anything but a valid date, however it got there, counts as no end time.
-    const QVariant storedEnd = store.object(END_TIME);
-    if (storedEnd.typeId() == QMetaType::QDateTime && storedEnd.toDateTime().isValid())
-        endTime = storedEnd.toDateTime().toUTC();
+    endTime = store.date(END_TIME);
     selectedSite = store.string(SELECTED_SITE).value_or(QStringLiteral("disney"));
     isPaused = store.boolean(IS_PAUSED);
+    failedAttempts = store.count(FAILED_ATTEMPTS);
+    lastFailedAttempt = store.date(LAST_FAILED_ATTEMPT);
 
     const QDateTime now = platform::now();
     if (!endTime) {
@@ -35,14 +49,23 @@ void AppDelegate::loadPersistedState()
 void AppDelegate::savePersistedState()
 {
     platform::Store store;
-    // The store holds the session and nothing else, so a save rewrites it whole: whatever a
-    // damaged file held goes with it, and so does "endTime" when there is none.
+    // The store holds nothing but what is in memory here, so a save rewrites it whole: whatever
+    // a damaged file held goes with it, and so does "endTime" when there is none.
     store.clear();
     if (endTime)
         store.setObject(END_TIME, endTime->toUTC());
     store.setObject(SELECTED_SITE, selectedSite);
     store.setBool(IS_LOCKED, isLocked);
     store.setBool(IS_PAUSED, isPaused);
+    writeFailedAttempts(store, failedAttempts, lastFailedAttempt);
     // On disk before we go on: the session must survive the program being killed right after.
+    store.sync();
+}
+
+// Only the password gate's own keys: the session's stay as the last save left them.
+void AppDelegate::saveFailedAttempts()
+{
+    platform::Store store;
+    writeFailedAttempts(store, failedAttempts, lastFailedAttempt);
     store.sync();
 }

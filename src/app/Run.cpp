@@ -1,17 +1,31 @@
 #include "app/Run.h"
 
 #include "app/AppDelegate.h"
+#include "platform/Environment.h"
+#include "platform/PasswordFile.h"
 #include "platform/SingleInstance.h"
 
 #include <QApplication>
+#include <cstdio>
+#include <sys/stat.h>
 #include <unistd.h>
+
+namespace {
+int refuseToStart(const QString &why)
+{
+    std::fprintf(stderr, "tovalin: %s\n", qPrintable(why));
+    return 1;
+}
+} // namespace
 
 int runTovalin(char **argv, const Websites &websites)
 {
-    // The web engine refuses to start as root with its sandbox on; ordinary users keep it.
-    if (geteuid() == 0)
-        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    // The session and the sites' logins are nobody else's business, whatever the umask says.
+    umask(077);
+    platform::confineEngineEnvironment(geteuid() == 0);
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    // Dialogs are Qt's own, so none can slip past the program as a window of the desktop's.
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
     // Tovalin reads no command line: the toolkit and the web engine get the program's name alone.
     int applicationArgc = 1;
     QApplication app(applicationArgc, argv);
@@ -24,13 +38,20 @@ int runTovalin(char **argv, const Websites &websites)
     QApplication::setCursorFlashTime(0);
 
     // Starting Tovalin while it runs brings the running window forward instead of a second one.
-    const QString instanceName =
-        platform::SingleInstance::userServerName(QStringLiteral("Tovalin"));
-    if (platform::SingleInstance::handOffToRunningInstance(instanceName))
+    QString error;
+    const std::optional<QString> folder = platform::privateRuntimeFolder(&error);
+    if (!folder)
+        return refuseToStart(error);
+    QByteArray token = qgetenv("XDG_ACTIVATION_TOKEN");
+    if (token.isEmpty())
+        token = qgetenv("DESKTOP_STARTUP_ID");
+    platform::SingleInstance instance(*folder, QStringLiteral("tovalin"), token);
+    if (instance.role() == platform::SingleInstance::Role::HandedOff)
         return 0;
-    platform::SingleInstance instance(instanceName);
+    if (instance.role() == platform::SingleInstance::Role::Unavailable)
+        return refuseToStart(instance.error());
 
-    AppDelegate delegate(websites, PASSWORD);
+    AppDelegate delegate(websites, PASSWORD, platform::PASSWORD_FILE_PATH);
     QApplication::setQuitOnLastWindowClosed(
         delegate.applicationShouldTerminateAfterLastWindowClosed());
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &delegate,

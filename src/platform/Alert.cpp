@@ -1,5 +1,7 @@
 #include "platform/Alert.h"
 
+#include "platform/Timer.h"
+
 #include <QApplication>
 #include <QDialog>
 #include <QHBoxLayout>
@@ -7,6 +9,8 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <limits>
 #include <vector>
 
 namespace platform {
@@ -99,6 +103,11 @@ int Alert::runModal()
 {
     if (dialog->buttonList.isEmpty())
         addButton(QStringLiteral("OK"));
+    return runNested();
+}
+
+int Alert::runNested()
+{
     // Typing goes to the accessory, not to a button: it has the focus and comes first in the
     // tab order.
     QWidget *previous = dialog->accessoryView;
@@ -114,6 +123,20 @@ int Alert::runModal()
     const int result = dialog->exec();
     std::erase_if(alerts, [this](const QPointer<QDialog> &d) { return d == dialog.get(); });
     return result >= ALERT_FIRST_BUTTON_RETURN ? result : ALERT_DISMISSED;
+}
+
+bool waitModal(const QString &message, qint64 msecs)
+{
+    Alert alert;
+    alert.setMessageText(message);
+    AlertDialog *dialog = alert.dialog.get();
+    // Follows the program's clock, so a moved clock ends the wait as time passing would.
+    RepeatingTimer timer(int(std::min<qint64>(msecs, std::numeric_limits<int>::max())), [dialog] {
+        // Not once it has been dismissed: that answer stands.
+        if (dialog->isVisible())
+            dialog->done(ALERT_FIRST_BUTTON_RETURN);
+    });
+    return alert.runNested() == ALERT_FIRST_BUTTON_RETURN;
 }
 
 void dismissOpenAlerts()

@@ -34,8 +34,15 @@ public:
     int runModal();
 
 private:
+    friend bool waitModal(const QString &message, qint64 msecs);
+    int runNested();
+
     std::unique_ptr<AlertDialog> dialog;
 };
+
+// Shows the message without buttons for the given time, blocking in a nested event loop. False
+// when it was ended sooner: dismissed by the program or closed by the parent.
+bool waitModal(const QString &message, qint64 msecs);
 
 // Ends every alert that is running, as if closed without a button.
 void dismissOpenAlerts();

@@ -1,59 +1,189 @@
 #include "platform/SingleInstance.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QThread>
 #include <QWidget>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <pwd.h>
+#include <sys/file.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace platform {
 
 namespace {
-constexpr int HANDOFF_TIMEOUT_MSECS = 2000;
-}
+constexpr int ANSWER_MSECS = 2000;
+// A first start that holds the lock may still be on its way to listening: a later start waits
+// this long for it before giving up.
+constexpr int HANDOFF_TRIES = 50;
+constexpr int HANDOFF_RETRY_MSECS = 100;
+constexpr qsizetype TOKEN_MAX = 512;
 
-QString SingleInstance::userServerName(const QString &program)
+QString systemError()
 {
-    return program + QLatin1Char('-') + QString::number(getuid());
+    return QString::fromLocal8Bit(strerror(errno));
 }
 
-bool SingleInstance::handOffToRunningInstance(const QString &name)
+// A folder that only this user can enter, and that no other account could have swapped.
+bool isPrivateFolder(const QByteArray &path)
+{
+    struct stat info
+    {
+    };
+    return lstat(path.constData(), &info) == 0 && S_ISDIR(info.st_mode) &&
+           info.st_uid == getuid() && (info.st_mode & 077) == 0;
+}
+
+bool peerIsThisUser(qintptr descriptor)
+{
+    ucred peer{};
+    socklen_t size = sizeof peer;
+    return getsockopt(int(descriptor), SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0 &&
+           peer.uid == getuid();
+}
+
+// An activation token is an opaque word; anything else is not passed on.
+QByteArray cleanToken(const QByteArray &token)
+{
+    if (token.size() > TOKEN_MAX)
+        return {};
+    for (char c : token) {
+        if (c <= ' ' || c > '~')
+            return {};
+    }
+    return token;
+}
+} // namespace
+
+std::optional<QString> privateRuntimeFolder(QString *error)
+{
+    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+    if (!runtime.isEmpty() && isPrivateFolder(runtime))
+        return QString::fromLocal8Bit(runtime);
+    const QByteArray session = "/run/user/" + QByteArray::number(getuid());
+    if (isPrivateFolder(session))
+        return QString::fromLocal8Bit(session);
+    // Not in a folder that every account shares, where another could take the name first: in
+    // this user's home, as the account database has it.
+    const passwd *account = getpwuid(getuid());
+    if (!account || !account->pw_dir) {
+        *error = QStringLiteral("this account has no home folder");
+        return std::nullopt;
+    }
+    const QByteArray cache = QByteArray(account->pw_dir) + "/.cache";
+    const QByteArray own = cache + "/tovalin";
+    mkdir(cache.constData(), 0700);
+    if (mkdir(own.constData(), 0700) != 0 && errno != EEXIST) {
+        *error =
+            QStringLiteral("cannot make %1: %2").arg(QString::fromLocal8Bit(own), systemError());
+        return std::nullopt;
+    }
+    if (!isPrivateFolder(own)) {
+        *error = QStringLiteral("%1 is not a private folder of this user")
+                     .arg(QString::fromLocal8Bit(own));
+        return std::nullopt;
+    }
+    return QString::fromLocal8Bit(own);
+}
+
+SingleInstance::SingleInstance(const QString &folder, const QString &program,
+                               const QByteArray &activationToken)
+    : lockPath(QDir(folder).filePath(program + QStringLiteral(".lock"))),
+      socketPath(QDir(folder).filePath(program + QStringLiteral(".socket")))
+{
+    lockFd = open(QFile::encodeName(lockPath).constData(),
+                  O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+    if (lockFd < 0) {
+        reason = QStringLiteral("cannot open %1: %2").arg(lockPath, systemError());
+        return;
+    }
+    for (int attempt = 0; attempt < HANDOFF_TRIES; ++attempt) {
+        // The lock goes with the process, however it ends: a killed instance leaves none.
+        if (flock(lockFd, LOCK_EX | LOCK_NB) == 0) {
+            held = Role::First;
+            listen();
+            return;
+        }
+        if (errno != EWOULDBLOCK) {
+            reason = QStringLiteral("cannot lock %1: %2").arg(lockPath, systemError());
+            return;
+        }
+        if (handOff(activationToken)) {
+            held = Role::HandedOff;
+            return;
+        }
+        QThread::msleep(HANDOFF_RETRY_MSECS);
+    }
+    reason = QStringLiteral("Tovalin is already running but does not answer");
+}
+
+SingleInstance::~SingleInstance()
+{
+    if (held == Role::First)
+        QLocalServer::removeServer(socketPath);
+    if (lockFd >= 0)
+        close(lockFd);
+}
+
+bool SingleInstance::handOff(const QByteArray &activationToken)
 {
     QLocalSocket socket;
-    socket.connectToServer(name);
-    if (!socket.waitForConnected(HANDOFF_TIMEOUT_MSECS))
+    socket.connectToServer(socketPath);
+    if (!socket.waitForConnected(ANSWER_MSECS) || !peerIsThisUser(socket.socketDescriptor()))
         return false;
-    socket.write("activate\n");
-    socket.waitForBytesWritten(HANDOFF_TIMEOUT_MSECS);
-    socket.disconnectFromServer();
-    return true;
+    socket.write("activate " + cleanToken(activationToken) + '\n');
+    if (!socket.waitForBytesWritten(ANSWER_MSECS))
+        return false;
+    while (!socket.canReadLine()) {
+        if (!socket.waitForReadyRead(ANSWER_MSECS))
+            return false;
+    }
+    return socket.readLine() == "ok\n";
 }
 
-SingleInstance::SingleInstance(const QString &name, QObject *parent)
-    : QObject(parent), server(new QLocalServer(this))
+void SingleInstance::listen()
 {
+    server = new QLocalServer(this);
     server->setSocketOptions(QLocalServer::UserAccessOption);
-    if (!server->listen(name)) {
-        // Left behind by an instance that was killed: nobody answers on it any more.
-        QLocalServer::removeServer(name);
-        server->listen(name);
-    }
+    // Only this process holds the lock, so whatever is left under the name is stale.
+    QLocalServer::removeServer(socketPath);
+    server->listen(socketPath);
     connect(server, &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket *socket = server->nextPendingConnection()) {
             connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-            bringWindowsForward();
-            emit activated();
+            if (!peerIsThisUser(socket->socketDescriptor())) {
+                socket->abort();
+                continue;
+            }
+            connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
+                if (!socket->canReadLine())
+                    return;
+                const QByteArray line = socket->readLine(TOKEN_MAX + 16).trimmed();
+                if (!line.startsWith("activate")) {
+                    socket->abort();
+                    return;
+                }
+                bringWindowsForward(cleanToken(line.mid(int(strlen("activate"))).trimmed()));
+                socket->write("ok\n");
+                socket->disconnectFromServer();
+                emit activated();
+            });
         }
     });
 }
 
-bool SingleInstance::isListening() const
+void SingleInstance::bringWindowsForward(const QByteArray &activationToken)
 {
-    return server->isListening();
-}
-
-void SingleInstance::bringWindowsForward()
-{
+    // On Wayland only a token from the launcher lets a window take the focus; Qt's Wayland
+    // plugin takes it from here when the window asks to be activated.
+    if (!activationToken.isEmpty())
+        qputenv("XDG_ACTIVATION_TOKEN", activationToken);
     for (QWidget *window : QApplication::topLevelWidgets()) {
         if (!window->isVisible() && !window->isMinimized())
             continue;

@@ -2,37 +2,54 @@
 
 #include <QObject>
 #include <QString>
+#include <optional>
 
 class QLocalServer;
 
 namespace platform {
 
-// One running program per user: a later start hands over to the running one, which comes to the
-// front, and then ends.
+// The user's private runtime folder: $XDG_RUNTIME_DIR where it is a folder of ours that nobody
+// else may enter, else the session's /run/user/UID, else ~/.cache/tovalin, made so. Nothing when
+// none can be had; error says why.
+std::optional<QString> privateRuntimeFolder(QString *error);
+
+// One running program per user. The first start holds a lock in the private runtime folder for
+// as long as it runs and listens there; a later start finds the lock taken and asks the running
+// one to come forward, handing it the desktop's activation token, instead of showing a window.
 class SingleInstance : public QObject
 {
     Q_OBJECT
 
 public:
-    // A name that stands for this program and this user.
-    static QString userServerName(const QString &program);
+    enum class Role
+    {
+        First,
+        HandedOff,
+        Unavailable,
+    };
 
-    // True when another instance answered under this name; it has been asked to come forward.
-    static bool handOffToRunningInstance(const QString &name);
+    SingleInstance(const QString &folder, const QString &program,
+                   const QByteArray &activationToken);
+    ~SingleInstance() override;
 
-    // Listens under the name, taking it over from an instance that died without closing it.
-    explicit SingleInstance(const QString &name, QObject *parent = nullptr);
-
-    bool isListening() const;
+    Role role() const { return held; }
+    QString error() const { return reason; }
 
 signals:
     // A later start asked for this one; its windows have come forward.
     void activated();
 
 private:
-    void bringWindowsForward();
+    void listen();
+    bool handOff(const QByteArray &activationToken);
+    static void bringWindowsForward(const QByteArray &activationToken);
 
-    QLocalServer *server;
+    QString lockPath;
+    QString socketPath;
+    int lockFd = -1;
+    Role held = Role::Unavailable;
+    QString reason;
+    QLocalServer *server = nullptr;
 };
 
 } // namespace platform

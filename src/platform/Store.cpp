@@ -1,6 +1,8 @@
 #include "platform/Store.h"
 
+#include <QFileInfo>
 #include <QSettings>
+#include <sys/stat.h>
 
 namespace platform {
 
@@ -57,6 +59,21 @@ bool Store::textMeansTrue(QStringView text)
            (first >= u'1' && first <= u'9');
 }
 
+qint64 Store::count(const QString &key) const
+{
+    bool ok = false;
+    const qint64 value = settings->value(key).toLongLong(&ok);
+    return ok && value > 0 ? value : 0;
+}
+
+std::optional<QDateTime> Store::date(const QString &key) const
+{
+    const QVariant value = settings->value(key);
+    if (value.typeId() != QMetaType::QDateTime || !value.toDateTime().isValid())
+        return std::nullopt;
+    return value.toDateTime().toUTC();
+}
+
 void Store::setObject(const QString &key, const QVariant &value)
 {
     settings->setValue(key, value);
@@ -80,6 +97,17 @@ void Store::clear()
 void Store::sync()
 {
     settings->sync();
+    // A store made before, or by a program with a looser umask, is closed to others as well;
+    // its owner's own rights stay as they are, so a store made unreadable stays so.
+    const QFileInfo file(settings->fileName());
+    for (const QString &path : {file.absolutePath(), file.absoluteFilePath()}) {
+        const QByteArray name = QFile::encodeName(path);
+        struct stat info
+        {
+        };
+        if (lstat(name.constData(), &info) == 0 && (S_ISREG(info.st_mode) || S_ISDIR(info.st_mode)))
+            chmod(name.constData(), info.st_mode & S_IRWXU);
+    }
 }
 
 } // namespace platform

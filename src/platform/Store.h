@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 #include <QVariant>
 #include <memory>
@@ -23,13 +24,18 @@ public:
     // False for an absent key or a value that means no truth (see textMeansTrue).
     bool boolean(const QString &key) const;
     static bool textMeansTrue(QStringView text);
+    // A whole number of zero or more, or 0 for anything else.
+    qint64 count(const QString &key) const;
+    // A valid date, or nothing for anything else.
+    std::optional<QDateTime> date(const QString &key) const;
 
     void setObject(const QString &key, const QVariant &value);
     void setBool(const QString &key, bool value);
     void remove(const QString &key);
     // Forgets everything, including whatever a damaged file held.
     void clear();
-    // Puts the writes on disk now. A store that cannot be written is left as it is.
+    // Puts the writes on disk now, readable by this user alone. A store that cannot be written
+    // is left as it is.
     void sync();
 
 private:

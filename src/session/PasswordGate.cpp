@@ -1,6 +1,9 @@
 #include "app/AppDelegate.h"
 
 #include "platform/Alert.h"
+#include "platform/Clock.h"
+#include "platform/PasswordFile.h"
+#include "session/PasswordDelay.h"
 
 #include <QLineEdit>
 
@@ -20,12 +23,47 @@ void AppDelegate::showPasswordPrompt(std::function<void()> onSuccess)
 
     if (alert.runModal() != platform::ALERT_FIRST_BUTTON_RETURN)
         return;
-    const bool accepted = field->text() == password;
+    const QString typed = field->text();
     field->clear();
-    if (accepted)
+
+    // After a few wrong answers each further one waits before it is judged, so that guessing
+    // takes longer the more it is tried. A lock meanwhile ends the wait unjudged.
+    const qint64 wait = remainingPasswordWaitMsecs(
+        failedAttempts, lastFailedAttempt ? lastFailedAttempt->toMSecsSinceEpoch() : 0,
+        platform::now().toMSecsSinceEpoch());
+    if (wait > 0 && !platform::waitModal(QStringLiteral("Checking password…"), wait))
+        return;
+
+    if (isParentalPassword(typed)) {
+        if (failedAttempts > 0) {
+            failedAttempts = 0;
+            lastFailedAttempt.reset();
+            saveFailedAttempts();
+        }
         onSuccess();
-    else
-        showAlert(QStringLiteral("Incorrect password"));
+        return;
+    }
+    ++failedAttempts;
+    lastFailedAttempt = platform::now();
+    saveFailedAttempts();
+    showAlert(QStringLiteral("Incorrect password"));
+}
+
+bool AppDelegate::isParentalPassword(const QString &typed) const
+{
+    // Read at every answer, so that a password set while Tovalin runs counts at once.
+    const platform::PasswordFile file = passwordFile.isEmpty()
+                                            ? platform::PasswordFile{}
+                                            : platform::readPasswordFile(passwordFile, 0);
+    switch (file.kind) {
+    case platform::PasswordFile::Absent:
+        return secretsEqual(typed.toUtf8(), password.toUtf8());
+    case platform::PasswordFile::Usable:
+        return platform::passwordMatchesHash(file.hash, typed);
+    case platform::PasswordFile::Refused:
+        break;
+    }
+    return false;
 }
 
 void AppDelegate::showAlert(const QString &message)

@@ -47,8 +47,15 @@ const QList<QWebEnginePage::WebAction> &Page::withheldActions()
     return ::NavigationType::Other;
 }
 
-bool Page::acceptNavigationRequest(const QUrl &, QWebEnginePage::NavigationType type, bool)
+bool Page::acceptNavigationRequest(const QUrl &url, QWebEnginePage::NavigationType type,
+                                   bool isMainFrame)
 {
+    // The program's own loads, and going back to or reloading a page already shown, need no
+    // check; every new address that content asks for does.
+    const bool startedByContent = type != NavigationTypeTyped && type != NavigationTypeReload &&
+                                  type != NavigationTypeBackForward;
+    if (startedByContent && !schemeStaysInView(url.scheme(), isMainFrame))
+        return false;
     auto policy = NavigationActionPolicy::Cancel;
     decide(navigationType(type), [&policy](NavigationActionPolicy given) { policy = given; });
     return policy == NavigationActionPolicy::Allow;

@@ -1,9 +1,12 @@
 #include "web/Profile.h"
 
+#include "web/ContentWindowGuard.h"
+
 #include <QCoreApplication>
 #include <QStandardPaths>
 #include <QWebEngineDownloadRequest>
 #include <QWebEngineProfile>
+#include <QWebEngineSettings>
 
 QWebEngineProfile *sharedProfile()
 {
@@ -17,6 +20,11 @@ QWebEngineProfile *sharedProfile()
         // Web content never writes files of its own.
         QObject::connect(made, &QWebEngineProfile::downloadRequested,
                          [](QWebEngineDownloadRequest *download) { download->cancel(); });
+        // An address of a scheme the engine cannot show fails to load; it is never handed to
+        // the desktop, which would start another program.
+        made->settings()->setUnknownUrlSchemePolicy(QWebEngineSettings::DisallowUnknownUrlSchemes);
+        QCoreApplication::instance()->installEventFilter(
+            new ContentWindowGuard(QCoreApplication::instance()));
         return made;
     }();
     return profile;

@@ -1,0 +1,69 @@
+// tovalin-set-password: sets the parent's own password for every account of this machine.
+#include "platform/PasswordFile.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <cstdio>
+#include <string>
+#include <sys/stat.h>
+#include <termios.h>
+#include <unistd.h>
+
+namespace {
+constexpr qsizetype LONGEST_PASSWORD = 1024;
+
+// One line from standard input, not echoed where it is a terminal.
+std::optional<QString> readSecretLine(const char *prompt)
+{
+    std::fputs(prompt, stderr);
+    termios saved{};
+    const bool terminal = isatty(STDIN_FILENO) && tcgetattr(STDIN_FILENO, &saved) == 0;
+    if (terminal) {
+        termios quiet = saved;
+        quiet.c_lflag &= ~tcflag_t(ECHO);
+        tcsetattr(STDIN_FILENO, TCSAFLUSH, &quiet);
+    }
+    std::string line;
+    int c = 0;
+    while ((c = std::getchar()) != EOF && c != '\n')
+        line.push_back(char(c));
+    if (terminal) {
+        tcsetattr(STDIN_FILENO, TCSAFLUSH, &saved);
+        std::fputc('\n', stderr);
+    }
+    if (c == EOF && line.empty())
+        return std::nullopt;
+    return QString::fromStdString(line);
+}
+
+int fail(const QString &why)
+{
+    std::fprintf(stderr, "tovalin-set-password: %s\n", qPrintable(why));
+    return 1;
+}
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    // The path is only ever given by tests and image builds; the program's own file is fixed.
+    const QString path = argc > 1 ? QString::fromLocal8Bit(argv[1]) : platform::PASSWORD_FILE_PATH;
+    if (argc <= 1 && geteuid() != 0)
+        return fail(QStringLiteral("run it as root, for example with sudo"));
+    const std::optional<QString> first = readSecretLine("New parental password: ");
+    const std::optional<QString> second = readSecretLine("The same password again: ");
+    if (!first || !second)
+        return fail(QStringLiteral("no password was given"));
+    if (*first != *second)
+        return fail(QStringLiteral("the two passwords differ; nothing was changed"));
+    if (first->isEmpty() || first->size() > LONGEST_PASSWORD)
+        return fail(
+            QStringLiteral("the password must have 1 to %1 characters").arg(LONGEST_PASSWORD));
+    const QString folder = QFileInfo(path).absolutePath();
+    if (!QDir().mkpath(folder) || chmod(QFile::encodeName(folder).constData(), 0755) != 0)
+        return fail(QStringLiteral("cannot make %1").arg(folder));
+    QString error;
+    if (!platform::writePasswordFile(path, *first, &error))
+        return fail(QStringLiteral("cannot write %1: %2").arg(path, error));
+    std::fprintf(stderr, "The parental password is set. Tovalin asks for it from now on.\n");
+    return 0;
+}
