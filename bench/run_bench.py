@@ -2,15 +2,17 @@
 """Measures what Tovalin costs, on the Release build under its own Xvfb, each run with fresh
 folders: launch to the locked window, lock latency, memory (PSS of the whole process tree) on the
 locked screen, in a session and after it, memory growth over many sessions, and CPU time and
-main-thread wake-ups when idle, over two windows one after the other. Debian's Chromium showing
-the same local page in an app window is measured alongside for comparison.
+main-thread wake-ups when idle, over two windows one after the other, and CPU, frames decoded and
+frames dropped while playing H.264 video at 720p30 and 1080p30. Debian's Chromium showing the same
+local page in an app window is measured alongside for comparison.
 
-Usage: bench/run_bench.py [--build DIR] [--runs N] [--cycles N] [--cpu-seconds S] [--json PATH]
+Usage: bench/run_bench.py [--build DIR] [--runs N] [--cycles N] [--cpu-seconds S]
+                          [--video-seconds S] [--json PATH]
 
 Prints a table (median, min, max over the runs), the ratios to Chromium and the targets, and
 writes everything, raw values included, to a JSON file (DIR/bench-results.json by default).
-Installs Chromium from Debian's packages when it is missing. Web pages come from a server on
-127.0.0.1 only.
+Installs Chromium and ffmpeg from Debian's packages when they are missing. Web pages come from
+servers on 127.0.0.1 only.
 """
 
 import argparse
@@ -30,6 +32,7 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 REPO = os.path.dirname(HERE)
 sys.path.insert(0, os.path.join(REPO, "tests", "e2e"))
 
+import video  # noqa: E402
 import xsession  # noqa: E402
 from xwatch import WindowWatcher  # noqa: E402
 
@@ -178,11 +181,12 @@ def slope(values):
 
 
 class Bench:
-    def __init__(self, options, tovalin, host, site):
+    def __init__(self, options, tovalin, host, site, video_site):
         self.options = options
         self.tovalin = tovalin
         self.host = host
         self.site = site
+        self.video_site = video_site
         self.work = tempfile.mkdtemp(prefix="tovalin-bench-")
         self.values = {}
 
@@ -210,8 +214,8 @@ class Bench:
         shown, _ = watcher.wait_for(wanted, xsession.LAUNCH_TIMEOUT)
         return program, begun, shown - begun, watcher
 
-    def chromium_command(self):
-        command = ["chromium", "--app=" + self.site.url,
+    def chromium_command(self, url=None):
+        command = ["chromium", "--app=" + (url or self.site.url),
                    "--user-data-dir=" + tempfile.mkdtemp(dir=self.work), "--no-first-run",
                    "--disable-background-networking", "--disable-component-update",
                    "--disable-sync", "--disable-gpu", xsession.OFFLINE_WEB_ENGINE_FLAGS]
@@ -327,6 +331,26 @@ class Bench:
         for _, program in programs:
             xsession.stop(program)
 
+    def video_playback(self, run):
+        """Each size played in Tovalin's session and in Chromium's app window of the same size,
+        one after the other, the first of the two alternating from run to run."""
+        for size, _, _ in video.SIZES:
+            programs = ["tovalin", "chromium"] if run % 2 == 0 else ["chromium", "tovalin"]
+            for program in programs:
+                name = "%s%d%s" % (program, run, size)
+                url = self.video_site.url(name, size)
+                env, store = self.fresh_environment()
+                if program == "tovalin":
+                    xsession.write_session(store, int((time.time() + 3600) * 1000))
+                    command = [self.host, url]
+                else:
+                    command = self.chromium_command(url) + ["--window-size=800,600"]
+                cpu, fps, dropped = video.measure(self, self.video_site, name, size, command, env,
+                                                  self.options.video_warmup,
+                                                  self.options.video_seconds, tree_cpu_ticks)
+                for kind, value in (("cpu", cpu), ("fps", fps), ("dropped", dropped)):
+                    self.record("video.%s.%s.%s" % (size, kind, program), value)
+
     def run(self):
         say = self.options.say
         runs = self.options.runs
@@ -364,6 +388,9 @@ class Bench:
                             - statistics.median(after_each[:ends]))
         say("idle cost, 2 x %d s" % self.options.cpu_seconds)
         self.idle_cost()
+        for run in range(runs):
+            say("video %d/%d, 2 x %d s a size" % (run + 1, runs, self.options.video_seconds))
+            self.video_playback(run)
 
 
 MEMORY_STATES = [("locked", "locked screen"), ("session", "session on the local page"),
@@ -376,6 +403,8 @@ MEMORY_CHANGES = [("after_lock_change", "after locking vs. locked before", "%"),
                                                                              GROWTH_CYCLES), "MiB")]
 IDLE_WINDOWS = [("_first", "first window"), ("", "second window")]
 IDLE_STATES = [("locked", "locked screen"), ("session", "session on the local page")]
+VIDEO_VALUES = [("cpu", "CPU playing", "%"), ("fps", "frames decoded a second,", "1/s"),
+                ("dropped", "frames dropped,", "")]
 # What each measurement is, in the order printed, with its unit. Memory comes twice: PSS, and
 # its anonymous part ("anon"), which the kernel's dropping of cold file pages does not move.
 METRICS = (
@@ -390,7 +419,11 @@ METRICS = (
     + [("cpu.%s%s" % (kind, suffix), "CPU over the %s, %s" % (window, label), "s")
        for suffix, window in IDLE_WINDOWS for kind, label in IDLE_STATES]
     + [("wakeups.%s%s" % (kind, suffix), "main-thread wake-ups, %s, %s" % (window, label), "1/s")
-       for suffix, window in IDLE_WINDOWS for kind, label in IDLE_STATES])
+       for suffix, window in IDLE_WINDOWS for kind, label in IDLE_STATES]
+    + [("video.%s.%s.%s" % (size, kind, program), "%s %s, %s" % (label, size, program.title()),
+        unit)
+       for size, _, _ in video.SIZES for kind, label, unit in VIDEO_VALUES
+       for program in ("tovalin", "chromium")])
 
 
 def summary(values):
@@ -418,6 +451,13 @@ def report(bench, options):
                  % (ratios["launch"], ratios["pss_locked"], ratios["pss_session"]))
     lines.append("CPU, highest run: locked %.4f%% of one core, session %.4f%% of one core"
                  % (core_percent["locked"], core_percent["session"]))
+    for size, _, _ in video.SIZES:
+        ratios["video_" + size] = (stats["video.%s.cpu.tovalin" % size]["median"]
+                                   / stats["video.%s.cpu.chromium" % size]["median"])
+        lines.append("CPU playing %s (medians): Tovalin %.1f%%, Chromium %.1f%% of one core, "
+                     "ratio %.2f" % (size, stats["video.%s.cpu.tovalin" % size]["median"],
+                                     stats["video.%s.cpu.chromium" % size]["median"],
+                                     ratios["video_" + size]))
     wakeups = stats.get("wakeups.locked", {}).get("max")
     first_wakeups = stats.get("wakeups.locked_first", {}).get("max")
 
@@ -444,6 +484,11 @@ def report(bench, options):
         ("launch below Chromium's", ratios["launch"] < 1, "ratio %.2f" % ratios["launch"]),
         ("locked-screen PSS below Chromium's", ratios["pss_locked"] < 1,
          "ratio %.2f" % ratios["pss_locked"]),
+    ] + [("CPU playing %s at most Chromium's" % size, ratios["video_" + size] <= 1,
+          "ratio %.2f" % ratios["video_" + size]) for size, _, _ in video.SIZES] + [
+        ("no frames dropped at 720p30", stats["video.720p30.dropped.tovalin"]["max"] == 0,
+         "max %d (Chromium %d)" % (stats["video.720p30.dropped.tovalin"]["max"],
+                                   stats["video.720p30.dropped.chromium"]["max"])),
     ]
     lines.append("")
     for label, met, measured in targets:
@@ -452,6 +497,8 @@ def report(bench, options):
     with open(options.json, "w") as file:
         json.dump({"settings": {"runs": options.runs, "cycles": options.cycles,
                                 "cpu_seconds": options.cpu_seconds, "settle": options.settle,
+                                "video_seconds": options.video_seconds,
+                                "video_warmup": options.video_warmup,
                                 "build": options.build},
                    "stats": stats, "values": bench.values, "ratios": ratios,
                    "cpu_core_percent_max": core_percent,
@@ -476,13 +523,14 @@ def build(build_dir):
             os.path.join(build_dir, "bench", "tovalin-bench-host"))
 
 
-def install_chromium():
-    if shutil.which("chromium"):
+def install_missing(packages):
+    missing = [package for package in packages if not shutil.which(package)]
+    if not missing:
         return
     sudo = [] if os.geteuid() == 0 else ["sudo"]
     env = dict(os.environ, DEBIAN_FRONTEND="noninteractive")
     subprocess.run(sudo + ["apt-get", "update", "-q"], check=True, env=env)
-    subprocess.run(sudo + ["apt-get", "install", "-y", "-q", "chromium"], check=True, env=env)
+    subprocess.run(sudo + ["apt-get", "install", "-y", "-q"] + missing, check=True, env=env)
 
 
 def raise_interrupt(signum, frame):
@@ -499,6 +547,10 @@ def main():
                         help="each of the two idle windows (60 s)")
     parser.add_argument("--settle", type=float, default=3,
                         help="wait before a memory or CPU reading (3 s)")
+    parser.add_argument("--video-seconds", type=float, default=20,
+                        help="each playback window, after the warm-up (20 s)")
+    parser.add_argument("--video-warmup", type=float, default=5,
+                        help="playing before a playback window (5 s)")
     parser.add_argument("--json", help="results file (default: BUILD/bench-results.json)")
     options = parser.parse_args()
     options.build = os.path.abspath(options.build)
@@ -507,12 +559,14 @@ def main():
     for tool in ("Xvfb", "xdotool", "cmake"):
         if not shutil.which(tool):
             sys.exit("%s is not installed (scripts/setup.sh installs it)" % tool)
-    install_chromium()
+    install_missing(["chromium", "ffmpeg"])
     tovalin, host = build(options.build)
     signal.signal(signal.SIGTERM, raise_interrupt)
     site = LocalSite()
-    bench = Bench(options, tovalin, host, site)
+    bench = Bench(options, tovalin, host, site, None)
     try:
+        video.make_clips(bench.work)
+        bench.video_site = video.VideoSite(bench.work)
         xsession.start_xvfb()
         begun = time.monotonic()
         bench.run()
@@ -520,6 +574,8 @@ def main():
     finally:
         xsession.stop_all()
         site.close()
+        if bench.video_site:
+            bench.video_site.close()
         shutil.rmtree(bench.work, ignore_errors=True)
     report(bench, options)
 

@@ -235,8 +235,8 @@ private slots:
             QDesktopServices::unsetUrlHandler(scheme);
     }
 
-    // Three wrong answers are free; the fourth waits a second before its verdict, the next two
-    // across a restart, and the right answer clears the count. The store stays private all along.
+    // Three wrong answers are free; the fourth waits a second before its verdict, the next, after
+    // a restart, two; the right answer clears the count. The store stays private all along.
     void guessingIsSlowedDown()
     {
         umask(022);

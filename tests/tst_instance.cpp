@@ -37,23 +37,25 @@ class InstanceTest : public QObject
 private slots:
     void oneWindow_data()
     {
-        QTest::addColumn<bool>("ownTempFolders");
-        QTest::newRow("same TMPDIR") << false;
-        QTest::newRow("a TMPDIR each") << true;
+        QTest::addColumn<QString>("variable");
+        QTest::newRow("same TMPDIR") << QString();
+        QTest::newRow("a TMPDIR each") << "TMPDIR";
+        QTest::newRow("a runtime folder each") << "XDG_RUNTIME_DIR";
     }
     // Started at the same moment: one keeps running, the other hands over and ends with 0.
     void oneWindow()
     {
-        QFETCH(bool, ownTempFolders);
+        QFETCH(QString, variable);
         QTemporaryDir temp;
         for (int round = 0; round < 4; ++round) {
             QProcess first, second;
             for (QProcess *process : {&first, &second}) {
                 QProcessEnvironment extra;
-                if (ownTempFolders)
-                    extra.insert(QStringLiteral("TMPDIR"),
-                                 temp.filePath(QString::number(quintptr(process))));
-                QDir().mkpath(extra.value(QStringLiteral("TMPDIR"), temp.path()));
+                const QString own = temp.filePath(QString::number(quintptr(process)));
+                QDir().mkpath(own);
+                QFile::setPermissions(own, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+                if (!variable.isEmpty())
+                    extra.insert(variable, own);
                 startTovalin(*process, extra);
             }
             QTRY_VERIFY_WITH_TIMEOUT(first.state() == QProcess::NotRunning ||

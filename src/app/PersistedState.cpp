@@ -3,6 +3,8 @@
 #include "platform/Clock.h"
 #include "platform/Store.h"
 
+#include <algorithm>
+
 namespace {
 const QString END_TIME = QStringLiteral("endTime");
 const QString SELECTED_SITE = QStringLiteral("selectedSite");
@@ -10,6 +12,7 @@ const QString IS_LOCKED = QStringLiteral("isLocked");
 const QString IS_PAUSED = QStringLiteral("isPaused");
 const QString FAILED_ATTEMPTS = QStringLiteral("failedPasswordAttempts");
 const QString LAST_FAILED_ATTEMPT = QStringLiteral("lastFailedPasswordAttempt");
+constexpr qint64 FAILED_ATTEMPTS_MAX = 1000;
 
 void writeFailedAttempts(platform::Store &store, qint64 count, const std::optional<QDateTime> &last)
 {
@@ -31,7 +34,8 @@ void AppDelegate::loadPersistedState()
     endTime = store.date(END_TIME);
     selectedSite = store.string(SELECTED_SITE).value_or(QStringLiteral("disney"));
     isPaused = store.boolean(IS_PAUSED);
-    failedAttempts = store.count(FAILED_ATTEMPTS);
+    // Past this the delay is at its longest anyway; a hand-edited count cannot overflow.
+    failedAttempts = std::min(store.count(FAILED_ATTEMPTS), FAILED_ATTEMPTS_MAX);
     lastFailedAttempt = store.date(LAST_FAILED_ATTEMPT);
 
     const QDateTime now = platform::now();

@@ -3,7 +3,9 @@
 #include "app/AppDelegate.h"
 #include "platform/Environment.h"
 #include "platform/PasswordFile.h"
+#include "platform/RenderingPath.h"
 #include "platform/SingleInstance.h"
+#include "platform/Store.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -39,7 +41,8 @@ int runTovalin(char **argv, const Websites &websites)
 
     // Starting Tovalin while it runs brings the running window forward instead of a second one.
     QString error;
-    const std::optional<QString> folder = platform::privateRuntimeFolder(&error);
+    const std::optional<QString> folder =
+        platform::instanceFolder(platform::Store().folder(), &error);
     if (!folder)
         return refuseToStart(error);
     QByteArray token = qgetenv("XDG_ACTIVATION_TOKEN");
@@ -51,6 +54,7 @@ int runTovalin(char **argv, const Websites &websites)
     if (instance.role() == platform::SingleInstance::Role::Unavailable)
         return refuseToStart(instance.error());
 
+    platform::chooseRenderingPath();
     AppDelegate delegate(websites, PASSWORD, platform::PASSWORD_FILE_PATH);
     QApplication::setQuitOnLastWindowClosed(
         delegate.applicationShouldTerminateAfterLastWindowClosed());

@@ -59,11 +59,17 @@ int main(int argc, char *argv[])
         return fail(
             QStringLiteral("the password must have 1 to %1 characters").arg(LONGEST_PASSWORD));
     const QString folder = QFileInfo(path).absolutePath();
-    if (!QDir().mkpath(folder) || chmod(QFile::encodeName(folder).constData(), 0755) != 0)
+    const QByteArray folderName = QFile::encodeName(folder);
+    if (!QDir().mkpath(folder) || chown(folderName.constData(), geteuid(), getegid()) != 0 ||
+        chmod(folderName.constData(), 0755) != 0)
         return fail(QStringLiteral("cannot make %1").arg(folder));
     QString error;
     if (!platform::writePasswordFile(path, *first, &error))
         return fail(QStringLiteral("cannot write %1: %2").arg(path, error));
+    // What Tovalin will make of it: a file it refuses would let no password through at all.
+    if (platform::readPasswordFile(path, geteuid()).kind != platform::PasswordFile::Usable)
+        return fail(
+            QStringLiteral("%1 was written, but is not safe to trust; see the README").arg(path));
     std::fprintf(stderr, "The parental password is set. Tovalin asks for it from now on.\n");
     return 0;
 }

@@ -130,7 +130,7 @@ bool waitModal(const QString &message, qint64 msecs)
     Alert alert;
     alert.setMessageText(message);
     AlertDialog *dialog = alert.dialog.get();
-    // Follows the program's clock, so a moved clock ends the wait as time passing would.
+    // A program timer, so that a test's clock ends the wait as time passing would.
     RepeatingTimer timer(int(std::min<qint64>(msecs, std::numeric_limits<int>::max())), [dialog] {
         // Not once it has been dismissed: that answer stands.
         if (dialog->isVisible())

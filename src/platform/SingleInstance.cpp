@@ -2,11 +2,13 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QThread>
 #include <QWidget>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <pwd.h>
@@ -24,6 +26,7 @@ constexpr int ANSWER_MSECS = 2000;
 constexpr int HANDOFF_TRIES = 50;
 constexpr int HANDOFF_RETRY_MSECS = 100;
 constexpr qsizetype TOKEN_MAX = 512;
+constexpr qsizetype SOCKET_FOLDER_MAX = 90;
 
 QString systemError()
 {
@@ -61,6 +64,29 @@ QByteArray cleanToken(const QByteArray &token)
 }
 } // namespace
 
+namespace {
+// The folder at the path, made if missing and closed to others if it is ours; nothing where it
+// is not a private folder of ours.
+std::optional<QString> ownPrivateFolder(const QByteArray &path, QString *error)
+{
+    if (mkdir(path.constData(), 0700) != 0 && errno != EEXIST) {
+        *error =
+            QStringLiteral("cannot make %1: %2").arg(QString::fromLocal8Bit(path), systemError());
+        return std::nullopt;
+    }
+    struct stat info
+    {
+    };
+    if (lstat(path.constData(), &info) == 0 && S_ISDIR(info.st_mode) && info.st_uid == getuid())
+        chmod(path.constData(), info.st_mode & S_IRWXU);
+    if (!isPrivateFolder(path)) {
+        *error = QStringLiteral("%1 is not a private folder of this user")
+                     .arg(QString::fromLocal8Bit(path));
+        return std::nullopt;
+    }
+    return QString::fromLocal8Bit(path);
+}
+
 std::optional<QString> privateRuntimeFolder(QString *error)
 {
     const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
@@ -77,19 +103,21 @@ std::optional<QString> privateRuntimeFolder(QString *error)
         return std::nullopt;
     }
     const QByteArray cache = QByteArray(account->pw_dir) + "/.cache";
-    const QByteArray own = cache + "/tovalin";
     mkdir(cache.constData(), 0700);
-    if (mkdir(own.constData(), 0700) != 0 && errno != EEXIST) {
-        *error =
-            QStringLiteral("cannot make %1: %2").arg(QString::fromLocal8Bit(own), systemError());
-        return std::nullopt;
+    return ownPrivateFolder(cache + "/tovalin", error);
+}
+} // namespace
+
+std::optional<QString> instanceFolder(const QString &storeFolder, QString *error)
+{
+    const QByteArray store = QFile::encodeName(storeFolder);
+    // A socket's name has room for about a hundred bytes.
+    if (store.size() < SOCKET_FOLDER_MAX) {
+        QDir().mkpath(QFileInfo(storeFolder).absolutePath());
+        if (const std::optional<QString> folder = ownPrivateFolder(store, error))
+            return folder;
     }
-    if (!isPrivateFolder(own)) {
-        *error = QStringLiteral("%1 is not a private folder of this user")
-                     .arg(QString::fromLocal8Bit(own));
-        return std::nullopt;
-    }
-    return QString::fromLocal8Bit(own);
+    return privateRuntimeFolder(error);
 }
 
 SingleInstance::SingleInstance(const QString &folder, const QString &program,
@@ -125,8 +153,8 @@ SingleInstance::SingleInstance(const QString &folder, const QString &program,
 
 SingleInstance::~SingleInstance()
 {
-    if (held == Role::First)
-        QLocalServer::removeServer(socketPath);
+    // The name goes before the lock: a start that takes the lock next must find nothing of ours.
+    delete server;
     if (lockFd >= 0)
         close(lockFd);
 }
@@ -149,11 +177,13 @@ bool SingleInstance::handOff(const QByteArray &activationToken)
 
 void SingleInstance::listen()
 {
-    server = new QLocalServer(this);
-    server->setSocketOptions(QLocalServer::UserAccessOption);
+    // Nobody but this user may enter the folder, so the socket needs no rights of its own.
+    server = new QLocalServer;
     // Only this process holds the lock, so whatever is left under the name is stale.
     QLocalServer::removeServer(socketPath);
-    server->listen(socketPath);
+    if (!server->listen(socketPath))
+        std::fprintf(stderr, "tovalin: a later start cannot reach this one: %s\n",
+                     qPrintable(server->errorString()));
     connect(server, &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket *socket = server->nextPendingConnection()) {
             connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);

@@ -14,6 +14,11 @@ Store::Store()
 
 Store::~Store() = default;
 
+QString Store::folder() const
+{
+    return QFileInfo(settings->fileName()).absolutePath();
+}
+
 QVariant Store::object(const QString &key) const
 {
     return settings->value(key);

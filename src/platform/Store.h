@@ -18,6 +18,9 @@ public:
     Store();
     ~Store();
 
+    // The folder the store's file is in, whether or not it exists yet.
+    QString folder() const;
+
     // The stored value with its type, or an invalid QVariant.
     QVariant object(const QString &key) const;
     std::optional<QString> string(const QString &key) const;

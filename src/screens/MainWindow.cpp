@@ -1,6 +1,7 @@
 #include "app/AppDelegate.h"
 
 #include "platform/AutoresizingLayout.h"
+#include "platform/RenderingPath.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -32,6 +33,7 @@ void AppDelegate::setupWindow()
     setupUnlockedView(containerView);
     setupKeyMonitor();
 
+    platform::prepareWindowForWebViews(window.get());
     window->show();
     window->raise();
 }
