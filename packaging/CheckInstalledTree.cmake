@@ -1,6 +1,7 @@
 # Installs the build into a scratch prefix and checks that a desktop finds Tovalin there: the
 # program, its entry and metainfo, and icons whose pixel size is the one their folder names.
-# Run with -DBUILD_DIR= -DPREFIX= -DAPP_ID= -DICON_SIZES= -DAPPSTREAMCLI= -P.
+# Run with -DBUILD_DIR= -DPREFIX= -DAPP_ID= -DICON_SIZES= -DAPPSTREAMCLI=
+# -DAPPSTREAM_OVERRIDES= -P.
 file(REMOVE_RECURSE ${PREFIX})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}
                 OUTPUT_QUIET RESULT_VARIABLE result)
@@ -8,7 +9,8 @@ if(result)
     message(FATAL_ERROR "cmake --install failed: ${result}")
 endif()
 
-foreach(path bin/tovalin bin/tovalin-set-password share/applications/${APP_ID}.desktop share/metainfo/${APP_ID}.metainfo.xml)
+foreach(path bin/tovalin bin/tovalin-set-password share/applications/${APP_ID}.desktop
+             share/metainfo/${APP_ID}.metainfo.xml share/wayland-sessions/tovalin.desktop)
     if(NOT EXISTS ${PREFIX}/${path})
         message(FATAL_ERROR "not installed: ${path}")
     endif()
@@ -32,7 +34,7 @@ foreach(size IN LISTS ICON_SIZES)
 endforeach()
 
 # Ties the metainfo to the installed desktop entry and program.
-execute_process(COMMAND ${APPSTREAMCLI} validate-tree --no-net ${PREFIX} RESULT_VARIABLE result)
+execute_process(COMMAND ${APPSTREAMCLI} validate-tree --no-net ${APPSTREAM_OVERRIDES} ${PREFIX} RESULT_VARIABLE result)
 if(result)
     message(FATAL_ERROR "appstreamcli validate-tree failed: ${result}")
 endif()

@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # Installs whatever Debian packages Tovalin needs that are missing, then configures and builds it.
 # Usage: scripts/setup.sh BUILD_DIR [extra cmake arguments]
+#        scripts/setup.sh --packages-only
+# The package names are the same on Debian 12 and Debian 13.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-webengine-dev libgl-dev
-          xvfb xauth xdotool x11-utils x11-apps python3 fonts-dejavu-core
-          desktop-file-utils appstream dpkg-dev file
-          clang libclang-rt-14-dev libsodium-dev pkgconf)
+packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-webengine-dev qt6-wayland libgl-dev
+          xvfb xauth xdotool sway cage xwayland wtype grim dbus-daemon dbus-bin python3
+          fonts-dejavu-core desktop-file-utils appstream dpkg-dev file clang libclang-rt-dev
+          libsodium-dev pkgconf)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
@@ -19,6 +21,7 @@ if [ ${#missing[@]} -gt 0 ]; then
     $sudo apt-get update -q
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
 fi
+[ "${1:-}" != "--packages-only" ] || exit 0
 
 build="${1:-build}"
 shift || true

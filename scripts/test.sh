@@ -1,10 +1,42 @@
 #!/usr/bin/env bash
 # Sets up and builds Tovalin with its tests, then runs every test headless: first the in-process
 # suites once more under the address and undefined-behaviour sanitizers, then the whole suite.
+# The suites get a session bus of their own, and the run fails if any process that it started is
+# still there at the end.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# Every process started from here inherits this mark, which finds any that is left behind.
+export TOVALIN_TEST_RUN="$$.$(date +%s%N)"
+
+left_behind() {
+    local environ pid
+    for environ in /proc/[0-9]*/environ; do
+        pid=${environ#/proc/}
+        pid=${pid%/environ}
+        [ "$pid" != $$ ] && [ "$pid" != "$BASHPID" ] || continue
+        if tr '\0' '\n' 2>/dev/null < "$environ" |
+            grep -qxF "TOVALIN_TEST_RUN=$TOVALIN_TEST_RUN"; then
+            echo "$pid: $(tr '\0' ' ' 2>/dev/null < "/proc/$pid/cmdline")"
+        fi
+    done
+}
+
+status=0
 scripts/setup.sh build-sanitize -DBUILD_TESTING=ON -DTOVALIN_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
-(cd build-sanitize && ctest --output-on-failure --timeout 300 -R '^tst_')
+(cd build-sanitize && dbus-run-session -- ctest --output-on-failure --timeout 300 -R '^tst_') ||
+    status=1
 scripts/setup.sh build -DBUILD_TESTING=ON
-cd build
-ctest --output-on-failure --timeout 300
+(cd build && dbus-run-session -- ctest --output-on-failure --timeout 300) || status=1
+
+# Give what was just ended a moment to go.
+for _ in $(seq 50); do
+    [ -n "$(left_behind)" ] || break
+    sleep 0.1
+done
+leftovers=$(left_behind)
+if [ -n "$leftovers" ]; then
+    echo "still running after the tests:"
+    echo "$leftovers"
+    status=1
+fi
+exit $status

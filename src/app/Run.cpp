@@ -33,6 +33,8 @@ int runTovalin(char **argv, const Websites &websites)
     QApplication app(applicationArgc, argv);
     QApplication::setOrganizationName(QStringLiteral("Tovalin"));
     QApplication::setApplicationName(QStringLiteral("Tovalin"));
+    // The Wayland app id, which a desktop matches to the entry org.tovalin.Tovalin.desktop.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.tovalin.Tovalin"));
     // A steady caret: a blinking one would wake the program twice a second for as long as it
     // waits on the locked screen.
     QApplication::setCursorFlashTime(0);

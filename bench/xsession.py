@@ -1,6 +1,5 @@
 """Drives the built Tovalin under an X server of its own: Xvfb, the program started with fresh
-XDG folders, xdotool input, and the store's "@DateTime(...)" values. Shared by the end-to-end
-tests and the benchmark.
+XDG folders, xdotool input, and the store's "@DateTime(...)" values, for the benchmark.
 """
 
 import os

@@ -1,0 +1,65 @@
+#!/usr/bin/env bash
+# Runs the test command on a fresh Debian 13 in a folder of its own: debootstrap from the mirror
+# that apt uses here, the packages installed with the network, then scripts/test.sh in namespaces
+# of its own (no network but loopback, its own processes, mounts and IPC), so that its X servers,
+# compositors and buses never meet this machine's. Needs root (sudo otherwise).
+# Usage: scripts/check-debian13.sh [FOLDER]   (default build-debian13; kept for the next run)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+[ "$(id -u)" -eq 0 ] || exec sudo "$0" "$@"
+suite=trixie
+folder=$(realpath -m "${1:-build-debian13}")
+root=$folder/root
+
+# Debian 13's counterpart of every Debian archive that apt uses here (main, updates, security).
+. /etc/os-release
+mapfile -t sources < <(apt-get indextargets --format '$(REPO_URI) $(RELEASE)' |
+    awk -v host="$VERSION_CODENAME" -v suite="$suite" \
+        '$2 ~ "^" host "(-|$)" { sub("^" host, suite, $2); print $1, $2 }' | sort -u)
+mirror=$(printf '%s\n' "${sources[@]}" | awk -v suite="$suite" '$2 == suite { print $1; exit }')
+[ -n "$mirror" ] || { echo "apt uses no Debian archive here" >&2; exit 1; }
+command -v debootstrap >/dev/null ||
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends debootstrap
+
+if [ ! -e "$root/.bootstrapped" ]; then
+    rm -rf "$root"
+    debootstrap --variant=minbase "$suite" "$root" "$mirror"
+    printf 'deb %s main\n' "${sources[@]}" > "$root/etc/apt/sources.list"
+    touch "$root/.bootstrapped"
+fi
+cp /etc/resolv.conf "$root/etc/resolv.conf"
+
+# The work tree as it is (tracked and new files), beside the build folders of an earlier run;
+# stamped now, so that those rebuild whatever changed.
+mkdir -p "$root/tovalin"
+find "$root/tovalin" -mindepth 1 -maxdepth 1 ! -name 'build*' -exec rm -rf {} +
+git ls-files -z --cached --others --exclude-standard |
+    tar --null --ignore-failed-read -T - -cf - 2>/dev/null | tar -C "$root/tovalin" -xmf -
+
+# in_root [--private-network] COMMAND: runs COMMAND with the folder as the root of a mount
+# namespace of its own, with fresh /proc, /dev/shm and /tmp. pivot_root rather than chroot: in a
+# chroot the kernel refuses ordinary users the user namespaces that the web engine's sandbox
+# needs. Every mount, and every process left, ends with the namespaces.
+in_root() {
+    local network=()
+    if [ "$1" = --private-network ]; then network=(--net); shift; fi
+    unshare --mount --propagation private --pid --fork --ipc --uts "${network[@]}" \
+        bash -euc '
+            root=$1; shift
+            mount --bind "$root" "$root"
+            mount -t proc proc "$root/proc"
+            mount --rbind /dev "$root/dev"
+            mount -t tmpfs -o mode=1777 tmpfs "$root/dev/shm"
+            mount -t tmpfs -o mode=1777 tmpfs "$root/tmp"
+            mount -t sysfs -o ro sysfs "$root/sys"
+            ip link set lo up 2>/dev/null || true
+            cd "$root"
+            mkdir -p .host
+            pivot_root . .host
+            exec /usr/bin/env -i PATH=/usr/local/bin:/usr/bin:/bin:/usr/sbin:/sbin HOME=/root \
+                LANG=C.UTF-8 CI="${CI:-}" bash -euc "umount -l /.host && cd /tovalin && $*"' \
+        in_root "$root" "$@"
+}
+
+in_root scripts/setup.sh --packages-only
+in_root --private-network scripts/test.sh
