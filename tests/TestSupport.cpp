@@ -1,9 +1,10 @@
 #include "TestSupport.h"
 
 #include "platform/Clock.h"
-#include "platform/Timer.h"
 
+#include <QAccessible>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -16,30 +17,9 @@
 #include <QUrl>
 #include <unistd.h>
 
-bool AppDelegateProbe::countdownRuns() const
-{
-    return d.timer && d.timer->isValid();
-}
-
-QDateTime testEpoch()
-{
-    return platform::utcDateTime(QDate(2026, 3, 14), QTime(12, 0));
-}
-
 QDateTime at(qint64 secondsFromEpoch)
 {
-    return testEpoch().addSecs(secondsFromEpoch);
-}
-
-Websites testWebsites()
-{
-    Websites sites;
-    for (const auto &[key, url] : WEBSITES) {
-        Q_UNUSED(url)
-        const QString page = QStringLiteral("<title>%1</title>home of %1").arg(key);
-        sites[key] = QStringLiteral("data:text/html,") + QUrl::toPercentEncoding(page);
-    }
-    return sites;
+    return platform::utcDateTime(QDate(2026, 3, 14), QTime(12, 0)).addSecs(secondsFromEpoch);
 }
 
 QString storeFilePath()
@@ -50,11 +30,9 @@ QString storeFilePath()
 
 void resetSession()
 {
-    QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Tovalin"),
-              QStringLiteral("Tovalin"))
-        .clear();
+    writeStore({});
     QFile::remove(storeFilePath());
-    platform::pinClock(testEpoch());
+    platform::pinClock(at(0));
 }
 
 void writeStore(const QVariantMap &values)
@@ -64,33 +42,37 @@ void writeStore(const QVariantMap &values)
     settings.clear();
     for (auto it = values.begin(); it != values.end(); ++it)
         settings.setValue(it.key(), it.value());
-    settings.sync();
 }
 
 QVariantMap readStoreFromDisk()
 {
     // A copy under a new name is read afresh, past the cache that QSettings keeps per file
     // within one process.
-    QVariantMap values;
-    if (!QFile::exists(storeFilePath()))
-        return values;
     QTemporaryDir dir;
     const QString copy = dir.filePath(QStringLiteral("store.conf"));
     QFile::copy(storeFilePath(), copy);
     const QSettings settings(copy, QSettings::IniFormat);
+    QVariantMap values;
     for (const QString &key : settings.allKeys())
         values.insert(key, settings.value(key));
     return values;
 }
 
-std::unique_ptr<AppDelegate> launch()
+std::unique_ptr<AppDelegate> launch(const QString &disneyAddress)
 {
-    auto delegate = std::make_unique<AppDelegate>(testWebsites(), PASSWORD);
+    Websites sites;
+    for (const auto &entry : WEBSITES) {
+        const QString page = QStringLiteral("<title>%1</title>home of %1").arg(entry.first);
+        sites[entry.first] = QStringLiteral("data:text/html,") + QUrl::toPercentEncoding(page);
+    }
+    if (!disneyAddress.isEmpty())
+        sites[QStringLiteral("disney")] = disneyAddress;
+    auto delegate = std::make_unique<AppDelegate>(sites, PASSWORD);
     delegate->applicationDidFinishLaunching();
     return delegate;
 }
 
-ModalDriver::ModalDriver()
+ModalDriver::ModalDriver(QStringList steps) : steps(std::move(steps))
 {
     connect(&timer, &QTimer::timeout, this, &ModalDriver::poll);
     timer.start(5);
@@ -102,66 +84,42 @@ void ModalDriver::poll()
     if (!dialog || dialog == current || !dialog->isVisible())
         return;
     current = dialog;
-    const auto *message = dialog->findChild<QLabel *>(QStringLiteral("messageText"));
-    const auto *informative = dialog->findChild<QLabel *>(QStringLiteral("informativeText"));
-    messages << (message ? message->text() : QString());
-    informativeTexts << (informative ? informative->text() : QString());
-    if (steps.empty()) {
-        // Unscripted: close it, so that a failing test ends instead of hanging.
-        dialog->reject();
-        return;
-    }
-    const Step step = std::move(steps.front());
-    steps.pop_front();
-    step(dialog);
-}
-
-static QPushButton *buttonTitled(QDialog *dialog, const QString &title)
-{
-    for (QPushButton *button : dialog->findChildren<QPushButton *>()) {
-        if (button->text() == title)
-            return button;
-    }
-    return nullptr;
-}
-
-ModalDriver::Step pressButton(const QString &title)
-{
-    return [title](QDialog *dialog) {
-        QPushButton *button = buttonTitled(dialog, title);
-        QVERIFY2(button, qPrintable(QStringLiteral("no button ") + title));
+    messages << dialog->findChild<QLabel *>(QStringLiteral("messageText"))->text();
+    expectAccessible(dialog);
+    const QString step = steps.isEmpty() ? QString() : steps.takeFirst();
+    auto *field = dialog->findChild<QLineEdit *>();
+    QPushButton *button = nullptr;
+    for (QPushButton *candidate : dialog->findChildren<QPushButton *>())
+        button = candidate->text() == step.mid(1) ? candidate : button;
+    if (step == QStringLiteral("!")) {
+        platform::advanceClock(5000);
+    } else if (step.startsWith(u'#') && button) {
         QTest::mouseClick(button, Qt::LeftButton);
-    };
-}
-
-ModalDriver::Step typeAndPress(const QString &fieldName, const QString &text, const QString &title)
-{
-    return [=](QDialog *dialog) {
-        auto *field = dialog->findChild<QLineEdit *>(fieldName);
-        QVERIFY2(field, qPrintable(QStringLiteral("no field ") + fieldName));
-        QTest::keyClicks(field, text);
-        pressButton(title)(dialog);
-    };
-}
-
-ModalDriver::Step typePassword(const QString &text)
-{
-    return typeAndPress(QStringLiteral("passwordField"), text, QStringLiteral("OK"));
+    } else if (!step.isEmpty() && !step.startsWith(u'#') && field) {
+        // A stray Escape first: it must not dismiss the dialog.
+        QTest::keyClick(field, Qt::Key_Escape);
+        if (step.size() > 100)
+            field->setText(step);
+        else
+            QTest::keyClicks(field, step);
+        QTest::keyClick(field, Qt::Key_Return);
+    } else {
+        // Unscripted or unanswerable: close it, so that a failing test ends instead of hanging.
+        dialog->reject();
+    }
 }
 
 void prepareTestEnvironment()
 {
     static QTemporaryDir home;
     for (const char *name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"}) {
-        const QString dir = home.filePath(QString::fromLatin1(name));
-        QDir().mkpath(dir);
-        qputenv(name, dir.toLocal8Bit());
+        QDir().mkpath(home.filePath(QString::fromLatin1(name)));
+        qputenv(name, home.filePath(QString::fromLatin1(name)).toLocal8Bit());
     }
-    const QString runtime = home.filePath(QStringLiteral("runtime"));
-    QDir().mkpath(runtime);
-    QFile::setPermissions(runtime,
+    QDir().mkpath(home.filePath(QStringLiteral("runtime")));
+    QFile::setPermissions(home.filePath(QStringLiteral("runtime")),
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    qputenv("XDG_RUNTIME_DIR", runtime.toLocal8Bit());
+    qputenv("XDG_RUNTIME_DIR", home.filePath(QStringLiteral("runtime")).toLocal8Bit());
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     if (geteuid() == 0)
@@ -170,8 +128,18 @@ void prepareTestEnvironment()
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
 }
 
-void configureTestApplication()
+void expectAccessible(QWidget *root)
 {
-    QApplication::setOrganizationName(QStringLiteral("Tovalin"));
-    QApplication::setApplicationName(QStringLiteral("Tovalin"));
+    for (QWidget *control : root->findChildren<QWidget *>()) {
+        if (!control->isVisibleTo(root) ||
+            !(control->inherits("QAbstractButton") || control->inherits("QLineEdit") ||
+              control->inherits("QComboBox") || control->objectName() == "statusLabel"))
+            continue;
+        QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(control);
+        const auto labels = iface->relations(QAccessible::Label);
+        const QString name = labels.isEmpty() ? iface->text(QAccessible::Name)
+                                              : labels.first().first->text(QAccessible::Name);
+        QVERIFY2(!name.isEmpty() && iface->role() != QAccessible::NoRole,
+                 qPrintable(control->objectName()));
+    }
 }
