@@ -23,9 +23,7 @@ struct AppDelegateProbe
     QWebEngineView *webView() const { return d.webView; }
     QComboBox *siteSelector() const { return d.siteSelector; }
     QLineEdit *timerField() const { return d.timerField; }
-    QPushButton *actionButton() const { return d.actionButton; }
     QLabel *statusLabel() const { return d.statusLabel; }
-    QPushButton *pauseButton() const { return d.pauseButton; }
     std::optional<QDateTime> &endTime() const { return d.endTime; }
     QString selectedSite() const { return d.selectedSite; }
     bool &isLocked() const { return d.isLocked; }
@@ -39,7 +37,7 @@ QDateTime at(qint64 secondsFromEpoch);
 
 // An empty store and the clock pinned at at(0).
 void resetSession();
-// Writes raw values into the store, as a hand edit or an older run would have left them.
+// Writes values into the store, as a hand edit or an older run would have left them.
 void writeStore(const QVariantMap &values);
 // The store as a new run of the program would read it from disk.
 QVariantMap readStoreFromDisk();
@@ -71,7 +69,7 @@ private:
 // reads out, its own or its label's.
 void expectAccessible(QWidget *root);
 
-// Sets up a headless, isolated environment; call before the QApplication exists.
+// A headless, isolated home; called before the QApplication exists.
 void prepareTestEnvironment();
 
 #define TOVALIN_TEST_MAIN(TestObject)                                                              \
