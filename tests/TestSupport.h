@@ -65,20 +65,6 @@ private:
     QPointer<QDialog> current;
 };
 
-// Every control that a person can reach under root has a role and a name that a screen reader
-// reads out, its own or its label's.
+// Every control that a person can reach under root has a name that a screen reader reads out,
+// its own or its label's.
 void expectAccessible(QWidget *root);
-
-// A headless, isolated home; called before the QApplication exists.
-void prepareTestEnvironment();
-
-#define TOVALIN_TEST_MAIN(TestObject)                                                              \
-    int main(int argc, char *argv[])                                                               \
-    {                                                                                              \
-        prepareTestEnvironment();                                                                  \
-        QApplication app(argc, argv);                                                              \
-        QApplication::setOrganizationName(QStringLiteral("Tovalin"));                              \
-        QApplication::setApplicationName(QStringLiteral("Tovalin"));                               \
-        TestObject test;                                                                           \
-        return QTest::qExec(&test, argc, argv);                                                    \
-    }

@@ -1,5 +1,4 @@
 // The pure rules, by table: countdown text and colour, minutes, and the navigation policy.
-#include "platform/Clock.h"
 #include "session/Minutes.h"
 #include "session/StatusText.h"
 #include "web/NavigationPolicy.h"
@@ -58,18 +57,6 @@ private slots:
     {
         QFETCH(QString, text);
         QTEST(::parseMinutes(text).value_or(0), "minutes");
-    }
-
-    // An end the store cannot keep is refused, never stored; the proposal rounds up.
-    void minutesArithmetic()
-    {
-        const QDateTime lastDay = platform::utcDateTime(QDate(9999, 12, 31), QTime(0, 0));
-        QCOMPARE(addMinutes(lastDay, 60), lastDay.addSecs(3600));
-        QVERIFY(!addMinutes(lastDay, 24 * 60));
-        QVERIFY(!addMinutes(lastDay, 153722867280912930LL));
-        QCOMPARE(proposedMinutes(29 * 60 * 1000 + 500), 30);
-        QCOMPARE(proposedMinutes(30 * 60 * 1000), 30);
-        QCOMPARE(proposedMinutes(-500), 1);
     }
 
     // While locked, clicked links go nowhere; everything else loads.
