@@ -1,7 +1,6 @@
 #pragma once
 
 #include "app/AppDelegate.h"
-#include "platform/Timer.h"
 
 #include <QDialog>
 #include <QPointer>
@@ -28,7 +27,6 @@ struct AppDelegateProbe
     QString selectedSite() const { return d.selectedSite; }
     bool &isLocked() const { return d.isLocked; }
     bool isPaused() const { return d.isPaused; }
-    bool countdownRuns() const { return d.timer && d.timer->isValid(); }
     QString title() const { return d.window->windowTitle(); }
 };
 

@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -76,6 +77,10 @@ private slots:
     {
         click(150);
         QTRY_COMPARE(view()->title(), QStringLiteral("/form"));
+        // A new time limit takes the page back home.
+        ModalDriver modals({PASSWORD, "15"});
+        AppDelegateProbe{*delegate}.window()->findChild<QPushButton *>("modifyButton")->click();
+        QTRY_COMPARE(view()->title(), QStringLiteral("home"));
         view()->load(QUrl(url("/login")));
         QTRY_COMPARE(view()->title(), QStringLiteral("signed in"));
         delegate->togglePause();
@@ -84,6 +89,7 @@ private slots:
         QTRY_COMPARE(view()->title(), QStringLiteral("home"));
         QVERIFY(requests.last().contains("Cookie: parent=in"));
         QWidget *window = AppDelegateProbe{*delegate}.window();
+        QCOMPARE(view()->geometry(), QRect(0, 35, 800, 565));
         window->resize(900, 700);
         QTRY_COMPARE(view()->geometry(), QRect(0, 35, 900, 665));
         QCOMPARE(AppDelegateProbe{*delegate}.statusLabel()->parentWidget()->width(), 900);
@@ -94,7 +100,7 @@ private slots:
         click(0);
         QTest::qWait(300);
         view()->reload();
-        QTRY_COMPARE(requests.filter("GET /home ").size(), 3);
+        QTRY_COMPARE(requests.filter("GET /home ").size(), 4);
         QVERIFY(requests.filter("GET /other ").isEmpty());
     }
 
