@@ -1,7 +1,6 @@
-// The pure rules, by table: countdown text and colour, minutes, and the navigation policy.
+// The pure rules, by table: the countdown's text and colour, and the minutes a parent types.
 #include "session/Minutes.h"
 #include "session/StatusText.h"
-#include "web/NavigationPolicy.h"
 
 #include <QTest>
 #include <limits>
@@ -57,16 +56,6 @@ private slots:
     {
         QFETCH(QString, text);
         QTEST(::parseMinutes(text).value_or(0), "minutes");
-    }
-
-    // While locked, clicked links go nowhere; everything else loads.
-    void navigationPolicy()
-    {
-        for (int type = -1; type <= 4; ++type) {
-            const bool link = NavigationType(type) == NavigationType::LinkActivated;
-            QCOMPARE(int(::navigationPolicy(false, NavigationType(type))), 1);
-            QCOMPARE(int(::navigationPolicy(true, NavigationType(type))), link ? 0 : 1);
-        }
     }
 };
 

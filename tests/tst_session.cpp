@@ -235,8 +235,8 @@ private slots:
         platform::advanceClock(5000);
         QTEST(probe.title(), "title");
         const bool running = !probe.isLocked() && !probe.isPaused();
-        // One web view and one countdown while it runs, none else; a view that goes is hidden at
-        // once and deleted soon after.
+        // One web view and one countdown while it runs, none else; a view that goes is deleted
+        // soon after.
         QCOMPARE(probe.webView() != nullptr, running);
         QTRY_COMPARE(probe.window()->findChildren<QWebEngineView *>().size(), running ? 1 : 0);
         QCOMPARE(std::count_if(platform::pinnedTimers().begin(), platform::pinnedTimers().end(),
