@@ -62,7 +62,20 @@ void expectStored(const AppDelegateProbe &probe)
     QCOMPARE(disk.size(), probe.endTime() ? 4 : 3);
     QVERIFY(!probe.isLocked() || !probe.isPaused());
 }
+// A road: the store it starts from, the control used and the answers to the dialogs; then what
+// follows: the dialogs' messages, the end time and the title five seconds later.
+struct Road
+{
+    QVariant store; // values, the file's bytes, or what is there instead
+    QString button;
+    QStringList steps, messages;
+    QDateTime end;
+    QString title, minutes = "30";
+    qint64 clock = 0; // where the clock is moved after the launch
+};
 } // namespace
+
+Q_DECLARE_METATYPE(Road)
 
 class SessionTest : public QObject
 {
@@ -79,97 +92,81 @@ private slots:
 
     void road_data()
     {
-        QTest::addColumn<QVariant>("store"); // values, the file's bytes, or what is there instead
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<QStringList>("steps");
-        QTest::addColumn<QStringList>("messages");
-        QTest::addColumn<QDateTime>("end");
-        QTest::addColumn<QString>("title"); // five seconds after the road
-        QTest::addColumn<QString>("minutes");
-        QTest::addColumn<qint64>("clock"); // where the clock is moved after the launch
+        QTest::addColumn<Road>("road");
         const QString P = "Password Required", I = "Incorrect password", S = "Set Timer",
                       E = "End Session", T = "Please enter a valid time limit", PW = PASSWORD,
                       M = "Please enter a valid number of minutes";
-        const auto road = [](const char *name, const QVariant &store, const char *button,
-                             const QStringList &steps, const QStringList &messages,
-                             const QDateTime &end, const char *title, const QString &minutes = "30",
-                             qint64 clock = 0) {
-            QTest::newRow(name) << store << button << steps << messages << end
-                                << QStringLiteral("Tovalin - ") + title << minutes << clock;
-        };
-        // Launched from what is stored, a site is picked: the screen follows the end time alone,
-        // and the save leaves a clean store whatever was there.
-        const auto picked = [&road](const char *name, const QVariant &store, const QDateTime &end,
-                                    const char *title) {
-            road(name, store, "site", {}, {}, end, title);
-        };
+        const auto road = [](const char *name, const Road &row) { QTest::newRow(name) << row; };
         const auto seed = [](const QVariant &end, const char *key = "isLocked",
                              const QVariant &value = true) {
             return QVariantMap{{"endTime", end}, {key, value}};
         };
         const QDateTime year1 = platform::utcDateTime(QDate(1, 1, 1), QTime(0, 0));
         // clang-format off
-        picked("empty", QVariantMap(), {}, "Locked");
-        picked("running, stored as locked", seed(at(60)), at(60), "Disney");
-        picked("ends exactly now", seed(at(0)), at(0), "Locked");
+        // Launched from what is stored, a site is picked: the screen follows the end time alone,
+        // and the save leaves a clean store whatever was there.
+        road("empty", {QVariantMap(), "site", {}, {}, {}, "Locked"});
+        road("running, stored as locked", {seed(at(60)), "site", {}, {}, at(60), "Disney"});
+        road("ends exactly now", {seed(at(0)), "site", {}, {}, at(0), "Locked"});
         // 0.4 s left at the fifth tick: the text reaches 00:00, the lock waits for the next tick.
-        picked("ends between ticks", seed(at(5).addMSecs(400)), at(5).addMSecs(400), "Disney");
-        picked("a date long gone", seed(year1), year1, "Locked");
-        picked("paused: yes", seed(at(60), "isPaused", "yes"), at(60), "Paused");
-        picked("unknown site", seed(at(60), "selectedSite", "elsewhere"), at(60), "Elsewhere");
-        picked("end as text", seed(at(60).toString(Qt::ISODate)), {}, "Locked");
-        picked("a date that is no date", seed(QDateTime()), {}, "Locked");
+        road("ends between ticks", {seed(at(5).addMSecs(400)), "site", {}, {}, at(5).addMSecs(400), "Disney"});
+        road("a date long gone", {seed(year1), "site", {}, {}, year1, "Locked"});
+        road("paused: yes", {seed(at(60), "isPaused", "yes"), "site", {}, {}, at(60), "Paused"});
+        road("unknown site", {seed(at(60), "selectedSite", "elsewhere"), "site", {}, {}, at(60), "Elsewhere"});
+        road("end as text", {seed(at(60).toString(Qt::ISODate)), "site", {}, {}, {}, "Locked"});
+        road("a date that is no date", {seed(QDateTime()), "site", {}, {}, {}, "Locked"});
         QByteArray garbage;
         for (int i = 0; i < 2048; ++i)
             garbage += char(i);
-        picked("garbage", garbage, {}, "Locked");
-        picked("truncated in a date", QByteArray("[General]\nendTime=@DateTime(\\0\\0\\0\\x10"), {}, "Locked");
-        picked("values of the wrong type", QByteArray("[General]\nendTime=1893456000\nisPaused=maybe\n"
-                   "isLocked=@Variant(\\0\\0\\0\\x7f\\0)\nselectedSite=@ByteArray(\\xff\\xfe)\n"), {}, "Locked");
+        road("garbage", {garbage, "site", {}, {}, {}, "Locked"});
+        road("truncated in a date", {QByteArray("[General]\nendTime=@DateTime(\\0\\0\\0\\x10"), "site", {}, {}, {}, "Locked"});
+        road("values of the wrong type", {QByteArray("[General]\nendTime=1893456000\nisPaused=maybe\n"
+              "isLocked=@Variant(\\0\\0\\0\\x7f\\0)\nselectedSite=@ByteArray(\\xff\\xfe)\n"), "site", {}, {}, {}, "Locked"});
         // Out of reach: the program runs a session all the same and leaves what is there alone.
         for (const char *store : {"store is a folder", "config folder is a file", "unreadable store"})
-            road(store, store, "action", {PW}, {P}, at(1800), "Disney");
+            road(store, {store, "action", {PW}, {P}, at(1800), "Disney"});
 
         const QVariantMap ended = stored(-10, false, true);
         QVariantMap none = ended;
         none.remove("endTime");
-        road("start", none, "action", {PW}, {P}, at(2700), "Disney", "45");
+        road("start", {none, "action", {PW}, {P}, at(2700), "Disney", "45"});
         // The minutes field has the focus, and Return presses Start on the locked screen.
-        road("start with keys", none, "keys", {PW}, {P}, at(2700), "Disney", "4");
+        road("start with keys", {none, "keys", {PW}, {P}, at(2700), "Disney", "4"});
         // An unusable field is never read behind a wrong password.
-        road("wrong password", none, "action", {"Garden482", "#OK"}, {P, I}, {}, "Locked", "abc");
-        road("huge password", none, "action", {PW.repeated(5000), "#OK"}, {P, I}, {}, "Locked");
-        road("cancel", none, "action", {"#Cancel"}, {P}, {}, "Locked");
-        road("prompt closed", none, "action", {}, {P}, {}, "Locked");
-        road("huge minutes", none, "action", {PW, "#OK"}, {P, T}, {}, "Locked", QString(1 << 20, '9'));
-        road("end past 9999", none, "action", {PW, "#OK"}, {P, T}, {}, "Locked", "153722867280912930");
+        road("wrong password", {none, "action", {"Garden482", "#OK"}, {P, I}, {}, "Locked", "abc"});
+        road("huge password", {none, "action", {PW.repeated(5000), "#OK"}, {P, I}, {}, "Locked"});
+        road("cancel", {none, "action", {"#Cancel"}, {P}, {}, "Locked"});
+        road("prompt closed", {none, "action", {}, {P}, {}, "Locked"});
+        road("huge minutes", {none, "action", {PW, "#OK"}, {P, T}, {}, "Locked", QString(1 << 20, '9')});
+        road("end past 9999", {none, "action", {PW, "#OK"}, {P, T}, {}, "Locked", "153722867280912930"});
         // Unlocking after the end starts anew from now, with the same checks.
-        road("unlock after expiry", stored(-10, true), "action", {PW}, {P}, at(300), "Disney", "+5");
-        road("unlock, bad minutes", ended, "action", {PW, "#OK"}, {P, T}, at(-10), "Locked", "abc");
+        road("unlock after expiry", {stored(-10, true), "action", {PW}, {P}, at(300), "Disney", "+5"});
+        road("unlock, bad minutes", {ended, "action", {PW, "#OK"}, {P, T}, at(-10), "Locked", "abc"});
         // The clock was set back: the session still has time, so the field is not even read.
-        road("unlock, time left", ended, "action", {PW}, {P}, at(-10), "Disney", "abc", -600);
-        road("extend", stored(60), "action", {PW}, {P}, at(660), "Disney", "10");
+        road("unlock, time left", {ended, "action", {PW}, {P}, at(-10), "Disney", "abc", -600});
+        road("extend", {stored(60), "action", {PW}, {P}, at(660), "Disney", "10"});
         // Paused time counts: the end never moves, and a paused session does not lock.
-        road("pause", stored(3), "pause", {}, {}, at(3), "Paused");
-        road("resume", stored(600, true), "pause", {}, {}, at(600), "Disney");
-        road("resume after the end", stored(60, true), "pause", {}, {}, at(60), "Locked", "", 120);
-        road("end", stored(600, true), "lock", {"#End Session"}, {E}, {}, "Locked");
-        road("end cancelled", stored(600, true), "lock", {"#Cancel"}, {E}, at(600), "Paused");
+        road("pause", {stored(3), "pause", {}, {}, at(3), "Paused"});
+        road("resume", {stored(600, true), "pause", {}, {}, at(600), "Disney"});
+        road("resume after the end", {stored(60, true), "pause", {}, {}, at(60), "Locked", "", 120});
+        road("end", {stored(600, true), "lock", {"#End Session"}, {E}, {}, "Locked"});
+        road("end cancelled", {stored(600, true), "lock", {"#Cancel"}, {E}, at(600), "Paused"});
         // Typing replaces the proposal, the minutes left rounded up; the limit counts from now.
-        road("set timer", stored(2400), "modify", {PW, "015"}, {P, S}, at(900), "Disney");
-        road("set timer, proposal", stored(2370), "modify", {PW, "#OK"}, {P, S}, at(2400), "Disney");
-        road("set timer cancelled", stored(600), "modify", {PW, "#Cancel"}, {P, S}, at(600), "Disney");
-        road("set timer refused", stored(600), "modify", {PW, "2.5", "#OK"}, {P, S, M}, at(600), "Disney");
-        road("set timer while paused", stored(600, true), "modify", {PW, "5"}, {P, S}, at(300), "Paused");
+        road("set timer", {stored(2400), "modify", {PW, "015"}, {P, S}, at(900), "Disney"});
+        road("set timer, proposal", {stored(2370), "modify", {PW, "#OK"}, {P, S}, at(2400), "Disney"});
+        road("set timer cancelled", {stored(600), "modify", {PW, "#Cancel"}, {P, S}, at(600), "Disney"});
+        road("set timer refused", {stored(600), "modify", {PW, "2.5", "#OK"}, {P, S, M}, at(600), "Disney"});
+        road("set timer while paused", {stored(600, true), "modify", {PW, "5"}, {P, S}, at(300), "Paused"});
         // A dialog left open cannot hold the lock off: at the end it closes as a "no".
-        road("expiry at the prompt", stored(3), "modify", {"!"}, {P}, at(3), "Locked");
-        road("expiry at set timer", stored(3), "modify", {PW, "!"}, {P, S}, at(3), "Locked");
-        road("expiry at end session", stored(3), "lock", {"!"}, {E}, at(3), "Locked");
+        road("expiry at the prompt", {stored(3), "modify", {"!"}, {P}, at(3), "Locked"});
+        road("expiry at set timer", {stored(3), "modify", {PW, "!"}, {P, S}, at(3), "Locked"});
+        road("expiry at end session", {stored(3), "lock", {"!"}, {E}, at(3), "Locked"});
         // clang-format on
     }
     void road()
     {
-        QFETCH(QVariant, store);
+        QFETCH(Road, road);
+        const QVariant &store = road.store;
         const QString path = storeFilePath(), folder = QFileInfo(path).path();
         QFile file(store == "config folder is a file" ? folder : path);
         if (store.typeId() == QMetaType::QVariantMap) {
@@ -190,13 +187,10 @@ private slots:
         overridePermissions(store != "unreadable store");
         const auto delegate = launch();
         const AppDelegateProbe probe{*delegate};
-        QFETCH(qint64, clock);
-        platform::pinClock(at(clock));
-        QFETCH(QString, minutes);
-        probe.timerField()->setText(minutes);
-        QFETCH(QStringList, steps);
-        ModalDriver modals(steps);
-        QFETCH(QString, button);
+        platform::pinClock(at(road.clock));
+        probe.timerField()->setText(road.minutes);
+        ModalDriver modals(road.steps);
+        const QString &button = road.button;
         if (button == "site") {
             probe.siteSelector()->setCurrentIndex(2);
             emit probe.siteSelector()->activated(2);
@@ -217,23 +211,21 @@ private slots:
         } else {
             probe.window()->findChild<QPushButton *>(button + "Button")->click();
         }
-        QFETCH(QStringList, messages);
-        QFETCH(QDateTime, end);
-        QTRY_COMPARE(modals.messages, messages);
-        QTRY_COMPARE(probe.endTime().value_or(QDateTime()), end);
+        QTRY_COMPARE(modals.messages, road.messages);
+        QTRY_COMPARE(probe.endTime().value_or(QDateTime()), road.end);
         QVERIFY(!QApplication::activeModalWidget());
         if (store.typeId() != QMetaType::QString)
             expectStored(probe);
         // The countdown shows the rule's text, and its name carries it to a screen reader.
         const std::optional<qint64> left =
-            probe.endTime() ? std::optional(remainingSeconds(end.toMSecsSinceEpoch(),
+            probe.endTime() ? std::optional(remainingSeconds(road.end.toMSecsSinceEpoch(),
                                                              platform::now().toMSecsSinceEpoch()))
                             : std::nullopt;
         QCOMPARE(probe.statusLabel()->text(), statusText(left, probe.isPaused()).text);
         QCOMPARE(probe.statusLabel()->accessibleName(), probe.statusLabel()->text());
 
         platform::advanceClock(5000);
-        QTEST(probe.title(), "title");
+        QCOMPARE(probe.title(), "Tovalin - " + road.title);
         const bool running = !probe.isLocked() && !probe.isPaused();
         // One web view and one countdown while it runs, none else; a view that goes is deleted
         // soon after.
