@@ -116,6 +116,8 @@ void expectAccessible(QWidget *root)
 // A headless, isolated home for every test program, made before its QApplication exists.
 [[maybe_unused]] static const bool prepared = [] {
     static QTemporaryDir home;
+    // Downloads and anything else kept under the home land here, should a fault let them through.
+    qputenv("HOME", home.path().toLocal8Bit());
     for (const char *name :
          {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_RUNTIME_DIR"})
         qputenv(name, home.filePath(QString::fromLatin1(name)).toLocal8Bit());
