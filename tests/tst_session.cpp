@@ -192,6 +192,7 @@ private slots:
         ModalDriver modals(road.steps);
         const QString &button = road.button;
         if (button == "site") {
+            QCOMPARE(probe.title(), "Tovalin - " + road.title); // as launched, before any tick
             probe.siteSelector()->setCurrentIndex(2);
             emit probe.siteSelector()->activated(2);
             QCOMPARE(probe.selectedSite(), "primevideo");
