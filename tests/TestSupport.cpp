@@ -1,11 +1,10 @@
 #include "TestSupport.h"
 
 #include "platform/Clock.h"
-#include "platform/Timer.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -13,33 +12,10 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QUrl>
-#include <unistd.h>
-
-bool AppDelegateProbe::countdownRuns() const
-{
-    return d.timer && d.timer->isValid();
-}
-
-QDateTime testEpoch()
-{
-    return platform::utcDateTime(QDate(2026, 3, 14), QTime(12, 0));
-}
 
 QDateTime at(qint64 secondsFromEpoch)
 {
-    return testEpoch().addSecs(secondsFromEpoch);
-}
-
-Websites testWebsites()
-{
-    Websites sites;
-    for (const auto &[key, url] : WEBSITES) {
-        Q_UNUSED(url)
-        const QString page = QStringLiteral("<title>%1</title>home of %1").arg(key);
-        sites[key] = QStringLiteral("data:text/html,") + QUrl::toPercentEncoding(page);
-    }
-    return sites;
+    return platform::utcDateTime(QDate(2026, 3, 14), QTime(12, 0)).addSecs(secondsFromEpoch);
 }
 
 QString storeFilePath()
@@ -50,11 +26,9 @@ QString storeFilePath()
 
 void resetSession()
 {
-    QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Tovalin"),
-              QStringLiteral("Tovalin"))
-        .clear();
+    writeStore({});
     QFile::remove(storeFilePath());
-    platform::pinClock(testEpoch());
+    platform::pinClock(at(0));
 }
 
 void writeStore(const QVariantMap &values)
@@ -64,33 +38,34 @@ void writeStore(const QVariantMap &values)
     settings.clear();
     for (auto it = values.begin(); it != values.end(); ++it)
         settings.setValue(it.key(), it.value());
-    settings.sync();
 }
 
 QVariantMap readStoreFromDisk()
 {
     // A copy under a new name is read afresh, past the cache that QSettings keeps per file
     // within one process.
-    QVariantMap values;
-    if (!QFile::exists(storeFilePath()))
-        return values;
     QTemporaryDir dir;
-    const QString copy = dir.filePath(QStringLiteral("store.conf"));
-    QFile::copy(storeFilePath(), copy);
-    const QSettings settings(copy, QSettings::IniFormat);
+    QFile::copy(storeFilePath(), dir.filePath(QStringLiteral("copy")));
+    const QSettings settings(dir.filePath(QStringLiteral("copy")), QSettings::IniFormat);
+    QVariantMap values;
     for (const QString &key : settings.allKeys())
         values.insert(key, settings.value(key));
     return values;
 }
 
-std::unique_ptr<AppDelegate> launch()
+std::unique_ptr<AppDelegate> launch(const QString &disneyAddress)
 {
-    auto delegate = std::make_unique<AppDelegate>(testWebsites(), PASSWORD);
+    Websites sites;
+    for (const auto &entry : WEBSITES)
+        sites[entry.first] = QStringLiteral("data:text/html,") + entry.first;
+    if (!disneyAddress.isEmpty())
+        sites[QStringLiteral("disney")] = disneyAddress;
+    auto delegate = std::make_unique<AppDelegate>(sites, PASSWORD);
     delegate->applicationDidFinishLaunching();
     return delegate;
 }
 
-ModalDriver::ModalDriver()
+ModalDriver::ModalDriver(QStringList steps) : steps(std::move(steps))
 {
     connect(&timer, &QTimer::timeout, this, &ModalDriver::poll);
     timer.start(5);
@@ -102,76 +77,52 @@ void ModalDriver::poll()
     if (!dialog || dialog == current || !dialog->isVisible())
         return;
     current = dialog;
-    const auto *message = dialog->findChild<QLabel *>(QStringLiteral("messageText"));
-    const auto *informative = dialog->findChild<QLabel *>(QStringLiteral("informativeText"));
-    messages << (message ? message->text() : QString());
-    informativeTexts << (informative ? informative->text() : QString());
-    if (steps.empty()) {
-        // Unscripted: close it, so that a failing test ends instead of hanging.
-        dialog->reject();
-        return;
-    }
-    const Step step = std::move(steps.front());
-    steps.pop_front();
-    step(dialog);
-}
-
-static QPushButton *buttonTitled(QDialog *dialog, const QString &title)
-{
-    for (QPushButton *button : dialog->findChildren<QPushButton *>()) {
-        if (button->text() == title)
-            return button;
-    }
-    return nullptr;
-}
-
-ModalDriver::Step pressButton(const QString &title)
-{
-    return [title](QDialog *dialog) {
-        QPushButton *button = buttonTitled(dialog, title);
-        QVERIFY2(button, qPrintable(QStringLiteral("no button ") + title));
+    messages << dialog->findChild<QLabel *>(QStringLiteral("messageText"))->text();
+    expectAccessible(dialog);
+    const QString step = steps.isEmpty() ? QStringLiteral("#") : steps.takeFirst();
+    auto *field = dialog->findChild<QLineEdit *>();
+    QPushButton *button = nullptr;
+    for (QPushButton *candidate : dialog->findChildren<QPushButton *>())
+        button = step.startsWith(u'#') && candidate->text() == step.mid(1) ? candidate : button;
+    if (step == QStringLiteral("!")) {
+        platform::advanceClock(5000);
+    } else if (button) {
         QTest::mouseClick(button, Qt::LeftButton);
-    };
-}
-
-ModalDriver::Step typeAndPress(const QString &fieldName, const QString &text, const QString &title)
-{
-    return [=](QDialog *dialog) {
-        auto *field = dialog->findChild<QLineEdit *>(fieldName);
-        QVERIFY2(field, qPrintable(QStringLiteral("no field ") + fieldName));
-        QTest::keyClicks(field, text);
-        pressButton(title)(dialog);
-    };
-}
-
-ModalDriver::Step typePassword(const QString &text)
-{
-    return typeAndPress(QStringLiteral("passwordField"), text, QStringLiteral("OK"));
-}
-
-void prepareTestEnvironment()
-{
-    static QTemporaryDir home;
-    for (const char *name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"}) {
-        const QString dir = home.filePath(QString::fromLatin1(name));
-        QDir().mkpath(dir);
-        qputenv(name, dir.toLocal8Bit());
+    } else if (field && step != QStringLiteral("#")) {
+        // A stray Escape first: it must not dismiss the dialog.
+        QTest::keyClick(field, Qt::Key_Escape);
+        QTest::keyClicks(field, step.left(100));
+        field->insert(step.mid(100));
+        QTest::keyClick(field, Qt::Key_Return);
+    } else {
+        // Unscripted or unanswerable: closed, so that a failing test ends instead of hanging.
+        dialog->reject();
     }
-    const QString runtime = home.filePath(QStringLiteral("runtime"));
-    QDir().mkpath(runtime);
-    QFile::setPermissions(runtime,
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    qputenv("XDG_RUNTIME_DIR", runtime.toLocal8Bit());
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (geteuid() == 0)
-        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu --disable-background-networking");
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
 }
 
-void configureTestApplication()
+void expectAccessible(QWidget *root)
 {
-    QApplication::setOrganizationName(QStringLiteral("Tovalin"));
-    QApplication::setApplicationName(QStringLiteral("Tovalin"));
+    for (QWidget *control : root->findChildren<QWidget *>()) {
+        const QAccessible::Role role = QAccessible::queryAccessibleInterface(control)->role();
+        if (control->isVisibleTo(root) &&
+            (role == QAccessible::Button || role == QAccessible::EditableText ||
+             role == QAccessible::ComboBox || control == root->findChild<QWidget *>("statusLabel")))
+            QVERIFY2(
+                !QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name).isEmpty(),
+                qPrintable(control->objectName()));
+    }
 }
+
+// A headless, isolated home for every test program, made before its QApplication exists.
+[[maybe_unused]] static const bool prepared = [] {
+    static QTemporaryDir home;
+    // Downloads and anything else kept under the home land here, should a fault let them through.
+    qputenv("HOME", home.path().toLocal8Bit());
+    for (const char *name :
+         {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_RUNTIME_DIR"})
+        qputenv(name, home.filePath(QString::fromLatin1(name)).toLocal8Bit());
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QCoreApplication::setOrganizationName(QStringLiteral("Tovalin"));
+    QCoreApplication::setApplicationName(QStringLiteral("Tovalin"));
+    return true;
+}();

@@ -35,6 +35,9 @@ class InstanceTest : public QObject
     Q_OBJECT
 
 private slots:
+    // Also gives these programs the tests' own folders, not the user's.
+    void initTestCase() { resetSession(); }
+
     void oneWindow_data()
     {
         QTest::addColumn<QString>("variable");
@@ -55,6 +58,7 @@ private slots:
         QFETCH(int, exitCode);
         QTemporaryDir temp;
         const QString store = temp.filePath(QString(100, u'x'));
+        QDir().mkpath(qEnvironmentVariable("XDG_CONFIG_HOME"));
         QFile::link(qEnvironmentVariable("XDG_CONFIG_HOME"), store);
         for (int round = 0; round < (longPath ? 1 : 4); ++round) {
             QProcess first, second;
@@ -103,5 +107,5 @@ private slots:
     }
 };
 
-TOVALIN_TEST_MAIN(InstanceTest)
+QTEST_MAIN(InstanceTest)
 #include "tst_instance.moc"

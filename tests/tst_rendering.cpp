@@ -1,5 +1,4 @@
 // The rendering path: which renderers are drawn in software, and a page shown on that path.
-#include "LocalWebServer.h"
 #include "TestSupport.h"
 
 #include "platform/RenderingPath.h"
@@ -43,15 +42,11 @@ private slots:
     {
         platform::useRenderingPath(RenderingPath::Software, {});
         qApp->installEventFilter(this);
-        LocalWebServer server;
-        server.serve("/home", {"text/html", "<body style='background:#1e90ff'></body>", {}});
         resetSession();
         writeStore({{"endTime", at(600)}});
-        Websites sites = testWebsites();
-        sites["disney"] = server.url("/home").toString();
-        AppDelegate delegate(sites, PASSWORD);
-        delegate.applicationDidFinishLaunching();
-        AppDelegateProbe probe{delegate};
+        const auto delegate = launch("data:text/html," +
+                                     QUrl::toPercentEncoding("<body style='background:#1e90ff'>"));
+        const AppDelegateProbe probe{*delegate};
         QTRY_COMPARE_WITH_TIMEOUT(probe.webView()->grab().toImage().pixelColor(100, 100),
                                   QColor(0x1e, 0x90, 0xff), 20000);
         QCOMPARE(windowIdChanges, 1);
@@ -70,5 +65,5 @@ private:
     int windowIdChanges = 0;
 };
 
-TOVALIN_TEST_MAIN(RenderingTest)
+QTEST_MAIN(RenderingTest)
 #include "tst_rendering.moc"

@@ -10,6 +10,7 @@ Store::Store()
     : settings(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
                                            QStringLiteral("Tovalin"), QStringLiteral("Tovalin")))
 {
+    closeToOthers();
 }
 
 Store::~Store() = default;
@@ -102,15 +103,19 @@ void Store::clear()
 void Store::sync()
 {
     settings->sync();
+    closeToOthers();
+}
+
+void Store::closeToOthers() const
+{
     // A store made before, or by a program with a looser umask, is closed to others as well;
     // its owner's own rights stay as they are, so a store made unreadable stays so.
     const QFileInfo file(settings->fileName());
-    for (const QString &path : {file.absolutePath(), file.absoluteFilePath()}) {
+    for (const auto &[path, type] : {std::pair(file.absolutePath(), mode_t(S_IFDIR)),
+                                     std::pair(file.absoluteFilePath(), mode_t(S_IFREG))}) {
         const QByteArray name = QFile::encodeName(path);
-        struct stat info
-        {
-        };
-        if (lstat(name.constData(), &info) == 0 && (S_ISREG(info.st_mode) || S_ISDIR(info.st_mode)))
+        struct stat info{};
+        if (lstat(name.constData(), &info) == 0 && (info.st_mode & S_IFMT) == type)
             chmod(name.constData(), info.st_mode & S_IRWXU);
     }
 }

@@ -37,11 +37,13 @@ public:
     void remove(const QString &key);
     // Forgets everything, including whatever a damaged file held.
     void clear();
-    // Puts the writes on disk now, readable by this user alone. A store that cannot be written
-    // is left as it is.
+    // Puts the writes on disk now. A store that cannot be written is left as it is. Made or
+    // written, the store is readable by this user alone.
     void sync();
 
 private:
+    void closeToOthers() const;
+
     std::unique_ptr<QSettings> settings;
 };
 

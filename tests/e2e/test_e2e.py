@@ -220,7 +220,9 @@ class TovalinTest(unittest.TestCase):
         app = []
         for pid in filter(str.isdigit, os.listdir("/proc")):
             try:
-                if os.readlink("/proc/%s/exe" % pid) == os.path.realpath(APP):
+                with open("/proc/%s/environ" % pid, "rb") as environ:
+                    ours = self.root.encode() in environ.read()
+                if ours and os.readlink("/proc/%s/exe" % pid) == os.path.realpath(APP):
                     app.append(int(pid))
             except OSError:
                 pass
