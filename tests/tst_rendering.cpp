@@ -1,4 +1,4 @@
-// The rendering path: which renderers are drawn in software, and a page shown on that path.
+// A page shown on the software rendering path.
 #include "TestSupport.h"
 
 #include "platform/RenderingPath.h"
@@ -14,29 +14,6 @@ class RenderingTest : public QObject
     Q_OBJECT
 
 private slots:
-    void pathForRenderer_data()
-    {
-        QTest::addColumn<QString>("renderer");
-        QTest::addColumn<RenderingPath>("path");
-        QTest::newRow("no OpenGL") << QString() << RenderingPath::Software;
-        QTest::newRow("llvmpipe") << "llvmpipe (LLVM 15.0.6, 256 bits)" << RenderingPath::Software;
-        QTest::newRow("softpipe") << "softpipe" << RenderingPath::Software;
-        QTest::newRow("SwiftShader")
-            << "ANGLE (Google, Vulkan 1.3.0 (SwiftShader Device (Subzero)), SwiftShader driver)"
-            << RenderingPath::Software;
-        QTest::newRow("Intel") << "Mesa Intel(R) UHD Graphics 620 (KBL GT2)" << RenderingPath::Gpu;
-        // Hardware drivers that compile shaders with LLVM say so in their name.
-        QTest::newRow("AMD") << "AMD Radeon RX 580 Series (polaris10, LLVM 15.0.6, DRM 3.49)"
-                             << RenderingPath::Gpu;
-    }
-
-    void pathForRenderer()
-    {
-        QFETCH(QString, renderer);
-        QFETCH(RenderingPath, path);
-        QCOMPARE(platform::renderingPathFor(renderer), path);
-    }
-
     // A session composited in software still draws its page, in the window it first showed.
     void softwareSessionShowsItsPage()
     {

@@ -14,6 +14,7 @@ import os
 import shlex
 import shutil
 import signal
+import socket
 import subprocess
 import sys
 import tempfile
@@ -69,8 +70,8 @@ class TovalinTest(unittest.TestCase):
                 os.chown(folder, NOBODY, NOBODY)
         self.store = os.path.join(self.env["XDG_CONFIG_HOME"], "Tovalin", "Tovalin.conf")
 
-    def start(self, *command, **kwargs):
-        process = subprocess.Popen(command, env=self.env, start_new_session=True, **kwargs)
+    def start(self, *command, env=None, **kwargs):
+        process = subprocess.Popen(command, env=env or self.env, start_new_session=True, **kwargs)
         self.processes.append(process)
         return process
 
@@ -86,6 +87,7 @@ class TovalinTest(unittest.TestCase):
                 except (ProcessLookupError, subprocess.TimeoutExpired):
                     pass
             process.wait()
+        self.processes.clear()
 
     def tool(self, *command):
         return subprocess.run(command, env=self.env, capture_output=True, text=True,
@@ -155,6 +157,37 @@ class TovalinTest(unittest.TestCase):
         locked = time.time()
         self.assertTrue(started + 60 <= locked <= confirmed + 62,
                         "locked %.2f s after Start" % (locked - started))
+
+    def test_one_instance_whatever_the_environment(self):
+        """Started in pairs at one moment, each with a TMPDIR or a runtime folder of its own, or
+        the same store by paths too long for a socket beside it: one keeps running, the other
+        hands over and ends with 0. Debugging switches in the environment open no port."""
+        ports = []
+        for _ in range(2):
+            with socket.socket() as probe:
+                probe.bind(("127.0.0.1", 0))
+                ports.append(probe.getsockname()[1])
+        self.env.update(QT_QPA_PLATFORM="offscreen", QTWEBENGINE_REMOTE_DEBUGGING=str(ports[0]),
+                        QTWEBENGINE_CHROMIUM_FLAGS=OFFLINE + " --remote-debugging-port=%d" % ports[1])
+        self.start_app()
+        time.sleep(3)  # for the engine, which starts with the window, to open any port
+        for port in ports:
+            with socket.socket() as client:
+                self.assertNotEqual(client.connect_ex(("127.0.0.1", port)), 0)
+        self.stop_all()
+        for variable in ("TMPDIR", "XDG_RUNTIME_DIR", "XDG_CONFIG_HOME"):
+            for _ in range(3):
+                pair = []
+                for _ in range(2):
+                    own = tempfile.mkdtemp(dir=self.root)
+                    if variable == "XDG_CONFIG_HOME":
+                        own = os.path.join(own, "x" * 100)
+                        os.symlink(self.env[variable], own)
+                    pair.append(self.start("dbus-run-session", "--", APP,
+                                           env=dict(self.env, **{variable: own})))
+                gone = wait_until(lambda: [p for p in pair if p.poll() is not None], "a hand-over")
+                self.assertEqual([p.returncode for p in gone], [0])
+                self.stop_all()
 
     def sway_views(self, title=None):
         def walk(node):
