@@ -62,9 +62,7 @@ QByteArray cleanToken(const QByteArray &token)
     }
     return token;
 }
-} // namespace
 
-namespace {
 // The folder at the path, made if missing and closed to others if it is ours; nothing where it
 // is not a private folder of ours.
 std::optional<QString> ownPrivateFolder(const QByteArray &path, QString *error)
@@ -204,7 +202,6 @@ void SingleInstance::listen()
                 bringWindowsForward(cleanToken(line.mid(int(strlen("activate"))).trimmed()));
                 socket->write("ok\n");
                 socket->disconnectFromServer();
-                emit activated();
             });
         }
     });

@@ -16,8 +16,6 @@ namespace platform {
 // /run/user/UID, else ~/.cache/tovalin.
 class SingleInstance : public QObject
 {
-    Q_OBJECT
-
 public:
     enum class Role
     {
@@ -32,10 +30,6 @@ public:
 
     Role role() const { return held; }
     QString error() const { return reason; }
-
-signals:
-    // A later start asked for this one; its windows have come forward.
-    void activated();
 
 private:
     void listen();
