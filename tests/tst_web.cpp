@@ -36,10 +36,11 @@ const QMap<QString, QByteArray> PAGES{
                  "requestAnimationFrame(() => requestAnimationFrame(() => document.title = title))"
                  "</script>"},
     // Links to what other programs would open, then a colour input.
-    {"/elsewhere", "<title>elsewhere</title><style>*{margin:0}a,input{display:block;width:300px;"
+    {"/elsewhere", "<title>loading</title><style>*{margin:0}a,input{display:block;width:300px;"
                    "height:50px}</style><a href='mailto:a@b.c'>m</a><a href='tel:1'>t</a><a "
                    "href='my-app:x'>a</a><a href='qrc:/logo.png'>q</a><a href='file:///etc/"
-                   "passwd'>f</a><input type='color'>"},
+                   "passwd'>f</a><input type='color'><script>requestAnimationFrame(() => "
+                   "requestAnimationFrame(() => document.title = 'elsewhere'))</script>"},
     {"/file", "Content-Disposition: attachment\r\n\r\nbytes"},
     {"/login", "Set-Cookie: parent=in; Max-Age=9999\r\n\r\n<title>signed in</title>"}};
 } // namespace
