@@ -3,10 +3,16 @@
 # that apt uses here, the packages installed with the network, then scripts/test.sh in namespaces
 # of its own (no network but loopback, its own processes, mounts and IPC), so that its X servers,
 # compositors and buses never meet this machine's. Needs root (sudo otherwise).
-# Usage: scripts/check-debian13.sh [FOLDER]   (default build-debian13; kept for the next run)
+# Usage: scripts/check-debian13.sh [--prepare] [FOLDER]   (default build-debian13; kept for the
+#        next run). --prepare makes the folder and installs the packages, and runs no test.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 [ "$(id -u)" -eq 0 ] || exec sudo "$0" "$@"
+prepare_only=false
+if [ "${1:-}" = --prepare ]; then
+    prepare_only=true
+    shift
+fi
 suite=trixie
 folder=$(realpath -m "${1:-build-debian13}")
 root=$folder/root
@@ -62,4 +68,4 @@ in_root() {
 }
 
 in_root scripts/setup.sh --packages-only
-in_root --private-network scripts/test.sh
+$prepare_only || in_root --private-network scripts/test.sh

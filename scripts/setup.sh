@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-webengine-dev qt6-wayland libgl-dev
           xvfb xauth xdotool sway cage xwayland wtype grim dbus-daemon dbus-bin python3
           fonts-dejavu-core desktop-file-utils appstream dpkg-dev file
-          libsodium-dev pkgconf)
+          libsodium-dev pkgconf procps)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||

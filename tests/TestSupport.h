@@ -49,17 +49,12 @@ std::unique_ptr<AppDelegate> launch(const QString &disneyAddress = {});
 // is "#Title" (click that button), "!" (five seconds pass while the dialog is open) or text
 // (typed into the dialog's field, then Return). A dialog without a step is closed. Each
 // dialog's controls are checked for a screen reader.
-class ModalDriver : public QObject
+struct ModalDriver : QObject
 {
-public:
     explicit ModalDriver(QStringList steps = {});
-
-    QStringList steps;
-    QStringList messages;
-
-private:
     void poll();
 
+    QStringList steps, messages;
     QTimer timer;
     QPointer<QDialog> current;
 };

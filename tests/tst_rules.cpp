@@ -173,10 +173,9 @@ private slots:
         const QString path = dir.filePath("password");
         QString error;
         QFile file(path);
-        if (content != "-")
-            QVERIFY(platform::writePasswordFile(path, "parent's own", &error));
-        if (!content.isEmpty() && content != "-")
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content));
+        QVERIFY(content == "-" || platform::writePasswordFile(path, "parent's own", &error));
+        QVERIFY(content == "-" || content.isEmpty() ||
+                (file.open(QIODevice::WriteOnly) && file.write(content)));
         file.close();
         chmod(QFile::encodeName(path).constData(), mode_t(fileMode));
         chmod(QFile::encodeName(dir.path()).constData(), mode_t(folderMode));

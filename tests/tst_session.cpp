@@ -17,6 +17,7 @@
 #include <QTest>
 #include <QWebEngineView>
 #include <linux/capability.h>
+#include <numeric>
 #include <sys/stat.h>
 #include <sys/syscall.h>
 #include <unistd.h>
@@ -45,10 +46,10 @@ void overridePermissions(bool on)
 // Whatever is on disk where the store belongs.
 QByteArray snapshot()
 {
-    const QFileInfo store(storeFilePath());
     QFile file(storeFilePath());
-    return QByteArray::number(int(store.permissions()) + store.isDir() * 100000 +
-                              QFileInfo(store.path()).isFile() * 200000) +
+    const QFileInfo store(file);
+    return QByteArray::number(int(store.permissions()) | store.isDir() << 16 |
+                              QFileInfo(store.path()).isFile() << 17) +
            (file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
 }
 
@@ -121,9 +122,8 @@ private slots:
         road("unknown site", {seed(at(60), "selectedSite", "elsewhere"), "site", {}, {}, at(60), "Elsewhere"});
         road("end as text", {seed(at(60).toString(Qt::ISODate)), "site", {}, {}, {}, "Locked"});
         road("a date that is no date", {seed(QDateTime()), "site", {}, {}, {}, "Locked"});
-        QByteArray garbage;
-        for (int i = 0; i < 2048; ++i)
-            garbage += char(i);
+        QByteArray garbage(2048, 0);
+        std::iota(garbage.begin(), garbage.end(), char(0));
         road("garbage", {garbage, "site", {}, {}, {}, "Locked"});
         road("truncated in a date", {QByteArray("[General]\nendTime=@DateTime(\\0\\0\\0\\x10"), "site", {}, {}, {}, "Locked"});
         road("values of the wrong type", {QByteArray("[General]\nendTime=1893456000\nisPaused=maybe\n"
@@ -206,13 +206,12 @@ private slots:
         platform::pinClock(at(road.clock));
         probe.timerField()->setText(road.minutes);
         ModalDriver modals(road.steps);
-        const QString &button = road.button;
-        if (button == "site") {
+        if (road.button == "site") {
             QCOMPARE(probe.title(), "Tovalin - " + road.title); // as launched, before any tick
             probe.siteSelector()->setCurrentIndex(2);
             emit probe.siteSelector()->activated(2);
             QCOMPARE(probe.selectedSite(), "primevideo");
-        } else if (button == "keys") {
+        } else if (road.button == "keys") {
             // Typed into whatever has the focus, as a person would; Escape leaves full screen.
             QVERIFY(QTest::qWaitForWindowActive(probe.window()));
             probe.window()->setWindowState(Qt::WindowFullScreen);
@@ -226,7 +225,7 @@ private slots:
             probe.window()->resize(600, 400);
             QTRY_VERIFY(card->width() <= 480 && card->height() <= 320);
         } else {
-            probe.window()->findChild<QPushButton *>(button + "Button")->click();
+            probe.window()->findChild<QPushButton *>(road.button + "Button")->click();
         }
         QTRY_COMPARE(modals.messages, road.messages);
         QTRY_COMPARE(probe.endTime().value_or(QDateTime()), road.end);

@@ -114,7 +114,7 @@ void Store::closeToOthers() const
     for (const auto &[path, type] : {std::pair(file.absolutePath(), mode_t(S_IFDIR)),
                                      std::pair(file.absoluteFilePath(), mode_t(S_IFREG))}) {
         const QByteArray name = QFile::encodeName(path);
-        struct stat info{};
+        struct stat info = {};
         if (lstat(name.constData(), &info) == 0 && (info.st_mode & S_IFMT) == type)
             chmod(name.constData(), info.st_mode & S_IRWXU);
     }
