@@ -10,8 +10,6 @@
 
 class QComboBox;
 class QLabel;
-class QLineEdit;
-class QPushButton;
 
 // Reaches the controller's private state, for tests only.
 struct AppDelegateProbe
@@ -21,14 +19,12 @@ struct AppDelegateProbe
     QWidget *window() const { return d.window.get(); }
     QWebEngineView *webView() const { return d.webView; }
     QComboBox *siteSelector() const { return d.siteSelector; }
-    QLineEdit *timerField() const { return d.timerField; }
     QLabel *statusLabel() const { return d.statusLabel; }
     std::optional<QDateTime> &endTime() const { return d.endTime; }
     QString selectedSite() const { return d.selectedSite; }
     bool &isLocked() const { return d.isLocked; }
     bool isPaused() const { return d.isPaused; }
     qint64 failedAttempts() const { return d.failedAttempts; }
-    QString title() const { return d.window->windowTitle(); }
 };
 
 // An instant some seconds from the one every test starts at.

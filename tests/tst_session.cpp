@@ -204,10 +204,11 @@ private slots:
         const auto delegate = launch();
         const AppDelegateProbe probe{*delegate};
         platform::pinClock(at(road.clock));
-        probe.timerField()->setText(road.minutes);
+        probe.window()->findChild<QLineEdit *>("timerField")->setText(road.minutes);
         ModalDriver modals(road.steps);
         if (road.button == "site") {
-            QCOMPARE(probe.title(), "Tovalin - " + road.title); // as launched, before any tick
+            // As launched, before any tick.
+            QCOMPARE(probe.window()->windowTitle(), "Tovalin - " + road.title);
             probe.siteSelector()->setCurrentIndex(2);
             emit probe.siteSelector()->activated(2);
             QCOMPARE(probe.selectedSite(), "primevideo");
@@ -241,7 +242,7 @@ private slots:
         QCOMPARE(probe.statusLabel()->accessibleName(), probe.statusLabel()->text());
 
         platform::advanceClock(5000);
-        QCOMPARE(probe.title(), "Tovalin - " + road.title);
+        QCOMPARE(probe.window()->windowTitle(), "Tovalin - " + road.title);
         const bool running = !probe.isLocked() && !probe.isPaused();
         // One web view and one countdown while it runs, none else; a view that goes is deleted
         // soon after.

@@ -8,8 +8,10 @@
 # with it, and each case stops whatever it started, helpers included.
 
 import configparser
+import contextlib
 import json
 import os
+import pathlib
 import shlex
 import shutil
 import signal
@@ -33,8 +35,7 @@ AS_USER = ["setpriv", "--reuid=%d" % NOBODY, "--regid=%d" % NOBODY, "--clear-gro
 
 
 def read(path):
-    with open(path) as file:
-        return file.read()
+    return pathlib.Path(path).read_text()
 
 
 def wait_until(condition, what, timeout=TIMEOUT):
@@ -76,11 +77,9 @@ class TovalinTest(unittest.TestCase):
     def stop_all(self):
         for process in reversed(self.processes):
             for signum in (signal.SIGTERM, signal.SIGKILL):
-                try:
+                with contextlib.suppress(ProcessLookupError, subprocess.TimeoutExpired):
                     os.killpg(process.pid, signum)
                     process.wait(timeout=5)
-                except (ProcessLookupError, subprocess.TimeoutExpired):
-                    pass
             process.wait()
         self.processes.clear()
 
@@ -183,8 +182,7 @@ class TovalinTest(unittest.TestCase):
 
     def test_wayland_natively(self):
         config = os.path.join(self.root, "sway.conf")
-        with open(config, "w") as file:
-            file.write("focus_on_window_activation focus\n")
+        pathlib.Path(config).write_text("focus_on_window_activation focus\n")
         self.start_wayland("sway", "-c", config)
         self.env["SWAYSOCK"] = self.runtime_file("sway-ipc.", "sway's IPC")
         # A seat without a keyboard loses the first keys of each new one: one stays for the run.
@@ -203,9 +201,9 @@ class TovalinTest(unittest.TestCase):
         # gives what it starts no token.
         self.tool("swaymsg", "workspace", "2")
         ended = os.path.join(self.env["XDG_RUNTIME_DIR"], "second-start")
-        with open(ended + ".sh", "w") as script:
-            script.write('echo "$XDG_ACTIVATION_TOKEN" > {0}.token\ndbus-run-session -- {1}\n'
-                         'echo $? > {0}\n'.format(ended, shlex.quote(APP)))
+        pathlib.Path(ended + ".sh").write_text(
+            f'echo "$XDG_ACTIVATION_TOKEN" > {ended}.token\n'
+            f"dbus-run-session -- {shlex.quote(APP)}\necho $? > {ended}\n")
         self.tool("swaymsg", "exec", "sh " + ended + ".sh")
         self.assertEqual(wait_until(lambda: os.path.exists(ended) and read(ended).strip(),
                                     "the second start to end"), "0")
