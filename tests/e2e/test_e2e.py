@@ -124,8 +124,8 @@ class TovalinTest(unittest.TestCase):
         with socket.socket() as probe:
             probe.bind(("127.0.0.1", 0))
             port = probe.getsockname()[1]
-        self.env.update(QTWEBENGINE_REMOTE_DEBUGGING=str(port), QTWEBENGINE_CHROMIUM_FLAGS="%s "
-                        "--remote-debugging-port=%d" % (OFFLINE, port))
+        self.env.update(QTWEBENGINE_REMOTE_DEBUGGING=str(port),
+                        QTWEBENGINE_CHROMIUM_FLAGS=f"{OFFLINE} --remote-debugging-port={port}")
         app = self.start_app()
         self.x_click("Tovalin - Locked")
         # The minutes field has the keyboard, and Return there presses "Start".
