@@ -9,6 +9,9 @@
 using Websites = std::map<QString, QString>;
 
 extern const Websites WEBSITES;
+
+// The control bar above the web view, whose height the view leaves free.
+inline constexpr int BAR_HEIGHT = 35;
 extern const QString PASSWORD;
 
 QStringList sortedSiteKeys(const Websites &websites);

@@ -6,7 +6,6 @@
 #include <QPushButton>
 
 namespace {
-constexpr int BAR_HEIGHT = 35;
 constexpr int MARGIN = 15;
 constexpr int CONTROL_Y = 7;
 constexpr int CONTROL_HEIGHT = 21;

@@ -9,10 +9,6 @@
 #include <QPointer>
 #include <QWebEngineView>
 
-namespace {
-constexpr int BAR_HEIGHT = 35;
-}
-
 void AppDelegate::createWebView()
 {
     if (webView)
