@@ -139,7 +139,7 @@ private slots:
         QTest::newRow("sound") << QByteArray() << 0644 << 0755 << 0u << usable;
         QTest::newRow("absent") << QByteArray("-") << 0 << 0755 << 0u << int(platform::PasswordFile::Absent);
         QTest::newRow("malformed") << QByteArray("garden482\n") << 0644 << 0755 << 0u << refused;
-        QTest::newRow("writable by others") << QByteArray() << 0666 << 0755 << 0u << refused;
+        QTest::newRow("writable by others") << QByteArray() << 0646 << 0755 << 0u << refused;
         QTest::newRow("in an open folder") << QByteArray() << 0644 << 0777 << 0u << refused;
         QTest::newRow("someone else's") << QByteArray() << 0644 << 0755 << 1u << refused;
     }
