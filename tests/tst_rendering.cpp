@@ -14,9 +14,9 @@ class RenderingTest : public QObject
     Q_OBJECT
 
 private slots:
-    // A session draws its page, in the window it first showed. The first page fixes a program's
-    // rendering path: this one's is the software path, or the OpenGL one where TOVALIN_TEST_PATH
-    // is "gpu", which shows whether the window was made for OpenGL only where OpenGL is at hand.
+    // A session draws its page, in the window it first showed. A program keeps the rendering path
+    // its first page took: the software one here, or the OpenGL one where TOVALIN_TEST_PATH is
+    // "gpu" (run on X, where OpenGL is at hand and a window made anew for it gets another id).
     void sessionShowsItsPage()
     {
         const bool gpu = qEnvironmentVariable("TOVALIN_TEST_PATH") == u"gpu";
