@@ -35,8 +35,12 @@ protected:
     bool javaScriptConfirm(const QUrl &securityOrigin, const QString &msg) override;
     bool javaScriptPrompt(const QUrl &securityOrigin, const QString &msg,
                           const QString &defaultValue, QString *result) override;
+    // Nothing of a page reaches the program's output: the default writes every line to it.
+    void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level, const QString &message,
+                                  int lineNumber, const QString &sourceID) override;
 
 private:
     Decide decide;
     CreateWindow create;
+    QUrl lastOnTheWeb;
 };

@@ -3,29 +3,68 @@
 #include "web/ContentWindowGuard.h"
 
 #include <QCoreApplication>
+#include <QPointer>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QWebEngineDownloadRequest>
+#include <QWebEnginePage>
 #include <QWebEngineProfile>
 #include <QWebEngineSettings>
 
+namespace {
+QPointer<QWebEngineProfile> current;
+int pagesOnCurrent = 0;
+
+QWebEngineProfile *makeProfile()
+{
+    auto *made = new QWebEngineProfile(QStringLiteral("Tovalin"), QCoreApplication::instance());
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    made->setPersistentStoragePath(data + QStringLiteral("/web"));
+    made->setCachePath(QStandardPaths::writableLocation(QStandardPaths::CacheLocation) +
+                       QStringLiteral("/web"));
+    made->setPersistentCookiesPolicy(QWebEngineProfile::ForcePersistentCookies);
+    // Web content never writes files of its own.
+    QObject::connect(made, &QWebEngineProfile::downloadRequested,
+                     [](QWebEngineDownloadRequest *download) { download->cancel(); });
+    // An address of a scheme the engine cannot show fails to load; it is never handed to
+    // the desktop, which would start another program.
+    made->settings()->setUnknownUrlSchemePolicy(QWebEngineSettings::DisallowUnknownUrlSchemes);
+    return made;
+}
+} // namespace
+
 QWebEngineProfile *sharedProfile()
 {
-    static QWebEngineProfile *profile = [] {
-        auto *made = new QWebEngineProfile(QStringLiteral("Tovalin"), QCoreApplication::instance());
-        const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-        made->setPersistentStoragePath(data + QStringLiteral("/web"));
-        made->setCachePath(QStandardPaths::writableLocation(QStandardPaths::CacheLocation) +
-                           QStringLiteral("/web"));
-        made->setPersistentCookiesPolicy(QWebEngineProfile::ForcePersistentCookies);
-        // Web content never writes files of its own.
-        QObject::connect(made, &QWebEngineProfile::downloadRequested,
-                         [](QWebEngineDownloadRequest *download) { download->cancel(); });
-        // An address of a scheme the engine cannot show fails to load; it is never handed to
-        // the desktop, which would start another program.
-        made->settings()->setUnknownUrlSchemePolicy(QWebEngineSettings::DisallowUnknownUrlSchemes);
+    static const bool guarded = [] {
         QCoreApplication::instance()->installEventFilter(
             new ContentWindowGuard(QCoreApplication::instance()));
-        return made;
+        return true;
     }();
-    return profile;
+    Q_UNUSED(guarded);
+    if (!current)
+        current = makeProfile();
+    return current;
+}
+
+// What deleting the profile ends, in the engine's browser process (Qt WebEngine 6.4 and 6.8
+// alike: ~ProfileAdapter calls BrowserContext::NotifyWillBeDestroyed, then the storage partition
+// and its network context go with ProfileQt):
+// - service workers: their context is shut down, which stops every running worker;
+// - shared workers and whatever else holds a renderer alive without a page (keep-alive requests
+//   such as beacons and fetch(..., {keepalive: true})): each renderer of the profile has its
+//   keep-alive count disabled, so it exits once its last frame has gone;
+// - requests still under way: their network context is torn down with the storage partition.
+// Neither version offers a call that stops a profile's workers short of deleting it. The
+// cookies and storage are on disk; a profile of the same name and paths finds them again.
+void endProfileAfter(QWebEnginePage *page)
+{
+    ++pagesOnCurrent;
+    QObject::connect(page, &QObject::destroyed, [] {
+        --pagesOnCurrent;
+        // Once the page's own teardown has run to the end, unless a new page has come meanwhile.
+        QTimer::singleShot(0, current, [] {
+            if (pagesOnCurrent == 0)
+                delete current.data();
+        });
+    });
 }
