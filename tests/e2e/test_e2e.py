@@ -9,6 +9,7 @@
 
 import configparser
 import contextlib
+import http.server
 import json
 import os
 import pathlib
@@ -19,8 +20,12 @@ import socket
 import subprocess
 import sys
 import tempfile
+import threading
 import time
 import unittest
+
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[2] / "bench"))
+import xsession  # noqa: E402  (the store's date values)
 
 PASSWORD = "garden482"
 APP_ID = "org.tovalin.Tovalin"
@@ -153,6 +158,73 @@ class TovalinTest(unittest.TestCase):
         locked = time.time()
         self.assertTrue(started + 60 <= locked <= confirmed + 62,
                         "locked %.2f s after Start" % (locked - started))
+
+    def serve(self, pages):
+        # Serves the pages from 127.0.0.1; returns the list of (time, path) it was asked for.
+        asked = []
+
+        class Handler(http.server.BaseHTTPRequestHandler):
+            def do_GET(self):
+                asked.append((time.time(), self.path))
+                body = pages.get(self.path, "").encode()
+                self.send_response(200)
+                self.send_header("Content-Type", "text/javascript" if self.path.endswith(".js")
+                                 else "text/html")
+                self.send_header("Content-Length", str(len(body)))
+                self.end_headers()
+                self.wfile.write(body)
+
+            def log_message(self, *_):
+                pass
+
+        server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), Handler)
+        threading.Thread(target=server.serve_forever, daemon=True).start()
+        self.addCleanup(server.server_close)
+        self.addCleanup(server.shutdown)
+        return asked, "http://127.0.0.1:%d/" % server.server_port
+
+    def test_page_ends_at_the_lock(self):
+        # A page that logs without end, a service worker and a shared worker that fetch for as
+        # long as they live, and a drag of its link held across the end of the session.
+        forged = "console.error('forged\\nTovalin: forged'.repeat(50))"
+        asked, address = self.serve({
+            "/": "<a href='/other' style='display:block;height:300px;font-size:90px'>drag</a>"
+                 "<script>setInterval(() => { fetch('/beat'); %s }, 50);"
+                 "new SharedWorker('/shared.js');"
+                 "navigator.serviceWorker.register('/sw.js').then(() => navigator.serviceWorker."
+                 "ready).then(r => r.active.postMessage(0))</script>" % forged,
+            "/shared.js": "setInterval(() => fetch('/shared-beat'), 100)",
+            "/sw.js": "onmessage = e => e.waitUntil(new Promise(() => setInterval(() => "
+                      "{ fetch('/sw-beat'); %s }, 100)))" % forged})
+        xvfb = self.start("Xvfb", "-displayfd", "1", "-screen", "0", "1280x900x24", "-nolisten",
+                          "tcp", "-noreset", stdout=subprocess.PIPE)
+        self.env.update(DISPLAY=":%d" % int(xvfb.stdout.readline()), QT_QPA_PLATFORM="xcb")
+        end = time.time() + 25
+        xsession.write_session(self.store, int(end * 1000))
+        output = os.path.join(self.root, "stderr")
+        with open(output, "wb") as stderr:
+            app = self.start("dbus-run-session", "--", os.environ["TOVALIN_PAGE_HOST"], address,
+                             stderr=stderr)
+        window = self.x_window("Tovalin - Disney")
+        wait_until(lambda: {"/sw-beat", "/shared-beat", "/beat"} <= {p for _, p in asked},
+                   "the page and its workers", timeout=end - time.time() - 3)
+        # Takes the link and moves it a little, which starts a drag, and holds it.
+        geometry = dict(line.split("=") for line in
+                        self.tool("xdotool", "getwindowgeometry", "--shell", window).split())
+        self.tool("xdotool", "mousemove", str(int(geometry["X"]) + 100),
+                  str(int(geometry["Y"]) + 150), "mousedown", "1")
+        for _ in range(5):
+            self.tool("xdotool", "mousemove_relative", "20", "20", "sleep", "0.1")
+        self.x_window("Tovalin - Locked", timeout=end - time.time() + 10)
+        locked = time.time()
+        time.sleep(3)
+        renderers = [pid for pid in os.listdir("/proc") if pid.isdigit()
+                     and os.getsid(int(pid)) == app.pid and b"--type=renderer" in
+                     pathlib.Path("/proc/%s/cmdline" % pid).read_bytes()]
+        self.tool("xdotool", "mouseup", "1")
+        late = [(round(t - locked, 2), p) for t, p in asked if t > locked + 1]
+        self.assertEqual((late, renderers), ([], []))
+        self.assertNotIn(b"forged", pathlib.Path(output).read_bytes())
 
     def test_one_instance_whatever_the_environment(self):
         # Started in pairs at one moment, each with a TMPDIR or a runtime folder of its own, or
