@@ -3,6 +3,7 @@
 #include "web/ContentWindowGuard.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QPointer>
 #include <QStandardPaths>
 #include <QTimer>
@@ -12,8 +13,12 @@
 #include <QWebEngineSettings>
 
 namespace {
+// Time enough, with room to spare, for the engine to close a profile's files on a busy machine.
+constexpr qint64 SETTLE_MSECS = 1000;
+
 QPointer<QWebEngineProfile> current;
 int pagesOnCurrent = 0;
+QElapsedTimer sinceLastEnded;
 
 QWebEngineProfile *makeProfile()
 {
@@ -63,8 +68,19 @@ void endProfileAfter(QWebEnginePage *page)
         --pagesOnCurrent;
         // Once the page's own teardown has run to the end, unless a new page has come meanwhile.
         QTimer::singleShot(0, current, [] {
-            if (pagesOnCurrent == 0)
+            if (pagesOnCurrent == 0) {
                 delete current.data();
+                sinceLastEnded.start();
+            }
         });
     });
+}
+
+void afterStorageSettles(QObject *context, std::function<void()> function)
+{
+    const qint64 left = sinceLastEnded.isValid() ? SETTLE_MSECS - sinceLastEnded.elapsed() : 0;
+    if (left > 0)
+        QTimer::singleShot(left, context, std::move(function));
+    else
+        function();
 }

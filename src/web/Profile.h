@@ -1,5 +1,8 @@
 #pragma once
 
+#include <functional>
+
+class QObject;
 class QWebEnginePage;
 class QWebEngineProfile;
 
@@ -11,3 +14,9 @@ QWebEngineProfile *sharedProfile();
 // gone, the profile goes too, and with it everything of the session that the engine would keep
 // running without a page; the next page gets a new one on the same storage.
 void endProfileAfter(QWebEnginePage *page);
+
+// Runs the function once the storage of the profile that went last has had time to close. The
+// engine closes a profile's cookie and storage files on threads of its own after the profile has
+// gone; a new profile that read them sooner would miss what the last one wrote: the parent's
+// login, when Pause and Resume follow each other at once.
+void afterStorageSettles(QObject *context, std::function<void()> function);

@@ -159,43 +159,30 @@ class TovalinTest(unittest.TestCase):
         self.assertTrue(started + 60 <= locked <= confirmed + 62,
                         "locked %.2f s after Start" % (locked - started))
 
-    def serve(self, pages):
-        # Serves the pages from 127.0.0.1; returns the list of (time, path) it was asked for.
+    def test_page_ends_at_the_lock(self):
+        # A page that logs without end, a service worker and a shared worker that fetch for as
+        # long as they live, and a drag of the page's link held across the end of the session.
+        forged = "console.error('forged\\nTovalin: forged'.repeat(50))"
+        site = pathlib.Path(self.root, "site")
+        site.mkdir()
+        (site / "index.html").write_text(
+            "<a href='/other' style='display:block;height:300px;font-size:90px'>drag</a><script>"
+            "setInterval(() => { fetch('/beat'); %s }, 50); new SharedWorker('/shared.js');"
+            "navigator.serviceWorker.register('/sw.js').then(() => navigator.serviceWorker.ready)"
+            ".then(r => r.active.postMessage(0))</script>" % forged)
+        (site / "shared.js").write_text("setInterval(() => fetch('/shared-beat'), 100)")
+        (site / "sw.js").write_text("onmessage = e => e.waitUntil(new Promise(() => setInterval("
+                                    "() => { fetch('/sw-beat'); %s }, 100)))" % forged)
         asked = []
 
-        class Handler(http.server.BaseHTTPRequestHandler):
-            def do_GET(self):
-                asked.append((time.time(), self.path))
-                body = pages.get(self.path, "").encode()
-                self.send_response(200)
-                self.send_header("Content-Type", "text/javascript" if self.path.endswith(".js")
-                                 else "text/html")
-                self.send_header("Content-Length", str(len(body)))
-                self.end_headers()
-                self.wfile.write(body)
-
+        class Site(http.server.SimpleHTTPRequestHandler):
             def log_message(self, *_):
-                pass
-
-        server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), Handler)
+                asked.append((time.time(), self.path))
+        server = http.server.ThreadingHTTPServer(
+            ("127.0.0.1", 0), lambda *args: Site(*args, directory=str(site)))
         threading.Thread(target=server.serve_forever, daemon=True).start()
         self.addCleanup(server.server_close)
         self.addCleanup(server.shutdown)
-        return asked, "http://127.0.0.1:%d/" % server.server_port
-
-    def test_page_ends_at_the_lock(self):
-        # A page that logs without end, a service worker and a shared worker that fetch for as
-        # long as they live, and a drag of its link held across the end of the session.
-        forged = "console.error('forged\\nTovalin: forged'.repeat(50))"
-        asked, address = self.serve({
-            "/": "<a href='/other' style='display:block;height:300px;font-size:90px'>drag</a>"
-                 "<script>setInterval(() => { fetch('/beat'); %s }, 50);"
-                 "new SharedWorker('/shared.js');"
-                 "navigator.serviceWorker.register('/sw.js').then(() => navigator.serviceWorker."
-                 "ready).then(r => r.active.postMessage(0))</script>" % forged,
-            "/shared.js": "setInterval(() => fetch('/shared-beat'), 100)",
-            "/sw.js": "onmessage = e => e.waitUntil(new Promise(() => setInterval(() => "
-                      "{ fetch('/sw-beat'); %s }, 100)))" % forged})
         xvfb = self.start("Xvfb", "-displayfd", "1", "-screen", "0", "1280x900x24", "-nolisten",
                           "tcp", "-noreset", stdout=subprocess.PIPE)
         self.env.update(DISPLAY=":%d" % int(xvfb.stdout.readline()), QT_QPA_PLATFORM="xcb")
@@ -203,8 +190,8 @@ class TovalinTest(unittest.TestCase):
         xsession.write_session(self.store, int(end * 1000))
         output = os.path.join(self.root, "stderr")
         with open(output, "wb") as stderr:
-            app = self.start("dbus-run-session", "--", os.environ["TOVALIN_PAGE_HOST"], address,
-                             stderr=stderr)
+            app = self.start("dbus-run-session", "--", os.environ["TOVALIN_PAGE_HOST"],
+                             "http://127.0.0.1:%d/" % server.server_port, stderr=stderr)
         window = self.x_window("Tovalin - Disney")
         wait_until(lambda: {"/sw-beat", "/shared-beat", "/beat"} <= {p for _, p in asked},
                    "the page and its workers", timeout=end - time.time() - 3)
@@ -212,9 +199,8 @@ class TovalinTest(unittest.TestCase):
         geometry = dict(line.split("=") for line in
                         self.tool("xdotool", "getwindowgeometry", "--shell", window).split())
         self.tool("xdotool", "mousemove", str(int(geometry["X"]) + 100),
-                  str(int(geometry["Y"]) + 150), "mousedown", "1")
-        for _ in range(5):
-            self.tool("xdotool", "mousemove_relative", "20", "20", "sleep", "0.1")
+                  str(int(geometry["Y"]) + 150), "mousedown", "1",
+                  *["mousemove_relative", "20", "20", "sleep", "0.1"] * 5)
         self.x_window("Tovalin - Locked", timeout=end - time.time() + 10)
         locked = time.time()
         time.sleep(3)
