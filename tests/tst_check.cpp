@@ -80,11 +80,13 @@ private slots:
             QTcpSocket *socket = server.nextPendingConnection();
             connect(socket, &QTcpSocket::readyRead, socket, [&load, &seen, socket] {
                 const QByteArray request = socket->readAll();
-                (request.startsWith("GET /seen?") ? seen : load) = request;
+                if (request.startsWith("GET / ") || request.startsWith("GET /seen?"))
+                    (request.startsWith("GET / ") ? load : seen) = request;
                 socket->write(
                     "HTTP/1.1 200 OK\r\nConnection: close\r\nContent-Type: text/html\r\n\r\n"
-                    "<script>fetch('/seen?' + encodeURIComponent(JSON.stringify("
-                    "[navigator.userAgent, navigator.userAgentData])))</script>");
+                    "<script>navigator.userAgentData.getHighEntropyValues(['fullVersionList'])"
+                    ".then(data => fetch('/seen?' + encodeURIComponent(JSON.stringify("
+                    "[navigator.userAgent, data]))))</script>");
                 socket->disconnectFromHost();
             });
         });
@@ -98,6 +100,12 @@ private slots:
         QVERIFY(load.contains("\r\nUser-Agent: " + expected.toLatin1() + "\r\n"));
         QVERIFY(script.startsWith("[\"" + expected + "\","));
         QVERIFY(!load.contains("QtWebEngine") && !script.contains("QtWebEngine"));
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+        // The full versions name the same Chrome; the brands stay the engine's (see UserAgent.cpp).
+        const QString major = expected.section("Chrome/", 1).section('.', 0, 0);
+        QVERIFY(
+            script.contains("{\"brand\":\"Google Chrome\",\"version\":\"" + major + ".0.0.0\"}"));
+#endif
     }
 
     // What the check says for the module, the password file and the store a parent may have.
