@@ -31,7 +31,10 @@ struct Report
     QTextStream &out;
     QStringList blockers;
 
-    void line(const QString &label, const QString &text) { out << label << ": " << text << '\n'; }
+    void line(const QString &label, const QString &text)
+    {
+        out << QCoreApplication::translate("tovalin-check", "%1: %2").arg(label, text) << '\n';
+    }
     void block(const QString &why) { blockers << why; }
 };
 
