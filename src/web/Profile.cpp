@@ -1,6 +1,7 @@
 #include "web/Profile.h"
 
 #include "web/ContentWindowGuard.h"
+#include "web/UserAgent.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -28,6 +29,7 @@ QWebEngineProfile *makeProfile()
     made->setCachePath(QStandardPaths::writableLocation(QStandardPaths::CacheLocation) +
                        QStringLiteral("/web"));
     made->setPersistentCookiesPolicy(QWebEngineProfile::ForcePersistentCookies);
+    web::applyUserAgent(made);
     // Web content never writes files of its own.
     QObject::connect(made, &QWebEngineProfile::downloadRequested,
                      [](QWebEngineDownloadRequest *download) { download->cancel(); });
