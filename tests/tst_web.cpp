@@ -20,6 +20,7 @@
 #include <QWebEngineDownloadRequest>
 #include <QWebEngineProfile>
 #include <QWebEngineView>
+#include <algorithm>
 
 namespace {
 // Every target is a band 50 px high, so a click at a fixed point hits it; the title is set once
@@ -51,7 +52,8 @@ const QMap<QString, QByteArray> PAGES{
          "</select><a href='about:blank'>b</a>"
          "<iframe srcdoc=framed></iframe><script>onload = () => requestAnimationFrame(() => "
          "document.title = frames[0].document.body.textContent)</script>"},
-    {"/refresh", "<meta http-equiv='refresh' content='0;url=about:blank'>"},
+    {"/refresh", "<meta http-equiv='refresh' content='0;url=about:blank'><script>setTimeout(() => "
+                 "document.title = 'stayed', 2000)</script>"},
     {"/file", "Content-Disposition: attachment\r\n\r\nbytes"},
     {"/login", "Set-Cookie: parent=in; Max-Age=9999\r\n\r\n<title>signed in</title><script>"
                "localStorage.parent = 'in'</script>"}};
@@ -200,18 +202,23 @@ private slots:
             });
         };
         QTRY_VERIFY(dropDownInside());
+        // Qt 6.4's engine commits about: before it asks, and the page comes back; an engine that
+        // asks first keeps the page, whose timer then runs.
         QSignalSpy moves(view(), &QWebEngineView::urlChanged);
         for (const char *script : {"document.links[0].click()", "location = 'about:version'",
                                    "location = 'about:srcdoc'"}) {
             moves.clear();
-            view()->page()->runJavaScript(script);
-            QTRY_COMPARE(moves.size(), 2);
-            QTRY_COMPARE(view()->title(), QStringLiteral("framed"));
+            view()->page()->runJavaScript(
+                QStringLiteral("document.title = 'left'; setTimeout(() => document.title = "
+                               "'stayed', 2000); ") +
+                script);
+            QTRY_VERIFY(view()->title() == "stayed" ||
+                        (moves.size() == 2 && view()->title() == "framed"));
         }
         moves.clear();
         view()->load(QUrl(url("/refresh")));
-        QTRY_VERIFY(moves.size() > 2);
-        QCOMPARE(moves[2][0].toUrl(), QUrl(url("/refresh")));
+        QTRY_VERIFY(view()->title() == "stayed" ||
+                    (moves.size() > 2 && moves[2][0].toUrl() == QUrl(url("/refresh"))));
     }
 
 public slots:
