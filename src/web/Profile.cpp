@@ -53,7 +53,10 @@ QWebEngineProfile *sharedProfile()
     return current;
 }
 
-// What deleting the profile ends, in the engine's browser process (Qt WebEngine 6.4 and 6.8
+// At the lock the page goes first: deleting it (its WebContents) ends its frames, their scripts
+// and dedicated workers, and the requests they have under way, except keep-alive ones; a drag it
+// holds is cancelled just before (WebViewLifecycle.cpp) and its pop-ups are the view's children.
+// What deleting the profile then ends, in the engine's browser process (Qt WebEngine 6.4 and 6.8
 // alike: ~ProfileAdapter calls BrowserContext::NotifyWillBeDestroyed, then the storage partition
 // and its network context go with ProfileQt):
 // - service workers: their context is shut down, which stops every running worker;
@@ -69,7 +72,7 @@ void endProfileAfter(QWebEnginePage *page)
     QObject::connect(page, &QObject::destroyed, [] {
         --pagesOnCurrent;
         // Once the page's own teardown has run to the end, unless a new page has come meanwhile.
-        QTimer::singleShot(0, current, [] {
+        QTimer::singleShot(0, current.data(), [] {
             if (pagesOnCurrent == 0) {
                 delete current.data();
                 sinceLastEnded.start();
@@ -82,7 +85,7 @@ void afterStorageSettles(QObject *context, std::function<void()> function)
 {
     const qint64 left = sinceLastEnded.isValid() ? SETTLE_MSECS - sinceLastEnded.elapsed() : 0;
     if (left > 0)
-        QTimer::singleShot(left, context, std::move(function));
+        QTimer::singleShot(int(left), context, std::move(function));
     else
         function();
 }

@@ -18,7 +18,8 @@ void AppDelegate::createWebView()
     webView = new QWebEngineView;
     webView->setObjectName(QStringLiteral("webView"));
     const QPointer<AppDelegate> self(this);
-    // The view owns its page, so dropping the view ends the page and its renderer with it.
+    // The view owns its page, so dropping the view ends the page and its renderer with it; the
+    // profile, and with it what the page left running in the engine, follows its last page.
     auto *page = new Page(
         sharedProfile(),
         [self](NavigationType type, const std::function<void(NavigationActionPolicy)> &handler) {
