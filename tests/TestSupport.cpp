@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QStyleOptionButton>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -79,6 +80,7 @@ void ModalDriver::poll()
     current = dialog;
     messages << dialog->findChild<QLabel *>(QStringLiteral("messageText"))->text();
     expectAccessible(dialog);
+    expectFits(dialog);
     const QString step = steps.isEmpty() ? QStringLiteral("#") : steps.takeFirst();
     auto *field = dialog->findChild<QLineEdit *>();
     QPushButton *button = nullptr;
@@ -113,6 +115,32 @@ void expectAccessible(QWidget *root)
     }
 }
 
+void expectFits(QWidget *root)
+{
+    QList<QRect> taken;
+    for (QWidget *control : root->findChildren<QWidget *>()) {
+        auto *label = qobject_cast<QLabel *>(control);
+        auto *button = qobject_cast<QPushButton *>(control);
+        if (!control->isVisibleTo(root) || !(label ? label->pixmap().isNull() : button != nullptr))
+            continue;
+        QStyleOptionButton option;
+        option.initFrom(control);
+        const QRect room =
+            button ? button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button)
+                   : control->contentsRect();
+        const QString shown = label ? label->text() : button->text();
+        const QRect text = control->fontMetrics().boundingRect(
+            room, label && label->wordWrap() ? Qt::TextWordWrap : 0, shown);
+        const QRect placed(control->mapTo(root, QPoint()), control->size());
+        QVERIFY2(
+            text.width() <= room.width() && root->rect().contains(placed) &&
+                std::none_of(taken.begin(), taken.end(),
+                             [&placed](const QRect &other) { return other.intersects(placed); }),
+            qPrintable(shown));
+        taken.append(placed);
+    }
+}
+
 // A headless, isolated home for every test program, made before its QApplication exists.
 [[maybe_unused]] static const bool prepared = [] {
     static QTemporaryDir home;
@@ -121,6 +149,8 @@ void expectAccessible(QWidget *root)
     for (const char *name :
          {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_RUNTIME_DIR"})
         qputenv(name, home.filePath(QString::fromLatin1(name)).toLocal8Bit());
+    // Texts are checked in English: no translation, whatever the machine's language.
+    qputenv("LC_ALL", "C.UTF-8");
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QCoreApplication::setOrganizationName(QStringLiteral("Tovalin"));
     QCoreApplication::setApplicationName(QStringLiteral("Tovalin"));

@@ -5,6 +5,7 @@
 #include "platform/Environment.h"
 #include "platform/PasswordFile.h"
 #include "platform/RenderingPath.h"
+#include "platform/Translation.h"
 #include "session/Minutes.h"
 #include "session/PasswordDelay.h"
 #include "session/StatusText.h"
@@ -161,6 +162,23 @@ private slots:
         QFETCH(QString, renderer);
         QTEST(platform::renderingPathFor(renderer) == platform::RenderingPath::Software,
               "software");
+    }
+
+    // The first preferred language that has a translation; none once English or C comes first.
+    void translationFor_data()
+    {
+        QTest::addColumn<QString>("preferred");
+        QTest::addColumn<QString>("chosen");
+        // clang-format off
+        for (const char *row : {"de-DE de", "de-AT:fr de", "pt-BR pt_BR", "pt pt_BR", "pt-PT:nl nl", "ja:fr-CA fr", "en-US:de ", "C:de ", "ja ", " "})
+            QTest::newRow(row) << QString(row).section(' ', 0, 0) << QString(row).section(' ', 1);
+        // clang-format on
+    }
+    void translationFor()
+    {
+        QFETCH(QString, preferred);
+        const QStringList wanted = preferred.split(u':', Qt::SkipEmptyParts);
+        QTEST(platform::translationFor(wanted, {"de", "fr", "pt_BR", "nl"}).value_or(""), "chosen");
     }
 
     void passwordFile()

@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTranslator>
 #include <QWebEngineView>
 #include <linux/capability.h>
 #include <numeric>
@@ -257,6 +258,45 @@ private slots:
             expectStored(probe);
         else
             QCOMPARE(snapshot(), before);
+    }
+
+    // In every language each text fits its control, on the locked screen, the bar (pausing and
+    // running) and each alert, at the window's smallest size and at 800 x 600.
+    void languagesFit_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const char *language : {"en", "de", "fr", "es", "it", "pt_BR", "nl", "pl"})
+            QTest::newRow(language) << language;
+    }
+    void languagesFit()
+    {
+        QFETCH(QString, language);
+        QTranslator translator;
+        QVERIFY(language == "en" || translator.load(":/i18n/tovalin_" + language));
+        QCoreApplication::installTranslator(&translator);
+        writeStore({{"failedPasswordAttempts", 3}, {"lastFailedPasswordAttempt", at(0)}});
+        const auto delegate = launch();
+        QWidget *window = AppDelegateProbe{*delegate}.window();
+        const QString ok = "#" + QCoreApplication::translate("tovalin", "OK");
+        const auto press = [window](const char *button, const QStringList &steps) {
+            ModalDriver modals(steps);
+            window->findChild<QPushButton *>(button)->click();
+            for (const QSize size : {window->minimumSize(), QSize(800, 600)}) {
+                window->resize(size);
+                QApplication::processEvents();
+                expectFits(window);
+            }
+        };
+        window->findChild<QLineEdit *>("timerField")->setText("abc");
+        press("actionButton", {PASSWORD, "!", ok});
+        press("actionButton", {"guess", ok});
+        window->findChild<QLineEdit *>("timerField")->setText("30");
+        press("actionButton", {PASSWORD});
+        press("modifyButton", {PASSWORD, "2.5", ok});
+        press("pauseButton", {});
+        press("lockButton", {"#"});
+        QCOMPARE(window->windowTitle(), QCoreApplication::translate("tovalin", "Tovalin - Paused"));
+        QCoreApplication::removeTranslator(&translator);
     }
 
     // Quitting saves the state the launch derived: an expired session is no longer paused.
