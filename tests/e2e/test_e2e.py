@@ -58,6 +58,9 @@ class TovalinTest(unittest.TestCase):
                     if k not in ("DISPLAY", "WAYLAND_DISPLAY", "DBUS_SESSION_BUS_ADDRESS",
                                  "QT_QPA_PLATFORM", "XDG_SESSION_TYPE", "SWAYSOCK")}
         self.env["QTWEBENGINE_CHROMIUM_FLAGS"] = OFFLINE
+        # English texts, whatever the machine's language; one case sets its own.
+        self.env.pop("LANGUAGE", None)
+        self.env["LC_ALL"] = "C.UTF-8"
         for variable in ("XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_RUNTIME_DIR",
                          "HOME"):
             folder = self.env[variable] = os.path.join(self.root, variable.lower())
@@ -116,10 +119,24 @@ class TovalinTest(unittest.TestCase):
             return self.tool("xdotool", "getwindowfocus", "-f").strip() == window
         wait_until(clicked, "the keyboard in " + title)
 
-    def test_x11_session_survives_a_kill_and_locks_itself(self):
+    def start_x(self):
         xvfb = self.start("Xvfb", "-displayfd", "1", "-screen", "0", "1280x900x24", "-nolisten",
                           "tcp", "-noreset", stdout=subprocess.PIPE)
         self.env.update(DISPLAY=":%d" % int(xvfb.stdout.readline()), QT_QPA_PLATFORM="xcb")
+
+    def test_german_titles_and_password_dialog(self):
+        self.start_x()
+        self.env["LC_ALL"] = "de_DE.UTF-8"
+        self.start_app()
+        self.x_click("Tovalin - Gesperrt")
+        self.tool("xdotool", "key", "Return")
+        self.x_click("Passwort erforderlich")
+        self.tool("xdotool", "type", "--delay", "20", PASSWORD)
+        self.tool("xdotool", "key", "Return")
+        self.x_window("Tovalin - Disney")
+
+    def test_x11_session_survives_a_kill_and_locks_itself(self):
+        self.start_x()
         # Debugging switches in the environment open no port.
         with socket.socket() as probe:
             probe.bind(("127.0.0.1", 0))
