@@ -172,7 +172,7 @@
     </message>
     <message>
         <source>Are you sure you want to end the current session? This will reset the timer.</source>
-        <translation>¿Seguro que quieres terminar la sesión actual? Esto reiniciará el temporizador.</translation>
+        <translation>¿Seguro que quieres terminar la sesión actual? El temporizador se pondrá a cero.</translation>
     </message>
     <message>
         <source>Paused: %1 remaining</source>

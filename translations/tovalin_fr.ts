@@ -116,7 +116,7 @@
     </message>
     <message>
         <source>Modify Timer</source>
-        <translation>Modifier la durée</translation>
+        <translation>Modifier la limite</translation>
     </message>
     <message>
         <source>Asks for the parental password, then sets a new time limit</source>
@@ -156,7 +156,7 @@
     </message>
     <message>
         <source>Set Timer</source>
-        <translation>Régler la durée</translation>
+        <translation>Régler la limite de temps</translation>
     </message>
     <message>
         <source>Enter new time limit in minutes:</source>
