@@ -10,7 +10,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
-#include <QStyleOptionButton>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -121,22 +121,21 @@ void expectFits(QWidget *root)
     for (QWidget *control : root->findChildren<QWidget *>()) {
         auto *label = qobject_cast<QLabel *>(control);
         auto *button = qobject_cast<QPushButton *>(control);
-        if (!control->isVisibleTo(root) || !(label ? label->pixmap().isNull() : button != nullptr))
+        const QString text = label ? label->text() : button ? button->text() : QString();
+        if (text.isEmpty() || !control->isVisibleTo(root))
             continue;
-        QStyleOptionButton option;
-        option.initFrom(control);
-        const QRect room =
-            button ? button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button)
-                   : control->contentsRect();
-        const QString shown = label ? label->text() : button->text();
-        const QRect text = control->fontMetrics().boundingRect(
-            room, label && label->wordWrap() ? Qt::TextWordWrap : 0, shown);
+        // A button's text is drawn inside its frame.
+        const int frame = button ? control->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) : 0;
+        const QRect room = control->contentsRect().adjusted(frame, frame, -frame, -frame);
         const QRect placed(control->mapTo(root, QPoint()), control->size());
         QVERIFY2(
-            text.width() <= room.width() && root->rect().contains(placed) &&
-                std::none_of(taken.begin(), taken.end(),
+            control->fontMetrics()
+                        .boundingRect(room, label && label->wordWrap() ? Qt::TextWordWrap : 0, text)
+                        .width() <= room.width() &&
+                root->rect().contains(placed) &&
+                std::none_of(taken.cbegin(), taken.cend(),
                              [&placed](const QRect &other) { return other.intersects(placed); }),
-            qPrintable(shown));
+            qPrintable(text));
         taken.append(placed);
     }
 }
