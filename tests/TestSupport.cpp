@@ -80,7 +80,6 @@ void ModalDriver::poll()
     current = dialog;
     messages << dialog->findChild<QLabel *>(QStringLiteral("messageText"))->text();
     expectAccessible(dialog);
-    expectFits(dialog);
     const QString step = steps.isEmpty() ? QStringLiteral("#") : steps.takeFirst();
     auto *field = dialog->findChild<QLineEdit *>();
     QPushButton *button = nullptr;
@@ -104,25 +103,20 @@ void ModalDriver::poll()
 
 void expectAccessible(QWidget *root)
 {
+    QList<QRect> taken;
     for (QWidget *control : root->findChildren<QWidget *>()) {
+        if (!control->isVisibleTo(root))
+            continue;
         const QAccessible::Role role = QAccessible::queryAccessibleInterface(control)->role();
-        if (control->isVisibleTo(root) &&
-            (role == QAccessible::Button || role == QAccessible::EditableText ||
-             role == QAccessible::ComboBox || control == root->findChild<QWidget *>("statusLabel")))
+        if (role == QAccessible::Button || role == QAccessible::EditableText ||
+            role == QAccessible::ComboBox || control == root->findChild<QWidget *>("statusLabel"))
             QVERIFY2(
                 !QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name).isEmpty(),
                 qPrintable(control->objectName()));
-    }
-}
-
-void expectFits(QWidget *root)
-{
-    QList<QRect> taken;
-    for (QWidget *control : root->findChildren<QWidget *>()) {
         auto *label = qobject_cast<QLabel *>(control);
         auto *button = qobject_cast<QPushButton *>(control);
         const QString text = label ? label->text() : button ? button->text() : QString();
-        if (text.isEmpty() || !control->isVisibleTo(root))
+        if (text.isEmpty())
             continue;
         // A button's text is drawn inside its frame.
         const int frame = button ? control->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) : 0;
