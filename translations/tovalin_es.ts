@@ -124,7 +124,7 @@
     </message>
     <message>
         <source>Password Required</source>
-        <translation>Contraseña necesaria</translation>
+        <translation>Se requiere contraseña</translation>
     </message>
     <message>
         <source>Enter password to continue:</source>

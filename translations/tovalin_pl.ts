@@ -56,7 +56,7 @@
     </message>
     <message>
         <source>minutes</source>
-        <translation>minut</translation>
+        <translation>min</translation>
     </message>
     <message>
         <source>Start</source>
