@@ -9,8 +9,8 @@
 namespace platform {
 
 namespace {
-const QString FOLDER = QStringLiteral(":/i18n");
-const QString PREFIX = QStringLiteral("tovalin_");
+const QString TRANSLATIONS_FOLDER = QStringLiteral(":/i18n");
+const QString TRANSLATION_PREFIX = QStringLiteral("tovalin_");
 } // namespace
 
 std::optional<QString> translationFor(const QStringList &preferred, const QStringList &shipped)
@@ -35,8 +35,9 @@ void installTranslations(const QStringList &qtCatalogs)
     if (!app)
         return;
     QStringList shipped;
-    for (const QString &file : QDir(FOLDER).entryList({PREFIX + QStringLiteral("*.qm")}))
-        shipped.append(file.mid(PREFIX.size()).chopped(3));
+    for (const QString &file :
+         QDir(TRANSLATIONS_FOLDER).entryList({TRANSLATION_PREFIX + QStringLiteral("*.qm")}))
+        shipped.append(file.mid(TRANSLATION_PREFIX.size()).chopped(3));
     // As with gettext, a C or POSIX locale stays in English whatever LANGUAGE asks for.
     const QLocale system = QLocale::system();
     const std::optional<QString> language = translationFor(
@@ -53,7 +54,7 @@ void installTranslations(const QStringList &qtCatalogs)
     // Qt's first, so that Tovalin's own texts come before them where both have one.
     for (const QString &catalog : qtCatalogs)
         install(catalog + u'_' + *language, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-    install(PREFIX + *language, FOLDER);
+    install(TRANSLATION_PREFIX + *language, TRANSLATIONS_FOLDER);
 }
 
 } // namespace platform
