@@ -13,6 +13,7 @@
 #include <QStyle>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 
 QDateTime at(qint64 secondsFromEpoch)
 {

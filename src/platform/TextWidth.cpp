@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QStyle>
+#include <algorithm>
 
 namespace platform {
 
