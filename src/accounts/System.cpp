@@ -107,9 +107,14 @@ Sessions readSessionsFromFile(const QString &name)
 bool writeSessionsToFile(const QString &name, const Sessions &sessions, QString *error)
 {
     const QString path = accountsServiceFile(name);
-    return writeText(
-        path, withSessions(readText(path).value_or(QString()), QStringLiteral("User"), sessions),
-        error);
+    const std::optional<QString> text = readText(path);
+    const QString changed =
+        withSessions(text.value_or(QString()), QStringLiteral("User"), sessions);
+    // A file of nothing but its header is the same as none: removal leaves none where add found
+    // none.
+    if (changed.trimmed() == u"[User]")
+        return QFile::remove(path) || !QFile::exists(path);
+    return writeText(path, changed, error);
 }
 
 std::optional<Sessions> keptSessions(const QString &name)
