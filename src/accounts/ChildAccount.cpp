@@ -48,6 +48,30 @@ QString lineKey(const QString &line)
 }
 } // namespace
 
+// Decided when the session opens, the first point at which both display managers have settled
+// the session; at account management neither has (GNOME/gdm and canonical/lightdm; older and
+// newer sources agree on these calls, and debian/tests/pam-replay.c replays them):
+// - LightDM, src/session-child.c, session_child_run(): "authentication_result =
+//   pam_acct_mgmt (pam_handle, 0);", then, once the daemon sends the session, "for (i = 0; i <
+//   env_length; i++) pam_putenv (pam_handle, read_string ());", then pam_setcred and
+//   "result = pam_open_session (pam_handle, 0);". That environment comes from src/seat.c,
+//   configure_session(): "session_set_env (session, "XDG_SESSION_DESKTOP", session_name);" and
+//   the same for DESKTOP_SESSION and GDMSESSION, where greeter_start_session_cb() takes the
+//   greeter's session_name and falls back to "user_get_xsession (user)" only
+//   "if (!session_name)".
+// - GDM, daemon/gdm-session.c, get_session_name(): "/* FIXME: test the session names before we
+//   use them? */ if (self->priv->selected_session != NULL) return self->priv->selected_session;"
+//   - the greeter's pick, unchecked. It reaches the PAM environment only when the program starts,
+//   after the session opened. daemon/gdm-session-worker.c records it first: at the state
+//   ACCREDITED (after pam_acct_mgmt and pam_setcred), save_account_details_now() calls
+//   gdm_session_settings_save(), whose "act_user_set_session (user, settings->session_name);"
+//   waits for accounts-daemon (accounts_user_call_set_session_sync), which writes the user's file
+//   before it answers (user_change_session_authorized_cb(): save_extra_data); and
+//   gdm_session_worker_open_session() asserts "worker->priv->state ==
+//   GDM_SESSION_WORKER_STATE_ACCOUNT_DETAILS_SAVED" before "pam_open_session". So the file's
+//   Session= is the pick by then. Should GDM fail to record it (accounts-daemon not answering),
+//   the file holds an older session; the session variables are still checked in case they are
+//   there.
 LoginVerdict judgeLogin(const LoginRequest &request)
 {
     if (!request.member)
