@@ -12,11 +12,6 @@ namespace {
 const QString ADDUSER = QStringLiteral("/usr/sbin/adduser");
 const QString DELUSER = QStringLiteral("/usr/sbin/deluser");
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("tovalin-child", text);
-}
-
 void say(const QString &text)
 {
     std::fprintf(stdout, "%s\n", qPrintable(text));
@@ -30,40 +25,53 @@ int fail(const QString &why)
 
 int usage()
 {
-    return fail(tr("usage: tovalin-child add [--create] NAME | remove NAME | list"));
+    return fail(QCoreApplication::translate(
+        "tovalin-child", "usage: tovalin-child add [--create] NAME | remove NAME | list"));
 }
 
 int add(const QString &name, bool create)
 {
     if (create && !readAccount(name).exists && !runTool(ADDUSER, {name}))
         return fail(
-            tr("adduser could not make the account %1; nothing else was changed.").arg(name));
+            QCoreApplication::translate(
+                "tovalin-child", "adduser could not make the account %1; nothing else was changed.")
+                .arg(name));
     const Account account = readAccount(name);
     if (const std::optional<QString> refusal = refusalToAdd(name, account))
         return fail(*refusal);
     const bool member = childMembers().contains(name);
     const Sessions current = readSessions(name);
     if (member && current == CHILD_SESSIONS) {
-        say(tr("%1 is a child account already; nothing was changed.").arg(name));
+        say(QCoreApplication::translate("tovalin-child",
+                                        "%1 is a child account already; nothing was changed.")
+                .arg(name));
         return 0;
     }
     QString error;
     // A member whose session changed since (a pick at the login screen) keeps what it had before
     // it first became a child account.
     if (!member && !keepSessions(name, current, &error))
-        return fail(tr("cannot keep the sessions of %1 for undoing: %2; nothing was changed.")
+        return fail(QCoreApplication::translate(
+                        "tovalin-child",
+                        "cannot keep the sessions of %1 for undoing: %2; nothing was changed.")
                         .arg(name, error));
     if (!member && !runTool(ADDUSER, {name, CHILD_GROUP})) {
         forgetKeptSessions(name);
-        return fail(tr("adduser could not add %1 to the group %2; nothing was changed.")
-                        .arg(name, CHILD_GROUP));
+        return fail(
+            QCoreApplication::translate(
+                "tovalin-child", "adduser could not add %1 to the group %2; nothing was changed.")
+                .arg(name, CHILD_GROUP));
     }
     if (current != CHILD_SESSIONS && !writeSessions(name, CHILD_SESSIONS, &error))
-        return fail(tr("%1 is in the group %2, but its session could not be set to Tovalin's: "
-                       "%3. Run the command again.")
+        return fail(QCoreApplication::translate(
+                        "tovalin-child",
+                        "%1 is in the group %2, but its session could not be set to Tovalin's: "
+                        "%3. Run the command again.")
                         .arg(name, CHILD_GROUP, error));
-    say(tr("%1 is a child account: it is in the group %2 and its session is Tovalin's. It can log "
-           "in to that session alone, at the login screen or by automatic login.")
+    say(QCoreApplication::translate(
+            "tovalin-child",
+            "%1 is a child account: it is in the group %2 and its session is Tovalin's. It can log "
+            "in to that session alone, at the login screen or by automatic login.")
             .arg(name, CHILD_GROUP));
     return 0;
 }
@@ -71,17 +79,25 @@ int add(const QString &name, bool create)
 int remove(const QString &name)
 {
     if (!childMembers().contains(name))
-        return fail(tr("%1 is not a child account; nothing was changed.").arg(name));
+        return fail(QCoreApplication::translate("tovalin-child",
+                                                "%1 is not a child account; nothing was changed.")
+                        .arg(name));
     QString error;
     if (!writeSessions(name, sessionsToRestore(readSessions(name), keptSessions(name)), &error))
         return fail(
-            tr("cannot restore the sessions of %1: %2; nothing was changed.").arg(name, error));
+            QCoreApplication::translate(
+                "tovalin-child", "cannot restore the sessions of %1: %2; nothing was changed.")
+                .arg(name, error));
     if (!runTool(DELUSER, {name, CHILD_GROUP}))
-        return fail(tr("deluser could not take %1 out of the group %2; run the command again.")
+        return fail(QCoreApplication::translate(
+                        "tovalin-child",
+                        "deluser could not take %1 out of the group %2; run the command again.")
                         .arg(name, CHILD_GROUP));
     forgetKeptSessions(name);
-    say(tr("%1 is no longer a child account: it left the group %2 and has its earlier session "
-           "back. The account itself stays.")
+    say(QCoreApplication::translate(
+            "tovalin-child",
+            "%1 is no longer a child account: it left the group %2 and has its earlier session "
+            "back. The account itself stays.")
             .arg(name, CHILD_GROUP));
     return 0;
 }
@@ -102,11 +118,15 @@ int main(int argc, char *argv[])
     const QString name = arguments[1];
     // Names go to Debian's tools as arguments and name files: none may pass for an option or path.
     if (name.isEmpty() || name.startsWith(u'-') || name.contains(u'/'))
-        return fail(tr("%1 is not an account name.").arg(name));
+        return fail(
+            QCoreApplication::translate("tovalin-child", "%1 is not an account name.").arg(name));
     if (geteuid() != 0)
-        return fail(tr("run it as root, for example with sudo"));
+        return fail(
+            QCoreApplication::translate("tovalin-child", "run it as root, for example with sudo"));
     if (!childGroupExists())
-        return fail(tr("the group %1 is missing; reinstall the tovalin package.").arg(CHILD_GROUP));
+        return fail(QCoreApplication::translate(
+                        "tovalin-child", "the group %1 is missing; reinstall the tovalin package.")
+                        .arg(CHILD_GROUP));
     if (arguments[0] == u"add")
         return add(name, create);
     if (arguments[0] == u"remove")
