@@ -24,8 +24,8 @@ static void record(const char *user, const char *session)
     char path[512];
     snprintf(path, sizeof path, "/var/lib/AccountsService/users/%s", user);
     FILE *file = fopen(path, "w");
-    if (!file || fprintf(file, "[User]\n%s%s%s", session ? "Session=" : "", session ? session : "",
-                         session ? "\n" : "") < 0 || fclose(file) != 0)
+    if (!file || fprintf(file, "[User]\n%s%s\n", session ? "Session=" : "", session ? session : "") < 0 ||
+        fclose(file) != 0)
         exit(3);
 }
 
@@ -56,15 +56,11 @@ int main(int argc, char **argv)
     } else if (ok) { /* session-child.c: the daemon's environment, then setcred */
         const char *names[] = {"XDG_SESSION_DESKTOP", "DESKTOP_SESSION", "GDMSESSION"};
         char entry[256];
-        for (int i = 0; i < 3 && session; ++i) {
-            snprintf(entry, sizeof entry, "%s=%s", names[i], session);
-            pam_putenv(pam, entry);
-        }
+        for (int i = 0; i < 3 && session; ++i)
+            snprintf(entry, sizeof entry, "%s=%s", names[i], session), pam_putenv(pam, entry);
         ok = step(pam, "setcred", pam_setcred(pam, PAM_ESTABLISH_CRED));
     }
-    ok = ok && step(pam, "open_session", pam_open_session(pam, 0));
-    if (ok)
-        pam_close_session(pam, 0);
+    ok = ok && step(pam, "open_session", pam_open_session(pam, 0)) && !pam_close_session(pam, 0);
     pam_end(pam, ok ? PAM_SUCCESS : PAM_SYSTEM_ERR);
     return ok ? 0 : 1;
 }
