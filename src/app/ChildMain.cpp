@@ -17,6 +17,12 @@ void say(const QString &text)
     std::fprintf(stdout, "%s\n", qPrintable(text));
 }
 
+// A message naming the account and the group of child accounts, translated.
+QString aboutGroup(const char *text, const QString &name)
+{
+    return QCoreApplication::translate("tovalin-child", text).arg(name, CHILD_GROUP);
+}
+
 int fail(const QString &why)
 {
     std::fprintf(stderr, "tovalin-child: %s\n", qPrintable(why));
@@ -57,10 +63,10 @@ int add(const QString &name, bool create)
                         .arg(name, error));
     if (!member && !runTool(ADDUSER, {name, CHILD_GROUP})) {
         forgetKeptSessions(name);
-        return fail(
-            QCoreApplication::translate(
-                "tovalin-child", "adduser could not add %1 to the group %2; nothing was changed.")
-                .arg(name, CHILD_GROUP));
+        return fail(aboutGroup(
+            QT_TRANSLATE_NOOP("tovalin-child",
+                              "adduser could not add %1 to the group %2; nothing was changed."),
+            name));
     }
     if (current != CHILD_SESSIONS && !writeSessions(name, CHILD_SESSIONS, &error))
         return fail(QCoreApplication::translate(
@@ -68,11 +74,12 @@ int add(const QString &name, bool create)
                         "%1 is in the group %2, but its session could not be set to Tovalin's: "
                         "%3. Run the command again.")
                         .arg(name, CHILD_GROUP, error));
-    say(QCoreApplication::translate(
+    say(aboutGroup(
+        QT_TRANSLATE_NOOP(
             "tovalin-child",
             "%1 is a child account: it is in the group %2 and its session is Tovalin's. It can log "
-            "in to that session alone, at the login screen or by automatic login.")
-            .arg(name, CHILD_GROUP));
+            "in to that session alone, at the login screen or by automatic login."),
+        name));
     return 0;
 }
 
@@ -89,16 +96,18 @@ int remove(const QString &name)
                 "tovalin-child", "cannot restore the sessions of %1: %2; nothing was changed.")
                 .arg(name, error));
     if (!runTool(DELUSER, {name, CHILD_GROUP}))
-        return fail(QCoreApplication::translate(
-                        "tovalin-child",
-                        "deluser could not take %1 out of the group %2; run the command again.")
-                        .arg(name, CHILD_GROUP));
+        return fail(
+            aboutGroup(QT_TRANSLATE_NOOP(
+                           "tovalin-child",
+                           "deluser could not take %1 out of the group %2; run the command again."),
+                       name));
     forgetKeptSessions(name);
-    say(QCoreApplication::translate(
+    say(aboutGroup(
+        QT_TRANSLATE_NOOP(
             "tovalin-child",
             "%1 is no longer a child account: it left the group %2 and has its earlier session "
-            "back. The account itself stays.")
-            .arg(name, CHILD_GROUP));
+            "back. The account itself stays."),
+        name));
     return 0;
 }
 } // namespace
