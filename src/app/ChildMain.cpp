@@ -10,7 +10,9 @@ using namespace accounts;
 
 namespace {
 const QString ADDUSER = QStringLiteral("/usr/sbin/adduser");
-const QString DELUSER = QStringLiteral("/usr/sbin/deluser");
+// Debian 13's deluser (adduser 3.152) refuses "deluser NAME GROUP" for any group with a hyphen in
+// its name ("invalid characters in input string"); gpasswd takes the account out on both.
+const QString GPASSWD = QStringLiteral("/usr/bin/gpasswd");
 
 void say(const QString &text)
 {
@@ -95,11 +97,11 @@ int remove(const QString &name)
             QCoreApplication::translate(
                 "tovalin-child", "cannot restore the sessions of %1: %2; nothing was changed.")
                 .arg(name, error));
-    if (!runTool(DELUSER, {name, CHILD_GROUP}))
+    if (!runTool(GPASSWD, {QStringLiteral("--delete"), name, CHILD_GROUP}))
         return fail(
             aboutGroup(QT_TRANSLATE_NOOP(
                            "tovalin-child",
-                           "deluser could not take %1 out of the group %2; run the command again."),
+                           "gpasswd could not take %1 out of the group %2; run the command again."),
                        name));
     forgetKeptSessions(name);
     say(aboutGroup(
