@@ -63,19 +63,23 @@ int add(const QString &name, bool create)
                         "tovalin-child",
                         "cannot keep the sessions of %1 for undoing: %2; nothing was changed.")
                         .arg(name, error));
+    // The session first: where it cannot be set (accounts-daemon refuses), the group is untouched.
+    if (current != CHILD_SESSIONS && !writeSessions(name, CHILD_SESSIONS, &error)) {
+        if (!member)
+            forgetKeptSessions(name);
+        return fail(QCoreApplication::translate(
+                        "tovalin-child",
+                        "cannot set the session of %1 to Tovalin's: %2; nothing was changed.")
+                        .arg(name, error));
+    }
     if (!member && !runTool(ADDUSER, {name, CHILD_GROUP})) {
+        writeSessions(name, current, &error);
         forgetKeptSessions(name);
         return fail(aboutGroup(
             QT_TRANSLATE_NOOP("tovalin-child",
                               "adduser could not add %1 to the group %2; nothing was changed."),
             name));
     }
-    if (current != CHILD_SESSIONS && !writeSessions(name, CHILD_SESSIONS, &error))
-        return fail(QCoreApplication::translate(
-                        "tovalin-child",
-                        "%1 is in the group %2, but its session could not be set to Tovalin's: "
-                        "%3. Run the command again.")
-                        .arg(name, CHILD_GROUP, error));
     say(aboutGroup(
         QT_TRANSLATE_NOOP(
             "tovalin-child",
