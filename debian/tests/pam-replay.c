@@ -24,7 +24,8 @@ static void record(const char *user, const char *session)
     char path[512];
     snprintf(path, sizeof path, "/var/lib/AccountsService/users/%s", user);
     FILE *file = fopen(path, "w");
-    if (!file || fprintf(file, "[User]\n%s%s\n", session ? "Session=" : "", session ? session : "") < 0 ||
+    if (!file ||
+        fprintf(file, "[User]\n%s%s\n", session ? "Session=" : "", session ? session : "") < 0 ||
         fclose(file) != 0)
         exit(3);
 }
