@@ -184,6 +184,308 @@
     </message>
 </context>
 <context>
+    <name>tovalin-check</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Qt WebEngine %1, based on Chromium %2</source>
+        <translation>Qt WebEngine %1, basierend auf Chromium %2</translation>
+    </message>
+    <message>
+        <source>, with security fixes up to Chromium %1</source>
+        <translation>, mit Sicherheitskorrekturen bis Chromium %1</translation>
+    </message>
+    <message>
+        <source>Engine</source>
+        <translation>Engine</translation>
+    </message>
+    <message>
+        <source>built in</source>
+        <translation>eingebaut</translation>
+    </message>
+    <message>
+        <source>from %1</source>
+        <translation>aus %1</translation>
+    </message>
+    <message>
+        <source>built in; %1 is ignored: it must be one line in a file owned by root that no other account may write, in a folder of the same kind</source>
+        <translation>eingebaut; %1 wird ignoriert: Es muss eine einzige Zeile in einer Datei sein, die root gehört und die kein anderes Konto schreiben darf, in einem Ordner derselben Art</translation>
+    </message>
+    <message>
+        <source>User agent</source>
+        <translation>User-Agent</translation>
+    </message>
+    <message>
+        <source>Widevine module</source>
+        <translation>Widevine-Modul</translation>
+    </message>
+    <message>
+        <source>not found. Install a browser that brings it (Google Chrome) in this account, so that libwidevinecdm.so ends up in ~/.config/google-chrome/WidevineCdm/VERSION/_platform_specific/linux_x64/ or /opt/google/chrome/WidevineCdm/_platform_specific/linux_x64/, or name it with QTWEBENGINE_CHROMIUM_FLAGS=&quot;--widevine-path=PATH&quot;</source>
+        <translation>nicht gefunden. Installieren Sie in diesem Konto einen Browser, der es mitbringt (Google Chrome), sodass libwidevinecdm.so in ~/.config/google-chrome/WidevineCdm/VERSION/_platform_specific/linux_x64/ oder /opt/google/chrome/WidevineCdm/_platform_specific/linux_x64/ landet, oder geben Sie es mit QTWEBENGINE_CHROMIUM_FLAGS=&quot;--widevine-path=PATH&quot; an</translation>
+    </message>
+    <message>
+        <source>no Widevine module</source>
+        <translation>kein Widevine-Modul</translation>
+    </message>
+    <message>
+        <source>%1 is there, but it is no library (empty or damaged): install it again from the browser that brings it</source>
+        <translation>%1 ist vorhanden, aber keine Bibliothek (leer oder beschädigt): Installieren Sie es erneut aus dem Browser, der es mitbringt</translation>
+    </message>
+    <message>
+        <source>a damaged Widevine module</source>
+        <translation>ein beschädigtes Widevine-Modul</translation>
+    </message>
+    <message>
+        <source>found at %1</source>
+        <translation>gefunden unter %1</translation>
+    </message>
+    <message>
+        <source>Media</source>
+        <translation>Medien</translation>
+    </message>
+    <message>
+        <source>the engine did not answer within %1 s</source>
+        <translation>die Engine hat nicht innerhalb von %1 s geantwortet</translation>
+    </message>
+    <message>
+        <source>the engine did not answer</source>
+        <translation>die Engine hat nicht geantwortet</translation>
+    </message>
+    <message>
+        <source>canPlayType &quot;%1&quot;, MediaSource.isTypeSupported %2</source>
+        <translation>canPlayType „%1“, MediaSource.isTypeSupported %2</translation>
+    </message>
+    <message>
+        <source>plays (%1)</source>
+        <translation>wird abgespielt (%1)</translation>
+    </message>
+    <message>
+        <source>does not play (%1)</source>
+        <translation>wird nicht abgespielt (%1)</translation>
+    </message>
+    <message>
+        <source>H.264 video in MP4</source>
+        <translation>H.264-Video in MP4</translation>
+    </message>
+    <message>
+        <source>no H.264 video</source>
+        <translation>kein H.264-Video</translation>
+    </message>
+    <message>
+        <source>AAC audio in MP4</source>
+        <translation>AAC-Audio in MP4</translation>
+    </message>
+    <message>
+        <source>no AAC audio</source>
+        <translation>kein AAC-Audio</translation>
+    </message>
+    <message>
+        <source>Encrypted media (Widevine)</source>
+        <translation>Verschlüsselte Medien (Widevine)</translation>
+    </message>
+    <message>
+        <source>can be requested</source>
+        <translation>kann angefordert werden</translation>
+    </message>
+    <message>
+        <source>refused (%1)</source>
+        <translation>abgelehnt (%1)</translation>
+    </message>
+    <message>
+        <source>encrypted media refused</source>
+        <translation>verschlüsselte Medien abgelehnt</translation>
+    </message>
+    <message>
+        <source>Rendering</source>
+        <translation>Darstellung</translation>
+    </message>
+    <message>
+        <source>not known without a display: run tovalin-check on the desktop the child will use</source>
+        <translation>ohne Bildschirm nicht bekannt: Führen Sie tovalin-check auf dem Desktop aus, den das Kind benutzen wird</translation>
+    </message>
+    <message>
+        <source>no usable OpenGL</source>
+        <translation>kein nutzbares OpenGL</translation>
+    </message>
+    <message>
+        <source>OpenGL renderer: %1</source>
+        <translation>OpenGL-Renderer: %1</translation>
+    </message>
+    <message>
+        <source>composited in software (%1)</source>
+        <translation>in Software zusammengesetzt (%1)</translation>
+    </message>
+    <message>
+        <source>composited on the GPU (%1)</source>
+        <translation>auf der GPU zusammengesetzt (%1)</translation>
+    </message>
+    <message>
+        <source>Parental password</source>
+        <translation>Elternpasswort</translation>
+    </message>
+    <message>
+        <source>the built-in one (%1 is not there)</source>
+        <translation>das eingebaute (%1 ist nicht vorhanden)</translation>
+    </message>
+    <message>
+        <source>the parent&apos;s own, from %1</source>
+        <translation>das eigene der Eltern, aus %1</translation>
+    </message>
+    <message>
+        <source>%1 is broken or not safe to trust, so no password opens Tovalin. Repair: sudo tovalin-set-password</source>
+        <translation>%1 ist beschädigt oder nicht vertrauenswürdig, daher öffnet kein Passwort Tovalin. Abhilfe: sudo tovalin-set-password</translation>
+    </message>
+    <message>
+        <source>no password opens Tovalin</source>
+        <translation>kein Passwort öffnet Tovalin</translation>
+    </message>
+    <message>
+        <source>cage is not installed (sudo apt-get install cage xwayland)</source>
+        <translation>cage ist nicht installiert (sudo apt-get install cage xwayland)</translation>
+    </message>
+    <message>
+        <source>the session entry wayland-sessions/tovalin.desktop is missing (install the tovalin package)</source>
+        <translation>der Sitzungseintrag wayland-sessions/tovalin.desktop fehlt (installieren Sie das Paket tovalin)</translation>
+    </message>
+    <message>
+        <source>Child&apos;s session</source>
+        <translation>Sitzung des Kindes</translation>
+    </message>
+    <message>
+        <source>can run (cage installed; %1)</source>
+        <translation>kann laufen (cage installiert; %1)</translation>
+    </message>
+    <message>
+        <source>cannot run: %1</source>
+        <translation>kann nicht laufen: %1</translation>
+    </message>
+    <message>
+        <source>Child accounts</source>
+        <translation>Kinderkonten</translation>
+    </message>
+    <message>
+        <source>none (the group %1 is not present)</source>
+        <translation>keine (die Gruppe %1 gibt es nicht)</translation>
+    </message>
+    <message>
+        <source>none (the group %1 has no members)</source>
+        <translation>keine (die Gruppe %1 hat keine Mitglieder)</translation>
+    </message>
+    <message>
+        <source>Session</source>
+        <translation>Sitzung</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read, so Tovalin keeps no session until it can (it must be a file that this account may read and write)</source>
+        <translation>%1 kann nicht gelesen werden, daher speichert Tovalin keine Sitzung, bis es das kann (es muss eine Datei sein, die dieses Konto lesen und schreiben darf)</translation>
+    </message>
+    <message>
+        <source>no session</source>
+        <translation>keine Sitzung</translation>
+    </message>
+    <message>
+        <source>locked (the last session ended at %1)</source>
+        <translation>gesperrt (die letzte Sitzung endete um %1)</translation>
+    </message>
+    <message>
+        <source>paused</source>
+        <translation>pausiert</translation>
+    </message>
+    <message>
+        <source>running until %1</source>
+        <translation>läuft bis %1</translation>
+    </message>
+    <message>
+        <source>%1, in %2</source>
+        <translation>%1, in %2</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>the child&apos;s site can play here</source>
+        <translation>die Seite des Kindes kann hier abgespielt werden</translation>
+    </message>
+    <message>
+        <source>the child&apos;s site cannot play here: %1</source>
+        <translation>die Seite des Kindes kann hier nicht abgespielt werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>tovalin-child</name>
+    <message>
+        <source>There is no account %1; nothing was changed. To make one, run: tovalin-child add --create %1</source>
+        <translation>Es gibt kein Konto %1; es wurde nichts geändert. Um eines anzulegen, führen Sie aus: tovalin-child add --create %1</translation>
+    </message>
+    <message>
+        <source>%1 is the administrator&apos;s account root; nothing was changed.</source>
+        <translation>%1 ist das Administratorkonto root; es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>%1 is an administrator (in the group %2); a child account must be a standard one. Nothing was changed.</source>
+        <translation>%1 ist ein Administrator (in der Gruppe %2); ein Kinderkonto muss ein Standardkonto sein. Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>usage: tovalin-child add [--create] NAME | remove NAME | list</source>
+        <translation>Aufruf: tovalin-child add [--create] NAME | remove NAME | list</translation>
+    </message>
+    <message>
+        <source>adduser could not make the account %1; nothing else was changed.</source>
+        <translation>adduser konnte das Konto %1 nicht anlegen; sonst wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>%1 is a child account already; nothing was changed.</source>
+        <translation>%1 ist bereits ein Kinderkonto; es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>cannot keep the sessions of %1 for undoing: %2; nothing was changed.</source>
+        <translation>die Sitzungen von %1 können nicht zum Rückgängigmachen aufbewahrt werden: %2; es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>cannot set the session of %1 to Tovalin&apos;s: %2; nothing was changed.</source>
+        <translation>die Sitzung von %1 kann nicht auf die von Tovalin gesetzt werden: %2; es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>adduser could not add %1 to the group %2; nothing was changed.</source>
+        <translation>adduser konnte %1 nicht zur Gruppe %2 hinzufügen; es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>%1 is a child account: it is in the group %2 and its session is Tovalin&apos;s. It can log in to that session alone, at the login screen or by automatic login.</source>
+        <translation>%1 ist ein Kinderkonto: Es ist in der Gruppe %2, und seine Sitzung ist die von Tovalin. Es kann sich nur in dieser Sitzung anmelden, am Anmeldebildschirm oder automatisch.</translation>
+    </message>
+    <message>
+        <source>%1 is not a child account; nothing was changed.</source>
+        <translation>%1 ist kein Kinderkonto; es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>cannot restore the sessions of %1: %2; nothing was changed.</source>
+        <translation>die Sitzungen von %1 können nicht wiederhergestellt werden: %2; es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>gpasswd could not take %1 out of the group %2; run the command again.</source>
+        <translation>gpasswd konnte %1 nicht aus der Gruppe %2 entfernen; führen Sie den Befehl erneut aus.</translation>
+    </message>
+    <message>
+        <source>%1 is no longer a child account: it left the group %2 and has its earlier session back. The account itself stays.</source>
+        <translation>%1 ist kein Kinderkonto mehr: Es hat die Gruppe %2 verlassen und seine frühere Sitzung zurück. Das Konto selbst bleibt bestehen.</translation>
+    </message>
+    <message>
+        <source>%1 is not an account name.</source>
+        <translation>%1 ist kein Kontoname.</translation>
+    </message>
+    <message>
+        <source>run it as root, for example with sudo</source>
+        <translation>als root ausführen, zum Beispiel mit sudo</translation>
+    </message>
+    <message>
+        <source>the group %1 is missing; reinstall the tovalin package.</source>
+        <translation>die Gruppe %1 fehlt; installieren Sie das Paket tovalin erneut.</translation>
+    </message>
+</context>
+<context>
     <name>tovalin-set-password</name>
     <message>
         <source>run it as root, for example with sudo</source>

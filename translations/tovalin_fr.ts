@@ -184,6 +184,308 @@
     </message>
 </context>
 <context>
+    <name>tovalin-check</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Qt WebEngine %1, based on Chromium %2</source>
+        <translation>Qt WebEngine %1, basé sur Chromium %2</translation>
+    </message>
+    <message>
+        <source>, with security fixes up to Chromium %1</source>
+        <translation>, avec les correctifs de sécurité jusqu&apos;à Chromium %1</translation>
+    </message>
+    <message>
+        <source>Engine</source>
+        <translation>Moteur</translation>
+    </message>
+    <message>
+        <source>built in</source>
+        <translation>intégré</translation>
+    </message>
+    <message>
+        <source>from %1</source>
+        <translation>depuis %1</translation>
+    </message>
+    <message>
+        <source>built in; %1 is ignored: it must be one line in a file owned by root that no other account may write, in a folder of the same kind</source>
+        <translation>intégré&#xa0;; %1 est ignoré&#xa0;: ce doit être une seule ligne dans un fichier appartenant à root, qu&apos;aucun autre compte ne peut modifier, dans un dossier du même type</translation>
+    </message>
+    <message>
+        <source>User agent</source>
+        <translation>Agent utilisateur</translation>
+    </message>
+    <message>
+        <source>Widevine module</source>
+        <translation>Module Widevine</translation>
+    </message>
+    <message>
+        <source>not found. Install a browser that brings it (Google Chrome) in this account, so that libwidevinecdm.so ends up in ~/.config/google-chrome/WidevineCdm/VERSION/_platform_specific/linux_x64/ or /opt/google/chrome/WidevineCdm/_platform_specific/linux_x64/, or name it with QTWEBENGINE_CHROMIUM_FLAGS=&quot;--widevine-path=PATH&quot;</source>
+        <translation>introuvable. Installez dans ce compte un navigateur qui le fournit (Google Chrome), pour que libwidevinecdm.so se trouve dans ~/.config/google-chrome/WidevineCdm/VERSION/_platform_specific/linux_x64/ ou /opt/google/chrome/WidevineCdm/_platform_specific/linux_x64/, ou indiquez-le avec QTWEBENGINE_CHROMIUM_FLAGS=&quot;--widevine-path=PATH&quot;</translation>
+    </message>
+    <message>
+        <source>no Widevine module</source>
+        <translation>pas de module Widevine</translation>
+    </message>
+    <message>
+        <source>%1 is there, but it is no library (empty or damaged): install it again from the browser that brings it</source>
+        <translation>%1 est présent, mais ce n&apos;est pas une bibliothèque (vide ou endommagé)&#xa0;: réinstallez-le depuis le navigateur qui le fournit</translation>
+    </message>
+    <message>
+        <source>a damaged Widevine module</source>
+        <translation>un module Widevine endommagé</translation>
+    </message>
+    <message>
+        <source>found at %1</source>
+        <translation>trouvé dans %1</translation>
+    </message>
+    <message>
+        <source>Media</source>
+        <translation>Médias</translation>
+    </message>
+    <message>
+        <source>the engine did not answer within %1 s</source>
+        <translation>le moteur n&apos;a pas répondu en %1&#xa0;s</translation>
+    </message>
+    <message>
+        <source>the engine did not answer</source>
+        <translation>le moteur n&apos;a pas répondu</translation>
+    </message>
+    <message>
+        <source>canPlayType &quot;%1&quot;, MediaSource.isTypeSupported %2</source>
+        <translation>canPlayType «&#xa0;%1&#xa0;», MediaSource.isTypeSupported %2</translation>
+    </message>
+    <message>
+        <source>plays (%1)</source>
+        <translation>lu (%1)</translation>
+    </message>
+    <message>
+        <source>does not play (%1)</source>
+        <translation>non lu (%1)</translation>
+    </message>
+    <message>
+        <source>H.264 video in MP4</source>
+        <translation>Vidéo H.264 en MP4</translation>
+    </message>
+    <message>
+        <source>no H.264 video</source>
+        <translation>pas de vidéo H.264</translation>
+    </message>
+    <message>
+        <source>AAC audio in MP4</source>
+        <translation>Audio AAC en MP4</translation>
+    </message>
+    <message>
+        <source>no AAC audio</source>
+        <translation>pas d&apos;audio AAC</translation>
+    </message>
+    <message>
+        <source>Encrypted media (Widevine)</source>
+        <translation>Médias chiffrés (Widevine)</translation>
+    </message>
+    <message>
+        <source>can be requested</source>
+        <translation>peut être demandé</translation>
+    </message>
+    <message>
+        <source>refused (%1)</source>
+        <translation>refusé (%1)</translation>
+    </message>
+    <message>
+        <source>encrypted media refused</source>
+        <translation>médias chiffrés refusés</translation>
+    </message>
+    <message>
+        <source>Rendering</source>
+        <translation>Rendu</translation>
+    </message>
+    <message>
+        <source>not known without a display: run tovalin-check on the desktop the child will use</source>
+        <translation>inconnu sans affichage&#xa0;: lancez tovalin-check sur le bureau que l&apos;enfant utilisera</translation>
+    </message>
+    <message>
+        <source>no usable OpenGL</source>
+        <translation>pas d&apos;OpenGL utilisable</translation>
+    </message>
+    <message>
+        <source>OpenGL renderer: %1</source>
+        <translation>moteur de rendu OpenGL&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>composited in software (%1)</source>
+        <translation>composé par le logiciel (%1)</translation>
+    </message>
+    <message>
+        <source>composited on the GPU (%1)</source>
+        <translation>composé sur le GPU (%1)</translation>
+    </message>
+    <message>
+        <source>Parental password</source>
+        <translation>Mot de passe parental</translation>
+    </message>
+    <message>
+        <source>the built-in one (%1 is not there)</source>
+        <translation>celui intégré (%1 est absent)</translation>
+    </message>
+    <message>
+        <source>the parent&apos;s own, from %1</source>
+        <translation>celui des parents, depuis %1</translation>
+    </message>
+    <message>
+        <source>%1 is broken or not safe to trust, so no password opens Tovalin. Repair: sudo tovalin-set-password</source>
+        <translation>%1 est endommagé ou n&apos;est pas digne de confiance, donc aucun mot de passe n&apos;ouvre Tovalin. Pour réparer&#xa0;: sudo tovalin-set-password</translation>
+    </message>
+    <message>
+        <source>no password opens Tovalin</source>
+        <translation>aucun mot de passe n&apos;ouvre Tovalin</translation>
+    </message>
+    <message>
+        <source>cage is not installed (sudo apt-get install cage xwayland)</source>
+        <translation>cage n&apos;est pas installé (sudo apt-get install cage xwayland)</translation>
+    </message>
+    <message>
+        <source>the session entry wayland-sessions/tovalin.desktop is missing (install the tovalin package)</source>
+        <translation>l&apos;entrée de session wayland-sessions/tovalin.desktop est absente (installez le paquet tovalin)</translation>
+    </message>
+    <message>
+        <source>Child&apos;s session</source>
+        <translation>Session de l&apos;enfant</translation>
+    </message>
+    <message>
+        <source>can run (cage installed; %1)</source>
+        <translation>peut fonctionner (cage installé&#xa0;; %1)</translation>
+    </message>
+    <message>
+        <source>cannot run: %1</source>
+        <translation>ne peut pas fonctionner&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Child accounts</source>
+        <translation>Comptes enfant</translation>
+    </message>
+    <message>
+        <source>none (the group %1 is not present)</source>
+        <translation>aucun (le groupe %1 n&apos;existe pas)</translation>
+    </message>
+    <message>
+        <source>none (the group %1 has no members)</source>
+        <translation>aucun (le groupe %1 n&apos;a aucun membre)</translation>
+    </message>
+    <message>
+        <source>Session</source>
+        <translation>Session</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read, so Tovalin keeps no session until it can (it must be a file that this account may read and write)</source>
+        <translation>%1 ne peut pas être lu, donc Tovalin ne garde aucune session tant que ce n&apos;est pas possible (ce doit être un fichier que ce compte peut lire et modifier)</translation>
+    </message>
+    <message>
+        <source>no session</source>
+        <translation>aucune session</translation>
+    </message>
+    <message>
+        <source>locked (the last session ended at %1)</source>
+        <translation>verrouillé (la dernière session s&apos;est terminée le %1)</translation>
+    </message>
+    <message>
+        <source>paused</source>
+        <translation>en pause</translation>
+    </message>
+    <message>
+        <source>running until %1</source>
+        <translation>en cours jusqu&apos;au %1</translation>
+    </message>
+    <message>
+        <source>%1, in %2</source>
+        <translation>%1, dans %2</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Verdict</translation>
+    </message>
+    <message>
+        <source>the child&apos;s site can play here</source>
+        <translation>le site de l&apos;enfant peut être lu ici</translation>
+    </message>
+    <message>
+        <source>the child&apos;s site cannot play here: %1</source>
+        <translation>le site de l&apos;enfant ne peut pas être lu ici&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>tovalin-child</name>
+    <message>
+        <source>There is no account %1; nothing was changed. To make one, run: tovalin-child add --create %1</source>
+        <translation>Il n&apos;y a pas de compte %1&#xa0;; rien n&apos;a été modifié. Pour en créer un, lancez&#xa0;: tovalin-child add --create %1</translation>
+    </message>
+    <message>
+        <source>%1 is the administrator&apos;s account root; nothing was changed.</source>
+        <translation>%1 est le compte administrateur root&#xa0;; rien n&apos;a été modifié.</translation>
+    </message>
+    <message>
+        <source>%1 is an administrator (in the group %2); a child account must be a standard one. Nothing was changed.</source>
+        <translation>%1 est administrateur (dans le groupe %2)&#xa0;; un compte enfant doit être un compte standard. Rien n&apos;a été modifié.</translation>
+    </message>
+    <message>
+        <source>usage: tovalin-child add [--create] NAME | remove NAME | list</source>
+        <translation>utilisation&#xa0;: tovalin-child add [--create] NOM | remove NOM | list</translation>
+    </message>
+    <message>
+        <source>adduser could not make the account %1; nothing else was changed.</source>
+        <translation>adduser n&apos;a pas pu créer le compte %1&#xa0;; rien d&apos;autre n&apos;a été modifié.</translation>
+    </message>
+    <message>
+        <source>%1 is a child account already; nothing was changed.</source>
+        <translation>%1 est déjà un compte enfant&#xa0;; rien n&apos;a été modifié.</translation>
+    </message>
+    <message>
+        <source>cannot keep the sessions of %1 for undoing: %2; nothing was changed.</source>
+        <translation>impossible de conserver les sessions de %1 pour pouvoir annuler&#xa0;: %2&#xa0;; rien n&apos;a été modifié.</translation>
+    </message>
+    <message>
+        <source>cannot set the session of %1 to Tovalin&apos;s: %2; nothing was changed.</source>
+        <translation>impossible de donner à %1 la session de Tovalin&#xa0;: %2&#xa0;; rien n&apos;a été modifié.</translation>
+    </message>
+    <message>
+        <source>adduser could not add %1 to the group %2; nothing was changed.</source>
+        <translation>adduser n&apos;a pas pu ajouter %1 au groupe %2&#xa0;; rien n&apos;a été modifié.</translation>
+    </message>
+    <message>
+        <source>%1 is a child account: it is in the group %2 and its session is Tovalin&apos;s. It can log in to that session alone, at the login screen or by automatic login.</source>
+        <translation>%1 est un compte enfant&#xa0;: il fait partie du groupe %2 et sa session est celle de Tovalin. Il ne peut se connecter qu&apos;à cette session, depuis l&apos;écran de connexion ou par connexion automatique.</translation>
+    </message>
+    <message>
+        <source>%1 is not a child account; nothing was changed.</source>
+        <translation>%1 n&apos;est pas un compte enfant&#xa0;; rien n&apos;a été modifié.</translation>
+    </message>
+    <message>
+        <source>cannot restore the sessions of %1: %2; nothing was changed.</source>
+        <translation>impossible de rétablir les sessions de %1&#xa0;: %2&#xa0;; rien n&apos;a été modifié.</translation>
+    </message>
+    <message>
+        <source>gpasswd could not take %1 out of the group %2; run the command again.</source>
+        <translation>gpasswd n&apos;a pas pu retirer %1 du groupe %2&#xa0;; relancez la commande.</translation>
+    </message>
+    <message>
+        <source>%1 is no longer a child account: it left the group %2 and has its earlier session back. The account itself stays.</source>
+        <translation>%1 n&apos;est plus un compte enfant&#xa0;: il a quitté le groupe %2 et retrouvé sa session d&apos;avant. Le compte lui-même est conservé.</translation>
+    </message>
+    <message>
+        <source>%1 is not an account name.</source>
+        <translation>%1 n&apos;est pas un nom de compte.</translation>
+    </message>
+    <message>
+        <source>run it as root, for example with sudo</source>
+        <translation>exécutez-le en tant que root, par exemple avec sudo</translation>
+    </message>
+    <message>
+        <source>the group %1 is missing; reinstall the tovalin package.</source>
+        <translation>le groupe %1 est absent&#xa0;; réinstallez le paquet tovalin.</translation>
+    </message>
+</context>
+<context>
     <name>tovalin-set-password</name>
     <message>
         <source>run it as root, for example with sudo</source>

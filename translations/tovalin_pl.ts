@@ -184,6 +184,308 @@
     </message>
 </context>
 <context>
+    <name>tovalin-check</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Qt WebEngine %1, based on Chromium %2</source>
+        <translation>Qt WebEngine %1, oparty na Chromium %2</translation>
+    </message>
+    <message>
+        <source>, with security fixes up to Chromium %1</source>
+        <translation>, z poprawkami bezpieczeństwa do Chromium %1</translation>
+    </message>
+    <message>
+        <source>Engine</source>
+        <translation>Silnik</translation>
+    </message>
+    <message>
+        <source>built in</source>
+        <translation>wbudowany</translation>
+    </message>
+    <message>
+        <source>from %1</source>
+        <translation>z %1</translation>
+    </message>
+    <message>
+        <source>built in; %1 is ignored: it must be one line in a file owned by root that no other account may write, in a folder of the same kind</source>
+        <translation>wbudowany; %1 jest pomijany: musi to być jeden wiersz w pliku należącym do roota, do którego żadne inne konto nie może pisać, w folderze tego samego rodzaju</translation>
+    </message>
+    <message>
+        <source>User agent</source>
+        <translation>Identyfikator przeglądarki</translation>
+    </message>
+    <message>
+        <source>Widevine module</source>
+        <translation>Moduł Widevine</translation>
+    </message>
+    <message>
+        <source>not found. Install a browser that brings it (Google Chrome) in this account, so that libwidevinecdm.so ends up in ~/.config/google-chrome/WidevineCdm/VERSION/_platform_specific/linux_x64/ or /opt/google/chrome/WidevineCdm/_platform_specific/linux_x64/, or name it with QTWEBENGINE_CHROMIUM_FLAGS=&quot;--widevine-path=PATH&quot;</source>
+        <translation>nie znaleziono. Zainstaluj na tym koncie przeglądarkę, która go dostarcza (Google Chrome), tak aby libwidevinecdm.so trafił do ~/.config/google-chrome/WidevineCdm/VERSION/_platform_specific/linux_x64/ lub /opt/google/chrome/WidevineCdm/_platform_specific/linux_x64/, albo wskaż go przez QTWEBENGINE_CHROMIUM_FLAGS=&quot;--widevine-path=PATH&quot;</translation>
+    </message>
+    <message>
+        <source>no Widevine module</source>
+        <translation>brak modułu Widevine</translation>
+    </message>
+    <message>
+        <source>%1 is there, but it is no library (empty or damaged): install it again from the browser that brings it</source>
+        <translation>%1 istnieje, ale nie jest biblioteką (pusty lub uszkodzony): zainstaluj go ponownie z przeglądarki, która go dostarcza</translation>
+    </message>
+    <message>
+        <source>a damaged Widevine module</source>
+        <translation>uszkodzony moduł Widevine</translation>
+    </message>
+    <message>
+        <source>found at %1</source>
+        <translation>znaleziono w %1</translation>
+    </message>
+    <message>
+        <source>Media</source>
+        <translation>Multimedia</translation>
+    </message>
+    <message>
+        <source>the engine did not answer within %1 s</source>
+        <translation>silnik nie odpowiedział w ciągu %1 s</translation>
+    </message>
+    <message>
+        <source>the engine did not answer</source>
+        <translation>silnik nie odpowiedział</translation>
+    </message>
+    <message>
+        <source>canPlayType &quot;%1&quot;, MediaSource.isTypeSupported %2</source>
+        <translation>canPlayType „%1”, MediaSource.isTypeSupported %2</translation>
+    </message>
+    <message>
+        <source>plays (%1)</source>
+        <translation>odtwarzane (%1)</translation>
+    </message>
+    <message>
+        <source>does not play (%1)</source>
+        <translation>nieodtwarzane (%1)</translation>
+    </message>
+    <message>
+        <source>H.264 video in MP4</source>
+        <translation>Wideo H.264 w MP4</translation>
+    </message>
+    <message>
+        <source>no H.264 video</source>
+        <translation>brak wideo H.264</translation>
+    </message>
+    <message>
+        <source>AAC audio in MP4</source>
+        <translation>Dźwięk AAC w MP4</translation>
+    </message>
+    <message>
+        <source>no AAC audio</source>
+        <translation>brak dźwięku AAC</translation>
+    </message>
+    <message>
+        <source>Encrypted media (Widevine)</source>
+        <translation>Zaszyfrowane multimedia (Widevine)</translation>
+    </message>
+    <message>
+        <source>can be requested</source>
+        <translation>można zażądać</translation>
+    </message>
+    <message>
+        <source>refused (%1)</source>
+        <translation>odmowa (%1)</translation>
+    </message>
+    <message>
+        <source>encrypted media refused</source>
+        <translation>odmowa zaszyfrowanych multimediów</translation>
+    </message>
+    <message>
+        <source>Rendering</source>
+        <translation>Renderowanie</translation>
+    </message>
+    <message>
+        <source>not known without a display: run tovalin-check on the desktop the child will use</source>
+        <translation>nieznane bez ekranu: uruchom tovalin-check na pulpicie, z którego będzie korzystać dziecko</translation>
+    </message>
+    <message>
+        <source>no usable OpenGL</source>
+        <translation>brak działającego OpenGL</translation>
+    </message>
+    <message>
+        <source>OpenGL renderer: %1</source>
+        <translation>renderer OpenGL: %1</translation>
+    </message>
+    <message>
+        <source>composited in software (%1)</source>
+        <translation>składane programowo (%1)</translation>
+    </message>
+    <message>
+        <source>composited on the GPU (%1)</source>
+        <translation>składane na GPU (%1)</translation>
+    </message>
+    <message>
+        <source>Parental password</source>
+        <translation>Hasło rodzica</translation>
+    </message>
+    <message>
+        <source>the built-in one (%1 is not there)</source>
+        <translation>wbudowane (%1 nie istnieje)</translation>
+    </message>
+    <message>
+        <source>the parent&apos;s own, from %1</source>
+        <translation>własne hasło rodzica, z %1</translation>
+    </message>
+    <message>
+        <source>%1 is broken or not safe to trust, so no password opens Tovalin. Repair: sudo tovalin-set-password</source>
+        <translation>%1 jest uszkodzony lub nie można mu ufać, więc żadne hasło nie otworzy Tovalin. Naprawa: sudo tovalin-set-password</translation>
+    </message>
+    <message>
+        <source>no password opens Tovalin</source>
+        <translation>żadne hasło nie otworzy Tovalin</translation>
+    </message>
+    <message>
+        <source>cage is not installed (sudo apt-get install cage xwayland)</source>
+        <translation>cage nie jest zainstalowany (sudo apt-get install cage xwayland)</translation>
+    </message>
+    <message>
+        <source>the session entry wayland-sessions/tovalin.desktop is missing (install the tovalin package)</source>
+        <translation>brak wpisu sesji wayland-sessions/tovalin.desktop (zainstaluj pakiet tovalin)</translation>
+    </message>
+    <message>
+        <source>Child&apos;s session</source>
+        <translation>Sesja dziecka</translation>
+    </message>
+    <message>
+        <source>can run (cage installed; %1)</source>
+        <translation>może działać (cage zainstalowany; %1)</translation>
+    </message>
+    <message>
+        <source>cannot run: %1</source>
+        <translation>nie może działać: %1</translation>
+    </message>
+    <message>
+        <source>Child accounts</source>
+        <translation>Konta dzieci</translation>
+    </message>
+    <message>
+        <source>none (the group %1 is not present)</source>
+        <translation>brak (grupa %1 nie istnieje)</translation>
+    </message>
+    <message>
+        <source>none (the group %1 has no members)</source>
+        <translation>brak (grupa %1 nie ma członków)</translation>
+    </message>
+    <message>
+        <source>Session</source>
+        <translation>Sesja</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read, so Tovalin keeps no session until it can (it must be a file that this account may read and write)</source>
+        <translation>nie można odczytać %1, więc Tovalin nie zachowa żadnej sesji, dopóki nie będzie to możliwe (musi to być plik, który to konto może czytać i zapisywać)</translation>
+    </message>
+    <message>
+        <source>no session</source>
+        <translation>brak sesji</translation>
+    </message>
+    <message>
+        <source>locked (the last session ended at %1)</source>
+        <translation>zablokowany (ostatnia sesja zakończyła się %1)</translation>
+    </message>
+    <message>
+        <source>paused</source>
+        <translation>wstrzymany</translation>
+    </message>
+    <message>
+        <source>running until %1</source>
+        <translation>trwa do %1</translation>
+    </message>
+    <message>
+        <source>%1, in %2</source>
+        <translation>%1, w %2</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Wynik</translation>
+    </message>
+    <message>
+        <source>the child&apos;s site can play here</source>
+        <translation>serwis dziecka może tu odtwarzać</translation>
+    </message>
+    <message>
+        <source>the child&apos;s site cannot play here: %1</source>
+        <translation>serwis dziecka nie może tu odtwarzać: %1</translation>
+    </message>
+</context>
+<context>
+    <name>tovalin-child</name>
+    <message>
+        <source>There is no account %1; nothing was changed. To make one, run: tovalin-child add --create %1</source>
+        <translation>Nie ma konta %1; niczego nie zmieniono. Aby je utworzyć, uruchom: tovalin-child add --create %1</translation>
+    </message>
+    <message>
+        <source>%1 is the administrator&apos;s account root; nothing was changed.</source>
+        <translation>%1 to konto administratora root; niczego nie zmieniono.</translation>
+    </message>
+    <message>
+        <source>%1 is an administrator (in the group %2); a child account must be a standard one. Nothing was changed.</source>
+        <translation>%1 jest administratorem (w grupie %2); konto dziecka musi być kontem standardowym. Niczego nie zmieniono.</translation>
+    </message>
+    <message>
+        <source>usage: tovalin-child add [--create] NAME | remove NAME | list</source>
+        <translation>użycie: tovalin-child add [--create] NAZWA | remove NAZWA | list</translation>
+    </message>
+    <message>
+        <source>adduser could not make the account %1; nothing else was changed.</source>
+        <translation>adduser nie mógł utworzyć konta %1; niczego więcej nie zmieniono.</translation>
+    </message>
+    <message>
+        <source>%1 is a child account already; nothing was changed.</source>
+        <translation>%1 jest już kontem dziecka; niczego nie zmieniono.</translation>
+    </message>
+    <message>
+        <source>cannot keep the sessions of %1 for undoing: %2; nothing was changed.</source>
+        <translation>nie można zachować sesji %1 na potrzeby cofnięcia: %2; niczego nie zmieniono.</translation>
+    </message>
+    <message>
+        <source>cannot set the session of %1 to Tovalin&apos;s: %2; nothing was changed.</source>
+        <translation>nie można ustawić dla %1 sesji Tovalin: %2; niczego nie zmieniono.</translation>
+    </message>
+    <message>
+        <source>adduser could not add %1 to the group %2; nothing was changed.</source>
+        <translation>adduser nie mógł dodać %1 do grupy %2; niczego nie zmieniono.</translation>
+    </message>
+    <message>
+        <source>%1 is a child account: it is in the group %2 and its session is Tovalin&apos;s. It can log in to that session alone, at the login screen or by automatic login.</source>
+        <translation>%1 jest kontem dziecka: należy do grupy %2, a jego sesją jest sesja Tovalin. Może logować się tylko do tej sesji, na ekranie logowania lub przez automatyczne logowanie.</translation>
+    </message>
+    <message>
+        <source>%1 is not a child account; nothing was changed.</source>
+        <translation>%1 nie jest kontem dziecka; niczego nie zmieniono.</translation>
+    </message>
+    <message>
+        <source>cannot restore the sessions of %1: %2; nothing was changed.</source>
+        <translation>nie można przywrócić sesji %1: %2; niczego nie zmieniono.</translation>
+    </message>
+    <message>
+        <source>gpasswd could not take %1 out of the group %2; run the command again.</source>
+        <translation>gpasswd nie mógł usunąć %1 z grupy %2; uruchom polecenie ponownie.</translation>
+    </message>
+    <message>
+        <source>%1 is no longer a child account: it left the group %2 and has its earlier session back. The account itself stays.</source>
+        <translation>%1 nie jest już kontem dziecka: opuściło grupę %2 i odzyskało poprzednią sesję. Samo konto pozostaje.</translation>
+    </message>
+    <message>
+        <source>%1 is not an account name.</source>
+        <translation>%1 nie jest nazwą konta.</translation>
+    </message>
+    <message>
+        <source>run it as root, for example with sudo</source>
+        <translation>uruchom jako root, na przykład przez sudo</translation>
+    </message>
+    <message>
+        <source>the group %1 is missing; reinstall the tovalin package.</source>
+        <translation>brak grupy %1; zainstaluj ponownie pakiet tovalin.</translation>
+    </message>
+</context>
+<context>
     <name>tovalin-set-password</name>
     <message>
         <source>run it as root, for example with sudo</source>

@@ -184,6 +184,308 @@
     </message>
 </context>
 <context>
+    <name>tovalin-check</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Qt WebEngine %1, based on Chromium %2</source>
+        <translation>Qt WebEngine %1, baseado no Chromium %2</translation>
+    </message>
+    <message>
+        <source>, with security fixes up to Chromium %1</source>
+        <translation>, com correções de segurança até o Chromium %1</translation>
+    </message>
+    <message>
+        <source>Engine</source>
+        <translation>Motor</translation>
+    </message>
+    <message>
+        <source>built in</source>
+        <translation>embutido</translation>
+    </message>
+    <message>
+        <source>from %1</source>
+        <translation>de %1</translation>
+    </message>
+    <message>
+        <source>built in; %1 is ignored: it must be one line in a file owned by root that no other account may write, in a folder of the same kind</source>
+        <translation>embutido; %1 é ignorado: deve ser uma única linha em um arquivo do root que nenhuma outra conta possa alterar, em uma pasta do mesmo tipo</translation>
+    </message>
+    <message>
+        <source>User agent</source>
+        <translation>User agent</translation>
+    </message>
+    <message>
+        <source>Widevine module</source>
+        <translation>Módulo Widevine</translation>
+    </message>
+    <message>
+        <source>not found. Install a browser that brings it (Google Chrome) in this account, so that libwidevinecdm.so ends up in ~/.config/google-chrome/WidevineCdm/VERSION/_platform_specific/linux_x64/ or /opt/google/chrome/WidevineCdm/_platform_specific/linux_x64/, or name it with QTWEBENGINE_CHROMIUM_FLAGS=&quot;--widevine-path=PATH&quot;</source>
+        <translation>não encontrado. Instale nesta conta um navegador que o traga (Google Chrome), para que libwidevinecdm.so fique em ~/.config/google-chrome/WidevineCdm/VERSION/_platform_specific/linux_x64/ ou em /opt/google/chrome/WidevineCdm/_platform_specific/linux_x64/, ou indique-o com QTWEBENGINE_CHROMIUM_FLAGS=&quot;--widevine-path=PATH&quot;</translation>
+    </message>
+    <message>
+        <source>no Widevine module</source>
+        <translation>nenhum módulo Widevine</translation>
+    </message>
+    <message>
+        <source>%1 is there, but it is no library (empty or damaged): install it again from the browser that brings it</source>
+        <translation>%1 existe, mas não é uma biblioteca (vazio ou danificado): instale-o novamente pelo navegador que o traz</translation>
+    </message>
+    <message>
+        <source>a damaged Widevine module</source>
+        <translation>um módulo Widevine danificado</translation>
+    </message>
+    <message>
+        <source>found at %1</source>
+        <translation>encontrado em %1</translation>
+    </message>
+    <message>
+        <source>Media</source>
+        <translation>Mídia</translation>
+    </message>
+    <message>
+        <source>the engine did not answer within %1 s</source>
+        <translation>o motor não respondeu em %1 s</translation>
+    </message>
+    <message>
+        <source>the engine did not answer</source>
+        <translation>o motor não respondeu</translation>
+    </message>
+    <message>
+        <source>canPlayType &quot;%1&quot;, MediaSource.isTypeSupported %2</source>
+        <translation>canPlayType &quot;%1&quot;, MediaSource.isTypeSupported %2</translation>
+    </message>
+    <message>
+        <source>plays (%1)</source>
+        <translation>é reproduzido (%1)</translation>
+    </message>
+    <message>
+        <source>does not play (%1)</source>
+        <translation>não é reproduzido (%1)</translation>
+    </message>
+    <message>
+        <source>H.264 video in MP4</source>
+        <translation>Vídeo H.264 em MP4</translation>
+    </message>
+    <message>
+        <source>no H.264 video</source>
+        <translation>sem vídeo H.264</translation>
+    </message>
+    <message>
+        <source>AAC audio in MP4</source>
+        <translation>Áudio AAC em MP4</translation>
+    </message>
+    <message>
+        <source>no AAC audio</source>
+        <translation>sem áudio AAC</translation>
+    </message>
+    <message>
+        <source>Encrypted media (Widevine)</source>
+        <translation>Mídia criptografada (Widevine)</translation>
+    </message>
+    <message>
+        <source>can be requested</source>
+        <translation>pode ser solicitada</translation>
+    </message>
+    <message>
+        <source>refused (%1)</source>
+        <translation>recusada (%1)</translation>
+    </message>
+    <message>
+        <source>encrypted media refused</source>
+        <translation>mídia criptografada recusada</translation>
+    </message>
+    <message>
+        <source>Rendering</source>
+        <translation>Renderização</translation>
+    </message>
+    <message>
+        <source>not known without a display: run tovalin-check on the desktop the child will use</source>
+        <translation>desconhecido sem tela: execute o tovalin-check na área de trabalho que a criança vai usar</translation>
+    </message>
+    <message>
+        <source>no usable OpenGL</source>
+        <translation>nenhum OpenGL utilizável</translation>
+    </message>
+    <message>
+        <source>OpenGL renderer: %1</source>
+        <translation>renderizador OpenGL: %1</translation>
+    </message>
+    <message>
+        <source>composited in software (%1)</source>
+        <translation>composição por software (%1)</translation>
+    </message>
+    <message>
+        <source>composited on the GPU (%1)</source>
+        <translation>composição na GPU (%1)</translation>
+    </message>
+    <message>
+        <source>Parental password</source>
+        <translation>Senha dos pais</translation>
+    </message>
+    <message>
+        <source>the built-in one (%1 is not there)</source>
+        <translation>a embutida (%1 não existe)</translation>
+    </message>
+    <message>
+        <source>the parent&apos;s own, from %1</source>
+        <translation>a própria dos pais, de %1</translation>
+    </message>
+    <message>
+        <source>%1 is broken or not safe to trust, so no password opens Tovalin. Repair: sudo tovalin-set-password</source>
+        <translation>%1 está danificado ou não é confiável, então nenhuma senha abre o Tovalin. Para corrigir: sudo tovalin-set-password</translation>
+    </message>
+    <message>
+        <source>no password opens Tovalin</source>
+        <translation>nenhuma senha abre o Tovalin</translation>
+    </message>
+    <message>
+        <source>cage is not installed (sudo apt-get install cage xwayland)</source>
+        <translation>o cage não está instalado (sudo apt-get install cage xwayland)</translation>
+    </message>
+    <message>
+        <source>the session entry wayland-sessions/tovalin.desktop is missing (install the tovalin package)</source>
+        <translation>a entrada de sessão wayland-sessions/tovalin.desktop está faltando (instale o pacote tovalin)</translation>
+    </message>
+    <message>
+        <source>Child&apos;s session</source>
+        <translation>Sessão da criança</translation>
+    </message>
+    <message>
+        <source>can run (cage installed; %1)</source>
+        <translation>pode ser usada (cage instalado; %1)</translation>
+    </message>
+    <message>
+        <source>cannot run: %1</source>
+        <translation>não pode ser usada: %1</translation>
+    </message>
+    <message>
+        <source>Child accounts</source>
+        <translation>Contas de criança</translation>
+    </message>
+    <message>
+        <source>none (the group %1 is not present)</source>
+        <translation>nenhuma (o grupo %1 não existe)</translation>
+    </message>
+    <message>
+        <source>none (the group %1 has no members)</source>
+        <translation>nenhuma (o grupo %1 não tem membros)</translation>
+    </message>
+    <message>
+        <source>Session</source>
+        <translation>Sessão</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read, so Tovalin keeps no session until it can (it must be a file that this account may read and write)</source>
+        <translation>%1 não pode ser lido, então o Tovalin não guarda nenhuma sessão até que possa (deve ser um arquivo que esta conta possa ler e gravar)</translation>
+    </message>
+    <message>
+        <source>no session</source>
+        <translation>nenhuma sessão</translation>
+    </message>
+    <message>
+        <source>locked (the last session ended at %1)</source>
+        <translation>bloqueado (a última sessão terminou em %1)</translation>
+    </message>
+    <message>
+        <source>paused</source>
+        <translation>pausado</translation>
+    </message>
+    <message>
+        <source>running until %1</source>
+        <translation>em andamento até %1</translation>
+    </message>
+    <message>
+        <source>%1, in %2</source>
+        <translation>%1, em %2</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>the child&apos;s site can play here</source>
+        <translation>o site da criança pode ser reproduzido aqui</translation>
+    </message>
+    <message>
+        <source>the child&apos;s site cannot play here: %1</source>
+        <translation>o site da criança não pode ser reproduzido aqui: %1</translation>
+    </message>
+</context>
+<context>
+    <name>tovalin-child</name>
+    <message>
+        <source>There is no account %1; nothing was changed. To make one, run: tovalin-child add --create %1</source>
+        <translation>Não existe a conta %1; nada foi alterado. Para criá-la, execute: tovalin-child add --create %1</translation>
+    </message>
+    <message>
+        <source>%1 is the administrator&apos;s account root; nothing was changed.</source>
+        <translation>%1 é a conta de administrador root; nada foi alterado.</translation>
+    </message>
+    <message>
+        <source>%1 is an administrator (in the group %2); a child account must be a standard one. Nothing was changed.</source>
+        <translation>%1 é um administrador (no grupo %2); uma conta de criança deve ser uma conta padrão. Nada foi alterado.</translation>
+    </message>
+    <message>
+        <source>usage: tovalin-child add [--create] NAME | remove NAME | list</source>
+        <translation>uso: tovalin-child add [--create] NOME | remove NOME | list</translation>
+    </message>
+    <message>
+        <source>adduser could not make the account %1; nothing else was changed.</source>
+        <translation>o adduser não conseguiu criar a conta %1; nada mais foi alterado.</translation>
+    </message>
+    <message>
+        <source>%1 is a child account already; nothing was changed.</source>
+        <translation>%1 já é uma conta de criança; nada foi alterado.</translation>
+    </message>
+    <message>
+        <source>cannot keep the sessions of %1 for undoing: %2; nothing was changed.</source>
+        <translation>não foi possível guardar as sessões de %1 para desfazer: %2; nada foi alterado.</translation>
+    </message>
+    <message>
+        <source>cannot set the session of %1 to Tovalin&apos;s: %2; nothing was changed.</source>
+        <translation>não foi possível definir a sessão de %1 como a do Tovalin: %2; nada foi alterado.</translation>
+    </message>
+    <message>
+        <source>adduser could not add %1 to the group %2; nothing was changed.</source>
+        <translation>o adduser não conseguiu adicionar %1 ao grupo %2; nada foi alterado.</translation>
+    </message>
+    <message>
+        <source>%1 is a child account: it is in the group %2 and its session is Tovalin&apos;s. It can log in to that session alone, at the login screen or by automatic login.</source>
+        <translation>%1 é uma conta de criança: está no grupo %2 e sua sessão é a do Tovalin. Ela só pode entrar nessa sessão, pela tela de login ou por login automático.</translation>
+    </message>
+    <message>
+        <source>%1 is not a child account; nothing was changed.</source>
+        <translation>%1 não é uma conta de criança; nada foi alterado.</translation>
+    </message>
+    <message>
+        <source>cannot restore the sessions of %1: %2; nothing was changed.</source>
+        <translation>não foi possível restaurar as sessões de %1: %2; nada foi alterado.</translation>
+    </message>
+    <message>
+        <source>gpasswd could not take %1 out of the group %2; run the command again.</source>
+        <translation>o gpasswd não conseguiu tirar %1 do grupo %2; execute o comando novamente.</translation>
+    </message>
+    <message>
+        <source>%1 is no longer a child account: it left the group %2 and has its earlier session back. The account itself stays.</source>
+        <translation>%1 não é mais uma conta de criança: saiu do grupo %2 e voltou à sessão anterior. A conta em si continua existindo.</translation>
+    </message>
+    <message>
+        <source>%1 is not an account name.</source>
+        <translation>%1 não é um nome de conta.</translation>
+    </message>
+    <message>
+        <source>run it as root, for example with sudo</source>
+        <translation>execute como root, por exemplo com sudo</translation>
+    </message>
+    <message>
+        <source>the group %1 is missing; reinstall the tovalin package.</source>
+        <translation>o grupo %1 está faltando; reinstale o pacote tovalin.</translation>
+    </message>
+</context>
+<context>
     <name>tovalin-set-password</name>
     <message>
         <source>run it as root, for example with sudo</source>
