@@ -6,6 +6,7 @@
 #include "platform/Environment.h"
 #include "platform/PasswordFile.h"
 #include "platform/RenderingPath.h"
+#include "platform/Translation.h"
 #include "session/Minutes.h"
 #include "session/PasswordDelay.h"
 #include "session/StatusText.h"
@@ -162,6 +163,16 @@ private slots:
         QFETCH(QString, renderer);
         QTEST(platform::renderingPathFor(renderer) == platform::RenderingPath::Software,
               "software");
+    }
+
+    // The first preferred language that has a translation; none once English or C comes first.
+    void translationFor()
+    {
+        const QStringList shipped{"de", "fr", "pt_BR", "nl"};
+        // clang-format off
+        for (const QString row : {"de-DE de", "de-AT:fr de", "pt-BR pt_BR", "pt pt_BR", "pt-PT:nl nl", "ja:fr-CA fr", "en-US:de ", "C:de ", "ja ", " "})
+            QCOMPARE(platform::translationFor(row.section(' ', 0, 0).split(u':', Qt::SkipEmptyParts), shipped).value_or(""), row.section(' ', 1));
+        // clang-format on
     }
 
     void passwordFile()
