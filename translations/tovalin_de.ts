@@ -211,7 +211,7 @@
     </message>
     <message>
         <source>built in; %1 is ignored: it must be one line in a file owned by root that no other account may write, in a folder of the same kind</source>
-        <translation>eingebaut; %1 wird ignoriert: Es muss eine einzige Zeile in einer Datei sein, die root gehört und die kein anderes Konto schreiben darf, in einem Ordner derselben Art</translation>
+        <translation>eingebaut; %1 wird ignoriert: Es muss eine einzige Zeile in einer Datei sein, die root gehört und in die kein anderes Konto schreiben darf, in einem Ordner derselben Art</translation>
     </message>
     <message>
         <source>User agent</source>
@@ -231,7 +231,7 @@
     </message>
     <message>
         <source>%1 is there, but it is no library (empty or damaged): install it again from the browser that brings it</source>
-        <translation>%1 ist vorhanden, aber keine Bibliothek (leer oder beschädigt): Installieren Sie es erneut aus dem Browser, der es mitbringt</translation>
+        <translation>%1 ist vorhanden, aber keine Bibliothek (leer oder beschädigt): Installieren Sie es erneut über den Browser, der es mitbringt</translation>
     </message>
     <message>
         <source>a damaged Widevine module</source>
@@ -259,11 +259,11 @@
     </message>
     <message>
         <source>plays (%1)</source>
-        <translation>wird abgespielt (%1)</translation>
+        <translation>abspielbar (%1)</translation>
     </message>
     <message>
         <source>does not play (%1)</source>
-        <translation>wird nicht abgespielt (%1)</translation>
+        <translation>nicht abspielbar (%1)</translation>
     </message>
     <message>
         <source>H.264 video in MP4</source>
@@ -287,7 +287,7 @@
     </message>
     <message>
         <source>can be requested</source>
-        <translation>kann angefordert werden</translation>
+        <translation>können angefordert werden</translation>
     </message>
     <message>
         <source>refused (%1)</source>
@@ -387,7 +387,7 @@
     </message>
     <message>
         <source>locked (the last session ended at %1)</source>
-        <translation>gesperrt (die letzte Sitzung endete um %1)</translation>
+        <translation>gesperrt (die letzte Sitzung endete am %1)</translation>
     </message>
     <message>
         <source>paused</source>
@@ -470,7 +470,7 @@
     </message>
     <message>
         <source>%1 is no longer a child account: it left the group %2 and has its earlier session back. The account itself stays.</source>
-        <translation>%1 ist kein Kinderkonto mehr: Es hat die Gruppe %2 verlassen und seine frühere Sitzung zurück. Das Konto selbst bleibt bestehen.</translation>
+        <translation>%1 ist kein Kinderkonto mehr: Es ist nicht mehr in der Gruppe %2 und hat wieder seine frühere Sitzung. Das Konto selbst bleibt bestehen.</translation>
     </message>
     <message>
         <source>%1 is not an account name.</source>
@@ -478,7 +478,7 @@
     </message>
     <message>
         <source>run it as root, for example with sudo</source>
-        <translation>als root ausführen, zum Beispiel mit sudo</translation>
+        <translation>führen Sie es als root aus, zum Beispiel mit sudo</translation>
     </message>
     <message>
         <source>the group %1 is missing; reinstall the tovalin package.</source>
@@ -489,7 +489,7 @@
     <name>tovalin-set-password</name>
     <message>
         <source>run it as root, for example with sudo</source>
-        <translation>als root ausführen, zum Beispiel mit sudo</translation>
+        <translation>führen Sie es als root aus, zum Beispiel mit sudo</translation>
     </message>
     <message>
         <source>New parental password: </source>

@@ -387,7 +387,7 @@
     </message>
     <message>
         <source>locked (the last session ended at %1)</source>
-        <translation>bloqueado (la última sesión terminó el %1)</translation>
+        <translation>bloqueada (la última sesión terminó el %1)</translation>
     </message>
     <message>
         <source>paused</source>
@@ -470,7 +470,7 @@
     </message>
     <message>
         <source>%1 is no longer a child account: it left the group %2 and has its earlier session back. The account itself stays.</source>
-        <translation>%1 ya no es una cuenta infantil: ha salido del grupo %2 y recupera su sesión anterior. La cuenta en sí se conserva.</translation>
+        <translation>%1 ya no es una cuenta infantil: ha salido del grupo %2 y ha recuperado su sesión anterior. La cuenta en sí se conserva.</translation>
     </message>
     <message>
         <source>%1 is not an account name.</source>

@@ -259,11 +259,11 @@
     </message>
     <message>
         <source>plays (%1)</source>
-        <translation>lu (%1)</translation>
+        <translation>lecture possible (%1)</translation>
     </message>
     <message>
         <source>does not play (%1)</source>
-        <translation>non lu (%1)</translation>
+        <translation>lecture impossible (%1)</translation>
     </message>
     <message>
         <source>H.264 video in MP4</source>
@@ -287,11 +287,11 @@
     </message>
     <message>
         <source>can be requested</source>
-        <translation>peut être demandé</translation>
+        <translation>peuvent être demandés</translation>
     </message>
     <message>
         <source>refused (%1)</source>
-        <translation>refusé (%1)</translation>
+        <translation>refusés (%1)</translation>
     </message>
     <message>
         <source>encrypted media refused</source>
@@ -315,11 +315,11 @@
     </message>
     <message>
         <source>composited in software (%1)</source>
-        <translation>composé par le logiciel (%1)</translation>
+        <translation>composition logicielle (%1)</translation>
     </message>
     <message>
         <source>composited on the GPU (%1)</source>
-        <translation>composé sur le GPU (%1)</translation>
+        <translation>composition par le GPU (%1)</translation>
     </message>
     <message>
         <source>Parental password</source>
@@ -327,7 +327,7 @@
     </message>
     <message>
         <source>the built-in one (%1 is not there)</source>
-        <translation>celui intégré (%1 est absent)</translation>
+        <translation>le mot de passe intégré (%1 est absent)</translation>
     </message>
     <message>
         <source>the parent&apos;s own, from %1</source>
@@ -387,7 +387,7 @@
     </message>
     <message>
         <source>locked (the last session ended at %1)</source>
-        <translation>verrouillé (la dernière session s&apos;est terminée le %1)</translation>
+        <translation>verrouillée (la dernière session s&apos;est terminée le %1)</translation>
     </message>
     <message>
         <source>paused</source>
@@ -454,7 +454,7 @@
     </message>
     <message>
         <source>%1 is a child account: it is in the group %2 and its session is Tovalin&apos;s. It can log in to that session alone, at the login screen or by automatic login.</source>
-        <translation>%1 est un compte enfant&#xa0;: il fait partie du groupe %2 et sa session est celle de Tovalin. Il ne peut se connecter qu&apos;à cette session, depuis l&apos;écran de connexion ou par connexion automatique.</translation>
+        <translation>%1 est un compte enfant&#xa0;: il fait partie du groupe %2 et sa session est celle de Tovalin. Il ne peut ouvrir que cette session, depuis l&apos;écran de connexion ou par connexion automatique.</translation>
     </message>
     <message>
         <source>%1 is not a child account; nothing was changed.</source>

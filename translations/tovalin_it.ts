@@ -259,11 +259,11 @@
     </message>
     <message>
         <source>plays (%1)</source>
-        <translation>viene riprodotto (%1)</translation>
+        <translation>riproducibile (%1)</translation>
     </message>
     <message>
         <source>does not play (%1)</source>
-        <translation>non viene riprodotto (%1)</translation>
+        <translation>non riproducibile (%1)</translation>
     </message>
     <message>
         <source>H.264 video in MP4</source>
@@ -287,11 +287,11 @@
     </message>
     <message>
         <source>can be requested</source>
-        <translation>può essere richiesto</translation>
+        <translation>possono essere richiesti</translation>
     </message>
     <message>
         <source>refused (%1)</source>
-        <translation>rifiutato (%1)</translation>
+        <translation>rifiutati (%1)</translation>
     </message>
     <message>
         <source>encrypted media refused</source>
@@ -363,7 +363,7 @@
     </message>
     <message>
         <source>Child accounts</source>
-        <translation>Account dei bambini</translation>
+        <translation>Account per bambini</translation>
     </message>
     <message>
         <source>none (the group %1 is not present)</source>
@@ -387,7 +387,7 @@
     </message>
     <message>
         <source>locked (the last session ended at %1)</source>
-        <translation>bloccato (l&apos;ultima sessione è terminata il %1)</translation>
+        <translation>bloccata (l&apos;ultima sessione è terminata il %1)</translation>
     </message>
     <message>
         <source>paused</source>

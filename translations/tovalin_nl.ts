@@ -259,11 +259,11 @@
     </message>
     <message>
         <source>plays (%1)</source>
-        <translation>speelt af (%1)</translation>
+        <translation>afspeelbaar (%1)</translation>
     </message>
     <message>
         <source>does not play (%1)</source>
-        <translation>speelt niet af (%1)</translation>
+        <translation>niet afspeelbaar (%1)</translation>
     </message>
     <message>
         <source>H.264 video in MP4</source>
@@ -287,7 +287,7 @@
     </message>
     <message>
         <source>can be requested</source>
-        <translation>kan worden aangevraagd</translation>
+        <translation>kunnen worden aangevraagd</translation>
     </message>
     <message>
         <source>refused (%1)</source>
@@ -407,18 +407,18 @@
     </message>
     <message>
         <source>the child&apos;s site can play here</source>
-        <translation>de site van het kind kan hier afspelen</translation>
+        <translation>de site van het kind kan hier worden afgespeeld</translation>
     </message>
     <message>
         <source>the child&apos;s site cannot play here: %1</source>
-        <translation>de site van het kind kan hier niet afspelen: %1</translation>
+        <translation>de site van het kind kan hier niet worden afgespeeld: %1</translation>
     </message>
 </context>
 <context>
     <name>tovalin-child</name>
     <message>
         <source>There is no account %1; nothing was changed. To make one, run: tovalin-child add --create %1</source>
-        <translation>Er is geen account %1; er is niets gewijzigd. Voer om er een aan te maken uit: tovalin-child add --create %1</translation>
+        <translation>Er is geen account %1; er is niets gewijzigd. Maak er een aan met: tovalin-child add --create %1</translation>
     </message>
     <message>
         <source>%1 is the administrator&apos;s account root; nothing was changed.</source>

@@ -259,11 +259,11 @@
     </message>
     <message>
         <source>plays (%1)</source>
-        <translation>odtwarzane (%1)</translation>
+        <translation>można odtworzyć (%1)</translation>
     </message>
     <message>
         <source>does not play (%1)</source>
-        <translation>nieodtwarzane (%1)</translation>
+        <translation>nie można odtworzyć (%1)</translation>
     </message>
     <message>
         <source>H.264 video in MP4</source>
@@ -387,11 +387,11 @@
     </message>
     <message>
         <source>locked (the last session ended at %1)</source>
-        <translation>zablokowany (ostatnia sesja zakończyła się %1)</translation>
+        <translation>zablokowana (ostatnia sesja zakończyła się %1)</translation>
     </message>
     <message>
         <source>paused</source>
-        <translation>wstrzymany</translation>
+        <translation>wstrzymana</translation>
     </message>
     <message>
         <source>running until %1</source>
@@ -407,11 +407,11 @@
     </message>
     <message>
         <source>the child&apos;s site can play here</source>
-        <translation>serwis dziecka może tu odtwarzać</translation>
+        <translation>serwis dziecka może tu odtwarzać wideo</translation>
     </message>
     <message>
         <source>the child&apos;s site cannot play here: %1</source>
-        <translation>serwis dziecka nie może tu odtwarzać: %1</translation>
+        <translation>serwis dziecka nie może tu odtwarzać wideo: %1</translation>
     </message>
 </context>
 <context>

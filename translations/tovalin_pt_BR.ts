@@ -387,11 +387,11 @@
     </message>
     <message>
         <source>locked (the last session ended at %1)</source>
-        <translation>bloqueado (a última sessão terminou em %1)</translation>
+        <translation>bloqueada (a última sessão terminou em %1)</translation>
     </message>
     <message>
         <source>paused</source>
-        <translation>pausado</translation>
+        <translation>pausada</translation>
     </message>
     <message>
         <source>running until %1</source>
