@@ -7,6 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-webengine-dev qt6-wayland libgl-dev
+          qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
           xvfb xauth xdotool sway cage xwayland wtype grim dbus-daemon dbus-bin python3
           fonts-dejavu-core desktop-file-utils appstream dpkg-dev file
           libsodium-dev pkgconf procps)

@@ -62,7 +62,8 @@ class TovalinTest(unittest.TestCase):
         self.env = {k: v for k, v in os.environ.items()
                     if k not in ("DISPLAY", "WAYLAND_DISPLAY", "DBUS_SESSION_BUS_ADDRESS",
                                  "QT_QPA_PLATFORM", "XDG_SESSION_TYPE", "SWAYSOCK")}
-        self.env["QTWEBENGINE_CHROMIUM_FLAGS"] = OFFLINE
+        # English texts whatever the machine's language, but for the one run in German.
+        self.env.update(QTWEBENGINE_CHROMIUM_FLAGS=OFFLINE, LC_ALL="C.UTF-8", LANGUAGE="")
         for variable in ("XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_RUNTIME_DIR",
                          "HOME"):
             folder = self.env[variable] = os.path.join(self.root, variable.lower())
@@ -256,12 +257,14 @@ class TovalinTest(unittest.TestCase):
         self.env["SWAYSOCK"] = self.runtime_file("sway-ipc.", "sway's IPC")
         # A seat without a keyboard loses the first keys of each new one: one stays for the run.
         self.start("wtype", "-s", "600000")
+        # In German: the titles and the password dialog read back as a German parent sees them.
+        self.env["LC_ALL"] = "de_DE.UTF-8"
         self.start_app(AS_USER)
-        locked = wait_until(lambda: self.sway_views("Tovalin - Locked"), "the locked window")[0]
+        locked = wait_until(lambda: self.sway_views("Tovalin - Gesperrt"), "the locked window")[0]
         # Not through XWayland, and under the id of its desktop entry.
         self.assertEqual((locked["shell"], locked["app_id"]), ("xdg_shell", APP_ID))
         self.tool("wtype", "-k", "Return")
-        wait_until(lambda: self.sway_views("Password Required"), "the password dialog")
+        wait_until(lambda: self.sway_views("Passwort erforderlich"), "the password dialog")
         self.tool("wtype", PASSWORD)
         self.tool("wtype", "-k", "Return")
         wait_until(lambda: self.sway_views("Tovalin - Disney"), "the session")
