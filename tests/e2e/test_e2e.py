@@ -174,14 +174,15 @@ class TovalinTest(unittest.TestCase):
         forged = "console.error('forged\\nTovalin: forged'.repeat(50))"
         site = pathlib.Path(self.root, "site")
         site.mkdir()
-        (site / "index.html").write_text(
-            "<a href='/other' style='display:block;height:300px;font-size:90px'>drag</a><script>"
-            "setInterval(() => { fetch('/beat'); %s }, 50); new SharedWorker('/shared.js');"
-            "navigator.serviceWorker.register('/sw.js').then(() => navigator.serviceWorker.ready)"
-            ".then(r => r.active.postMessage(0))</script>" % forged)
-        (site / "shared.js").write_text("setInterval(() => fetch('/shared-beat'), 100)")
-        (site / "sw.js").write_text("onmessage = e => e.waitUntil(new Promise(() => setInterval("
-                                    "() => { fetch('/sw-beat'); %s }, 100)))" % forged)
+        for name, text in {
+                "index.html": "<a href='/other' style='display:block;height:300px;font-size:90px'>"
+                "drag</a><script>setInterval(() => { fetch('/beat'); %s }, 50); new SharedWorker("
+                "'/shared.js'); navigator.serviceWorker.register('/sw.js').then(() => navigator."
+                "serviceWorker.ready).then(r => r.active.postMessage(0))</script>" % forged,
+                "shared.js": "setInterval(() => fetch('/shared-beat'), 100)",
+                "sw.js": "onmessage = e => e.waitUntil(new Promise(() => setInterval(() => { "
+                "fetch('/sw-beat'); %s }, 100)))" % forged}.items():
+            (site / name).write_text(text)
         asked = []
 
         class Site(http.server.SimpleHTTPRequestHandler):
@@ -205,20 +206,12 @@ class TovalinTest(unittest.TestCase):
         wait_until(lambda: {"/sw-beat", "/shared-beat", "/beat"} <= {p for _, p in asked},
                    "the page and its workers", timeout=end - time.time() - 3)
         # Takes the link and moves it a little, which starts a drag, and holds it.
-        geometry = dict(line.split("=") for line in
-                        self.tool("xdotool", "getwindowgeometry", "--shell", window).split())
-        self.tool("xdotool", "mousemove", str(int(geometry["X"]) + 100),
-                  str(int(geometry["Y"]) + 150), "mousedown", "1",
+        self.tool("xdotool", "mousemove", "--window", window, "100", "150", "mousedown", "1",
                   *["mousemove_relative", "20", "20", "sleep", "0.1"] * 5)
         self.x_window("Tovalin - Locked", timeout=end - time.time() + 10)
         locked = time.time()
         time.sleep(3)
-        renderers = []
-        for pid in filter(str.isdigit, os.listdir("/proc")):
-            with contextlib.suppress(OSError):  # gone meanwhile
-                if os.getsid(int(pid)) == app.pid and b"--type=renderer" in \
-                        pathlib.Path("/proc/%s/cmdline" % pid).read_bytes():
-                    renderers.append(pid)
+        renderers = self.tool("pgrep", "--session", str(app.pid), "-f", "type=renderer").split()
         self.tool("xdotool", "mouseup", "1")
         late = [(round(t - locked, 2), p) for t, p in asked if t > locked + 1]
         self.assertEqual((late, renderers), ([], []))
