@@ -10,6 +10,7 @@
 #include "session/Minutes.h"
 #include "session/PasswordDelay.h"
 #include "session/StatusText.h"
+#include "web/ContentWindowGuard.h"
 #include "web/NavigationPolicy.h"
 
 #include <QTemporaryDir>
@@ -89,6 +90,20 @@ private slots:
         QFETCH(QString, scheme);
         QTEST(schemeStaysInView(scheme, true), "mainFrame");
         QTEST(schemeStaysInView(scheme, false), "frame");
+    }
+
+    void keepInside_data()
+    {
+        QTest::addColumn<QRect>("popup");
+        QTest::addColumn<QRect>("kept");
+        QTest::newRow("past the right") << QRect(700, 100, 4931, 334) << QRect(10, 100, 800, 334);
+        QTest::newRow("over the bar") << QRect(300, 0, 100, 30) << QRect(300, 45, 100, 30);
+        QTest::newRow("larger") << QRect(-50, -50, 9000, 9000) << QRect(10, 45, 800, 565);
+    }
+    void keepInside()
+    {
+        QFETCH(QRect, popup);
+        QTEST(::keepInside(popup, QRect(10, 45, 800, 565)), "kept");
     }
 
     void engineFlags_data()

@@ -1,5 +1,7 @@
 #include "app/AppDelegate.h"
 
+#include "web/Profile.h"
+
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QLineEdit>
@@ -54,7 +56,7 @@ void AppDelegate::showUnlockedView()
         return;
     const QUrl url(site->second, QUrl::StrictMode);
     if (url.isValid())
-        webView->load(url);
+        afterStorageSettles(webView, [view = webView, url] { view->load(url); });
 }
 
 void AppDelegate::updateSiteSelector()

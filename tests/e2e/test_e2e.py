@@ -9,6 +9,7 @@
 
 import configparser
 import contextlib
+import http.server
 import json
 import os
 import pathlib
@@ -19,8 +20,12 @@ import socket
 import subprocess
 import sys
 import tempfile
+import threading
 import time
 import unittest
+
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[2] / "bench"))
+import xsession  # noqa: E402  (the store's date values)
 
 PASSWORD = "garden482"
 APP_ID = "org.tovalin.Tovalin"
@@ -162,6 +167,55 @@ class TovalinTest(unittest.TestCase):
         locked = time.time()
         self.assertTrue(started + 60 <= locked <= confirmed + 62,
                         "locked %.2f s after Start" % (locked - started))
+
+    def test_page_ends_at_the_lock(self):
+        # A page that logs without end, a service worker and a shared worker that fetch for as
+        # long as they live, and a drag of the page's link held across the end of the session.
+        forged = "console.error('forged\\nTovalin: forged'.repeat(50))"
+        site = pathlib.Path(self.root, "site")
+        site.mkdir()
+        for name, text in {
+                "index.html": "<a href='/other' style='display:block;height:300px;font-size:90px'>"
+                "drag</a><script>setInterval(() => { fetch('/beat'); %s }, 50); new SharedWorker("
+                "'/shared.js'); navigator.serviceWorker.register('/sw.js').then(() => navigator."
+                "serviceWorker.ready).then(r => r.active.postMessage(0))</script>" % forged,
+                "shared.js": "setInterval(() => fetch('/shared-beat'), 100)",
+                "sw.js": "onmessage = e => e.waitUntil(new Promise(() => setInterval(() => { "
+                "fetch('/sw-beat'); %s }, 100)))" % forged}.items():
+            (site / name).write_text(text)
+        asked = []
+
+        class Site(http.server.SimpleHTTPRequestHandler):
+            def log_message(self, *_):
+                asked.append((time.time(), self.path))
+        server = http.server.ThreadingHTTPServer(
+            ("127.0.0.1", 0), lambda *args: Site(*args, directory=str(site)))
+        threading.Thread(target=server.serve_forever, daemon=True).start()
+        self.addCleanup(server.server_close)
+        self.addCleanup(server.shutdown)
+        xvfb = self.start("Xvfb", "-displayfd", "1", "-screen", "0", "1280x900x24", "-nolisten",
+                          "tcp", "-noreset", stdout=subprocess.PIPE)
+        self.env.update(DISPLAY=":%d" % int(xvfb.stdout.readline()), QT_QPA_PLATFORM="xcb")
+        end = time.time() + 30
+        xsession.write_session(self.store, int(end * 1000))
+        output = os.path.join(self.root, "stderr")
+        with open(output, "wb") as stderr:
+            app = self.start("dbus-run-session", "--", os.environ["TOVALIN_PAGE_HOST"],
+                             "http://127.0.0.1:%d/" % server.server_port, stderr=stderr)
+        window = self.x_window("Tovalin - Disney")
+        wait_until(lambda: {"/sw-beat", "/shared-beat", "/beat"} <= {p for _, p in asked},
+                   "the page and its workers", timeout=end - time.time() - 3)
+        # Takes the link and moves it a little, which starts a drag, and holds it.
+        self.tool("xdotool", "mousemove", "--window", window, "100", "150", "mousedown", "1",
+                  *["mousemove_relative", "20", "20", "sleep", "0.1"] * 5)
+        self.x_window("Tovalin - Locked", timeout=end - time.time() + 10)
+        locked = time.time()
+        time.sleep(3)
+        renderers = self.tool("pgrep", "--session", str(app.pid), "-f", "type=renderer").split()
+        self.tool("xdotool", "mouseup", "1")
+        late = [(round(t - locked, 2), p) for t, p in asked if t > locked + 1]
+        self.assertEqual((late, renderers), ([], []))
+        self.assertNotIn(b"forged", pathlib.Path(output).read_bytes())
 
     def test_one_instance_whatever_the_environment(self):
         # Started in pairs at one moment, each with a TMPDIR or a runtime folder of its own, or
