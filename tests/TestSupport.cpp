@@ -14,6 +14,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
+#include <linux/capability.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 QDateTime at(qint64 secondsFromEpoch)
 {
@@ -55,14 +58,14 @@ QVariantMap readStoreFromDisk()
     return values;
 }
 
-std::unique_ptr<AppDelegate> launch(const QString &disneyAddress)
+std::unique_ptr<AppDelegate> launch(const QString &disneyAddress, const QString &passwordFile)
 {
     Websites sites;
     for (const auto &entry : WEBSITES)
         sites[entry.first] = QStringLiteral("data:text/html,") + entry.first;
     if (!disneyAddress.isEmpty())
         sites[QStringLiteral("disney")] = disneyAddress;
-    auto delegate = std::make_unique<AppDelegate>(sites, PASSWORD);
+    auto delegate = std::make_unique<AppDelegate>(sites, PASSWORD, passwordFile);
     delegate->applicationDidFinishLaunching();
     return delegate;
 }
@@ -150,3 +153,14 @@ void expectAccessible(QWidget *root)
     QCoreApplication::setApplicationName(QStringLiteral("Tovalin"));
     return true;
 }();
+
+void overridePermissions(bool on)
+{
+    __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct data[2]{};
+    syscall(SYS_capget, &header, data);
+    const unsigned bits = (1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH);
+    data[0].effective =
+        on ? data[0].effective | (bits & data[0].permitted) : data[0].effective & ~bits;
+    syscall(SYS_capset, &header, data);
+}

@@ -39,7 +39,11 @@ QVariantMap readStoreFromDisk();
 QString storeFilePath();
 
 // A controller that has gone through its launch sequence, with sites that need no network.
-std::unique_ptr<AppDelegate> launch(const QString &disneyAddress = {});
+std::unique_ptr<AppDelegate> launch(const QString &disneyAddress = {},
+                                    const QString &passwordFile = {});
+
+// Root reads and writes any file; without these capabilities it meets permissions as a user does.
+void overridePermissions(bool on);
 
 // Answers the modal dialogs as they come up, one step each, and records their messages. A step
 // is "#Title" (click that button), "!" (five seconds pass while the dialog is open) or text

@@ -2,6 +2,8 @@
 // addresses the web view may go to, the engine switches taken from the environment, the wait
 // before a password is judged, the rendering path a renderer calls for, and which password
 // files are trusted, and the logins a child account may open.
+#include "TestSupport.h"
+
 #include "accounts/ChildAccount.h"
 #include "platform/Environment.h"
 #include "platform/PasswordFile.h"
@@ -56,20 +58,21 @@ private slots:
     void parseMinutes_data()
     {
         QTest::addColumn<QString>("text");
-        QTest::addColumn<qint64>("minutes"); // 0: refused
+        QTest::addColumn<qint64>("minutes"); // -1: refused, a value no accepted text gives
         QTest::newRow("plain") << "30" << 30LL;
+        QTest::newRow("least") << "1" << 1LL;
         QTest::newRow("plus, zeros") << "+007" << 7LL;
         QTest::newRow("most") << "153722867280912930" << 153722867280912930LL;
         for (const QString &text :
              QStringList{"0", "-5", "-0", "", "+", "+-5", " 30", "30 ", "1.5", "12abc", "30\n",
                          QString::fromUtf8("\u0663\u0660"), "9223372036854775808",
                          "153722867280912931", QString(100000, u'9')})
-            QTest::newRow(qPrintable(text.left(20))) << text << 0LL;
+            QTest::newRow(qPrintable(text.left(20))) << text << -1LL;
     }
     void parseMinutes()
     {
         QFETCH(QString, text);
-        QTEST(::parseMinutes(text).value_or(0), "minutes");
+        QTEST(::parseMinutes(text).value_or(-1), "minutes");
     }
 
     // clang-format off
@@ -143,6 +146,14 @@ private slots:
         QTEST(remainingPasswordWaitMsecs(failed, std::max(-sinceLast, 0LL), std::max(sinceLast, 0LL)), "wait");
     }
 
+    // The typed answer is the password only when every character is the same.
+    void secrets()
+    {
+        for (const char *typed : {"garden483", "garden48", "garden4822", "Garden482", ""})
+            QVERIFY2(!secretsEqual(typed, "garden482"), typed);
+        QVERIFY(secretsEqual("garden482", "garden482"));
+    }
+
     // Files an administrator left, well or badly: only a sound one is trusted, and then only its
     // own password matches. The content is the hash where empty, and no file at all for "-".
     void passwordFile_data()
@@ -157,6 +168,9 @@ private slots:
         QTest::newRow("absent") << QByteArray("-") << 0 << 0755 << 0u << int(platform::PasswordFile::Absent);
         QTest::newRow("malformed") << QByteArray("garden482\n") << 0644 << 0755 << 0u << refused;
         QTest::newRow("writable by others") << QByteArray() << 0646 << 0755 << 0u << refused;
+        QTest::newRow("writable by its group") << QByteArray() << 0664 << 0755 << 0u << refused;
+        // A file that cannot even be looked at is no proof that there is none.
+        QTest::newRow("in a shut folder") << QByteArray() << 0644 << 0 << 0u << refused;
         QTest::newRow("in an open folder") << QByteArray() << 0644 << 0777 << 0u << refused;
         QTest::newRow("someone else's") << QByteArray() << 0644 << 0755 << 1u << refused;
     }
@@ -206,7 +220,10 @@ private slots:
         file.close();
         chmod(QFile::encodeName(path).constData(), mode_t(fileMode));
         chmod(QFile::encodeName(dir.path()).constData(), mode_t(folderMode));
+        overridePermissions(false);
         const platform::PasswordFile read = platform::readPasswordFile(path, getuid() + owner);
+        overridePermissions(true);
+        chmod(QFile::encodeName(dir.path()).constData(), 0700);
         QTEST(int(read.kind), "kind");
         QCOMPARE(platform::passwordMatchesHash(read.hash, "parent's own"),
                  read.kind == platform::PasswordFile::Usable);

@@ -4,6 +4,7 @@
 #include "TestSupport.h"
 
 #include "platform/Clock.h"
+#include "platform/PasswordFile.h"
 #include "platform/Timer.h"
 #include "platform/TimerRegistry.h"
 #include "session/StatusText.h"
@@ -14,13 +15,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTranslator>
 #include <QWebEngineView>
-#include <linux/capability.h>
 #include <numeric>
 #include <sys/stat.h>
-#include <sys/syscall.h>
 #include <unistd.h>
 
 namespace {
@@ -30,18 +30,6 @@ QVariantMap stored(qint64 end, bool paused = false, bool locked = false)
             {"isLocked", locked},
             {"isPaused", paused},
             {"selectedSite", "disney"}};
-}
-
-// Root reads and writes any file; without these capabilities it meets permissions as a user does.
-void overridePermissions(bool on)
-{
-    __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
-    __user_cap_data_struct data[2]{};
-    syscall(SYS_capget, &header, data);
-    const unsigned bits = (1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH);
-    data[0].effective =
-        on ? data[0].effective | (bits & data[0].permitted) : data[0].effective & ~bits;
-    syscall(SYS_capset, &header, data);
 }
 
 // Whatever is on disk where the store belongs.
@@ -79,6 +67,7 @@ struct Road
     QDateTime end;
     QString title, minutes = "30";
     qint64 clock = 0; // where the clock is moved after the launch
+    bool untrustedPasswordFile = false;
 };
 } // namespace
 
@@ -119,7 +108,10 @@ private slots:
         // 0.4 s left at the fifth tick: the text reaches 00:00, the lock waits for the next tick.
         road("ends between ticks", {seed(at(5).addMSecs(400)), "site", {}, {}, at(5).addMSecs(400), "Disney"});
         road("a date long gone", {seed(year1), "site", {}, {}, year1, "Locked"});
+        // The lock falls on the tick that reaches the end, not on the one after.
+        road("ends on a tick", {stored(5), "", {}, {}, at(5), "Locked"});
         road("paused: yes", {seed(at(60), "isPaused", "yes"), "site", {}, {}, at(60), "Paused"});
+        road("paused: -1", {seed(at(60), "isPaused", " -01"), "site", {}, {}, at(60), "Paused"});
         road("unknown site", {seed(at(60), "selectedSite", "elsewhere"), "site", {}, {}, at(60), "Elsewhere"});
         road("end as text", {seed(at(60).toString(Qt::ISODate)), "site", {}, {}, {}, "Locked"});
         road("a date that is no date", {seed(QDateTime()), "site", {}, {}, {}, "Locked"});
@@ -142,6 +134,9 @@ private slots:
         // An unusable field is never read behind a wrong password.
         road("wrong password", {none, "action", {"Garden482", "#OK"}, {P, I}, {}, "Locked", "abc"});
         road("huge password", {none, "action", {PW.repeated(5000), "#OK"}, {P, I}, {}, "Locked"});
+        // A password file that is not to be trusted lets no password through, the built-in one
+        // included.
+        road("password file refused", {none, "action", {PW, "#OK"}, {P, I}, {}, "Locked", "30", 0, true});
         road("cancel", {none, "action", {"#Cancel"}, {P}, {}, "Locked"});
         road("prompt closed", {none, "action", {}, {P}, {}, "Locked"});
         road("huge minutes", {none, "action", {PW, "#OK"}, {P, T}, {}, "Locked", QString(1 << 20, '9')});
@@ -172,6 +167,7 @@ private slots:
         };
         const QString C = "Checking password…";
         road("answer waits", {failing(none, 3), "action", {PW, "!"}, {P, C}, at(1805), "Disney"});
+        road("right after one wrong", {failing(none, 1), "action", {PW}, {P}, at(1800), "Disney"});
         road("wrong answer waits", {failing(none, 4), "action", {"guess", "!", "#OK"}, {P, C, I}, {}, "Locked"});
         road("expiry while an answer waits", {failing(stored(3), 5), "modify", {PW, "!"}, {P, C}, at(3), "Locked"});
         // A dialog left open cannot hold the lock off: at the end it closes as a "no".
@@ -201,11 +197,19 @@ private slots:
         }
         file.close();
         const QByteArray before = snapshot();
+        QTemporaryDir etc;
+        const QString passwordFile = road.untrustedPasswordFile ? etc.filePath("password") : "";
+        QString error;
+        QVERIFY(passwordFile.isEmpty() ||
+                (platform::writePasswordFile(passwordFile, PASSWORD, &error) &&
+                 QFile(passwordFile).setPermissions(QFile::Permissions(0x6666))));
         overridePermissions(store != "unreadable store");
-        const auto delegate = launch();
+        const auto delegate = launch({}, passwordFile);
         const AppDelegateProbe probe{*delegate};
         platform::pinClock(at(road.clock));
-        probe.window()->findChild<QLineEdit *>("timerField")->setText(road.minutes);
+        QLineEdit *minutes = probe.window()->findChild<QLineEdit *>("timerField");
+        QCOMPARE(minutes->text(), "30");
+        minutes->setText(road.minutes);
         ModalDriver modals(road.steps);
         if (road.button == "site") {
             // As launched, before any tick.
@@ -226,7 +230,7 @@ private slots:
             QTRY_VERIFY((card->geometry().center() - QPoint(700, 500)).manhattanLength() <= 2);
             probe.window()->resize(600, 400);
             QTRY_VERIFY(card->width() <= 480 && card->height() <= 320);
-        } else {
+        } else if (!road.button.isEmpty()) {
             probe.window()->findChild<QPushButton *>(road.button + "Button")->click();
         }
         QTRY_COMPARE(modals.messages, road.messages);
@@ -244,6 +248,17 @@ private slots:
 
         platform::advanceClock(5000);
         QCOMPARE(probe.window()->windowTitle(), "Tovalin - " + road.title);
+        const auto buttonText = [&probe](const char *name) {
+            return probe.window()->findChild<QPushButton *>(name)->text();
+        };
+        const bool locked = road.title == "Locked";
+        QCOMPARE(buttonText("actionButton"), !locked              ? "Extend"
+                                             : road.end.isValid() ? "Unlock"
+                                                                  : "Start");
+        QCOMPARE(buttonText("pauseButton"), road.title == "Paused" ? "Resume" : "Pause");
+        // A right answer clears the count of wrong ones, however short it was.
+        if (road.steps.contains(PASSWORD) && !locked)
+            QCOMPARE(probe.failedAttempts(), 0);
         const bool running = !probe.isLocked() && !probe.isPaused();
         // One web view and one countdown while it runs, none else; a view that goes is deleted
         // soon after.

@@ -55,7 +55,7 @@ const QMap<QString, QByteArray> PAGES{
     {"/refresh", "<meta http-equiv='refresh' content='0;url=about:blank'><script>setTimeout(() => "
                  "document.title = 'stayed', 2000)</script>"},
     {"/file", "Content-Disposition: attachment\r\n\r\nbytes"},
-    {"/login", "Set-Cookie: parent=in; Max-Age=9999\r\n\r\n<title>signed in</title><script>"
+    {"/login", "Set-Cookie: parent=in\r\n\r\n<title>signed in</title><script>"
                "localStorage.parent = 'in'</script>"}};
 } // namespace
 
@@ -91,10 +91,11 @@ private slots:
         QTRY_VERIFY(view()->focusProxy());
     }
 
-    // While a session runs: forms work (and links, below); a parent's login to the site (cookies
-    // and storage) outlives the web view and the profile that a pause tears down; the bar keeps its
-    // height and its buttons at the right edge as the window grows, and the page takes the rest.
-    // Locked with the web view still up, a clicked link goes nowhere while a reload still loads.
+    // While a session runs: forms work (and links, below); a parent's login to the site (a
+    // session cookie, as sites use, and storage) outlives the web view and the profile that a pause
+    // tears down; the bar keeps its height and its buttons at the right edge as the window grows,
+    // and the page takes the rest. Locked with the web view still up, a clicked link goes nowhere
+    // while a reload still loads.
     void sessionInTheWindow()
     {
         click(150);
