@@ -1,23 +1,38 @@
 #!/usr/bin/env bash
-# Runs the test command on a fresh Debian 13 in a folder of its own: debootstrap from the mirror
-# that apt uses here, the packages installed with the network, then scripts/test.sh in namespaces
-# of its own (no network but loopback, its own processes, mounts and IPC), so that its X servers,
-# compositors and buses never meet this machine's. Needs root (sudo otherwise).
-# Usage: scripts/check-debian13.sh [--prepare] [FOLDER]   (default build-debian13; kept for the
-#        next run). --prepare makes the folder and installs the packages, and runs no test.
+# Checks Tovalin on a fresh Debian 12 (bookworm) or Debian 13 (trixie) in a folder of its own:
+# debootstrap from the mirror that apt uses here, the packages installed with the network, then
+# the checks in namespaces of their own (no network but loopback where they need none, their own
+# processes, mounts and IPC), so that their X servers, compositors and buses never meet this
+# machine's. Needs root (sudo otherwise).
+# Usage: scripts/check-debian.sh RELEASE [--prepare | --package | --tests] [FOLDER]
+#   RELEASE is bookworm or trixie; FOLDER is build-debian12 or build-debian13 by default, kept for
+#   the next run. --prepare makes the folder and installs the packages, and checks nothing;
+#   --package builds the Debian package and checks it (scripts/check-package.sh); --tests runs
+#   scripts/test.sh on the tree. Without either, both.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 [ "$(id -u)" -eq 0 ] || exec sudo "$0" "$@"
-prepare_only=false
-if [ "${1:-}" = --prepare ]; then
-    prepare_only=true
+suite=${1:-}
+case "$suite" in
+bookworm) default_folder=build-debian12 ;;
+trixie) default_folder=build-debian13 ;;
+*)
+    echo "usage: $0 bookworm|trixie [--prepare | --package | --tests] [FOLDER]" >&2
+    exit 2
+    ;;
+esac
+shift
+mode=all
+case "${1:-}" in
+--prepare | --package | --tests)
+    mode=${1#--}
     shift
-fi
-suite=trixie
-folder=$(realpath -m "${1:-build-debian13}")
+    ;;
+esac
+folder=$(realpath -m "${1:-$default_folder}")
 root=$folder/root
 
-# Debian 13's counterpart of every Debian archive that apt uses here (main, updates, security).
+# The release's counterpart of every Debian archive that apt uses here (main, updates, security).
 . /etc/os-release
 mapfile -t sources < <(apt-get indextargets --format '$(REPO_URI) $(RELEASE)' |
     awk -v host="$VERSION_CODENAME" -v suite="$suite" \
@@ -68,4 +83,17 @@ in_root() {
 }
 
 in_root scripts/setup.sh --packages-only
-$prepare_only || in_root --private-network scripts/test.sh
+in_root scripts/check-package.sh --prepare
+status=0
+case $mode in
+package | all)
+    # The build and lintian need no network; installing the package and the tests' packages do,
+    # and the tests themselves get it only where they ask for it.
+    in_root --private-network scripts/check-package.sh --build || exit 1
+    in_root scripts/check-package.sh --installed || status=1
+    ;;&
+tests | all)
+    in_root --private-network scripts/test.sh || status=1
+    ;;
+esac
+exit $status
