@@ -12,6 +12,57 @@ export DEBIAN_FRONTEND=noninteractive
 out=$PWD/build-package
 apt_install() { apt-get install -y -q --no-install-recommends "$@"; }
 
+fail() {
+    echo "check-package: $*" >&2
+    failed=1
+}
+
+# Removes and purges the installed package, with what purge must undo made beforehand: the
+# parent's password, and two accounts whose login session is Tovalin's, a child's (in the group
+# tovalin-child) and another; checks what each step leaves.
+check_removal() {
+    local failed=0 path users=/var/lib/AccountsService/users
+    printf 'secret\nsecret\n' | tovalin-set-password
+    mkdir -p "$users"
+    for user in tovalin-kid tovalin-other; do
+        getent passwd "$user" >/dev/null || useradd "$user"
+        printf '[User]\nSession=tovalin\nXSession=tovalin\n' > "$users/$user"
+    done
+    usermod -a -G tovalin-child tovalin-kid
+    mapfile -t files < <(dpkg-query -L tovalin)
+    mapfile -t conffiles < <(dpkg-query -W -f='${Conffiles}\n' tovalin | awk 'NF { print $1 }')
+
+    apt-get remove -y -q tovalin
+    for path in "${files[@]}"; do
+        [ ! -e "$path" ] || [ -d "$path" ] || printf '%s\n' "${conffiles[@]}" | grep -qxF "$path" ||
+            fail "left after remove: $path"
+    done
+    [ -f /etc/tovalin/password ] || fail "remove deleted /etc/tovalin/password"
+    getent group tovalin-child >/dev/null || fail "remove deleted the group tovalin-child"
+    ! grep -rlw tovalin /etc/pam.d /var/lib/pam 2>/dev/null || fail "PAM still names tovalin"
+
+    apt-get purge -y -q tovalin
+    ! dpkg-query -W -f='${Status}\n' tovalin 2>/dev/null | grep -qv not-installed ||
+        fail "still known to dpkg: $(dpkg-query -W -f='${Status}' tovalin)"
+    for path in "${files[@]}"; do
+        # A folder stays where another package owns it too.
+        [ ! -e "$path" ] || { [ -d "$path" ] && dpkg-query -S "$path" >/dev/null 2>&1; } ||
+            fail "left after purge: $path"
+    done
+    ! ls /var/lib/dpkg/info/tovalin.* 2>/dev/null || fail "dpkg's records of tovalin are left"
+    [ ! -e /etc/tovalin ] || fail "purge left /etc/tovalin"
+    ! getent group tovalin-child || fail "purge left the group tovalin-child"
+    [ "$(cat "$users/tovalin-kid")" = "$(printf '[User]\nSession=\nXSession=')" ] ||
+        fail "the child's session was not cleared: $(cat "$users/tovalin-kid")"
+    grep -qx Session=tovalin "$users/tovalin-other" || fail "another account's session changed"
+
+    for user in tovalin-kid tovalin-other; do
+        userdel "$user"
+        rm -f "$users/$user"
+    done
+    [ $failed -eq 0 ] && echo "removed and purged: nothing of tovalin is left"
+}
+
 case "${1:-}" in
 --prepare)
     apt_install lintian ccache diffoscope-minimal
@@ -54,8 +105,14 @@ case "${1:-}" in
     # Once more over itself: the upgrade path of the maintainer scripts, which must not fail for
     # what the first run made.
     apt-get install -y -q --reinstall "$deb"
-    python3 scripts/run-package-tests.py "$out/src"
-    scripts/check-package-removal.sh
+    status=0
+    if command -v autopkgtest >/dev/null; then
+        autopkgtest "$deb" "$out/src" -- null || status=1
+    else
+        python3 scripts/run-package-tests.py "$out/src" || status=1
+    fi
+    check_removal || status=1
+    exit $status
     ;;
 *)
     sed -n '2,10p' "$0" >&2
