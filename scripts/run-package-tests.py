@@ -62,10 +62,9 @@ def depends(stanza, source):
     return [n.replace("debhelper-compat", "debhelper") for n in names]
 
 
-def install(stanza, source):
-    subprocess.run(["apt-get", "install", "-y", "-q", "--no-install-recommends"]
-                   + depends(stanza, source), check=True,
-                   env=dict(os.environ, DEBIAN_FRONTEND="noninteractive"))
+def install(names):
+    subprocess.run(["apt-get", "install", "-y", "-q", "--no-install-recommends"] + names,
+                   check=True, env=dict(os.environ, DEBIAN_FRONTEND="noninteractive"))
 
 
 def run(stanza, source):
@@ -125,12 +124,11 @@ def main():
         control = stanzas(os.path.join(source, "debian", "control"))
         ours = {p["package"] for p in control if "package" in p}
         names = sorted({n for s in tests for n in depends(s, source)} - ours)
-        subprocess.run(["apt-get", "install", "-y", "-q", "--no-install-recommends"] + names,
-                       check=True, env=dict(os.environ, DEBIAN_FRONTEND="noninteractive"))
+        install(names)
         return 0
     failed = []
     for stanza in tests:
-        install(stanza, source)
+        install(depends(stanza, source))
         failed += run(stanza, source)
     print("package tests failed: %s" % " ".join(failed) if failed else "package tests passed")
     return 1 if failed else 0
