@@ -10,8 +10,9 @@ if(result)
     message(FATAL_ERROR "cmake --install failed: ${result}")
 endif()
 
-foreach(path bin/tovalin bin/tovalin-set-password share/applications/${APP_ID}.desktop
-             share/metainfo/${APP_ID}.metainfo.xml share/wayland-sessions/tovalin.desktop)
+foreach(path bin/tovalin bin/tovalin-set-password bin/tovalin-check sbin/tovalin-child
+             libexec/tovalin/tovalin-session-check share/pam-configs/tovalin
+             share/applications/${APP_ID}.desktop share/metainfo/${APP_ID}.metainfo.xml share/wayland-sessions/tovalin.desktop)
     if(NOT EXISTS ${PREFIX}/${path})
         message(FATAL_ERROR "not installed: ${path}")
     endif()

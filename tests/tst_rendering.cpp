@@ -20,7 +20,7 @@ private slots:
     void sessionShowsItsPage()
     {
         const bool gpu = qEnvironmentVariable("TOVALIN_TEST_PATH") == u"gpu";
-        platform::useRenderingPath(gpu ? RenderingPath::Gpu : RenderingPath::Software, {});
+        platform::useRenderingPath(gpu ? RenderingPath::Gpu : RenderingPath::Software);
         qApp->installEventFilter(this);
         resetSession();
         writeStore({{"endTime", at(600)}});

@@ -1,7 +1,8 @@
 // The pure rules, by table: the countdown's text and colour, the minutes a parent types, the
 // addresses the web view may go to, the engine switches taken from the environment, the wait
 // before a password is judged, the rendering path a renderer calls for, and which password
-// files are trusted.
+// files are trusted, and the logins a child account may open.
+#include "accounts/ChildAccount.h"
 #include "platform/Environment.h"
 #include "platform/PasswordFile.h"
 #include "platform/RenderingPath.h"
@@ -184,6 +185,53 @@ private slots:
         QCOMPARE(platform::passwordMatchesHash(read.hash, "parent's own"),
                  read.kind == platform::PasswordFile::Usable);
         QVERIFY(!platform::passwordMatchesHash(read.hash, "garden482"));
+    }
+
+    // A child account opens Tovalin's session alone; debian/tests/child-account drives every
+    // service through real PAM, these the cases that PAM does not send it.
+    void childLogin_data()
+    {
+        QTest::addColumn<QString>("service");
+        QTest::addColumn<QString>("phase");
+        QTest::addColumn<QString>("picked");   // the session variables, or "-"
+        QTest::addColumn<QString>("recorded"); // AccountsService's Session=, or "-"
+        QTest::addColumn<bool>("allowed");
+        // clang-format off
+        QTest::newRow("GDM, Tovalin's") << "gdm-password" << "open_session" << "-" << "tovalin" << true;
+        QTest::newRow("GDM, GNOME") << "gdm-autologin" << "open_session" << "-" << "gnome" << false;
+        QTest::newRow("GDM, variables") << "gdm-password" << "open_session" << "gnome" << "tovalin" << false;
+        QTest::newRow("LightDM, Tovalin's") << "lightdm-autologin" << "open_session" << "tovalin" << "gnome" << true;
+        QTest::newRow("LightDM, GNOME") << "lightdm" << "open_session" << "gnome" << "tovalin" << false;
+        QTest::newRow("text console") << "login" << "open_session" << "tovalin" << "tovalin" << false;
+        QTest::newRow("no phase") << "lightdm" << "" << "tovalin" << "tovalin" << false;
+        QTest::newRow("closing") << "sshd" << "close_session" << "-" << "-" << true;
+        // clang-format on
+    }
+    void childLogin()
+    {
+        QFETCH(QString, service);
+        QFETCH(QString, phase);
+        QFETCH(QString, picked);
+        QFETCH(QString, recorded);
+        accounts::LoginRequest request{
+            service, phase, true, {}, recorded == u"-" ? std::nullopt : std::optional(recorded)};
+        for (const char *variable : {"XDG_SESSION_DESKTOP", "DESKTOP_SESSION"})
+            if (picked != u"-")
+                request.environment.insert(variable, picked);
+        QTEST(accounts::judgeLogin(request).allowed, "allowed");
+        request.member = false;
+        QVERIFY(accounts::judgeLogin(request).allowed);
+    }
+
+    // AccountsService's files keep every other line when tovalin-child sets or clears a session.
+    void keyFile()
+    {
+        const QString file = "[User]\nLanguage=de\nSession=gnome\n\n[Other]\nSession=x\n";
+        QCOMPARE(accounts::keyFileValue(file, "User", "Session"), "gnome");
+        QCOMPARE(accounts::withKeyFileValue(file, "User", "XSession", "tovalin"),
+                 "[User]\nLanguage=de\nSession=gnome\nXSession=tovalin\n\n[Other]\nSession=x\n");
+        QCOMPARE(accounts::withKeyFileValue(file, "User", "Session", std::nullopt),
+                 "[User]\nLanguage=de\n\n[Other]\nSession=x\n");
     }
 };
 

@@ -2,6 +2,7 @@
 
 #include "app/AppDelegate.h"
 #include "platform/Environment.h"
+#include "platform/Messages.h"
 #include "platform/PasswordFile.h"
 #include "platform/RenderingPath.h"
 #include "platform/SingleInstance.h"
@@ -25,6 +26,7 @@ int runTovalin(char **argv, const Websites &websites)
     // The session and the sites' logins are nobody else's business, whatever the umask says.
     umask(077);
     platform::confineEngineEnvironment(geteuid() == 0);
+    platform::keepInformationQuiet();
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     // Dialogs are Qt's own, so none can slip past the program as a window of the desktop's.
     QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);

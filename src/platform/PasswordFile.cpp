@@ -1,26 +1,14 @@
 #include "platform/PasswordFile.h"
 
+#include "platform/TrustedFile.h"
+
 #include <QFile>
-#include <QFileInfo>
 #include <QSaveFile>
-#include <cerrno>
 #include <sodium.h>
-#include <sys/stat.h>
 
 namespace platform {
 
 namespace {
-bool ownedAndClosed(const QByteArray &path, uid_t owner, bool folder)
-{
-    struct stat info
-    {
-    };
-    if (lstat(path.constData(), &info) != 0 || info.st_uid != owner ||
-        (info.st_mode & (S_IWGRP | S_IWOTH)) != 0)
-        return false;
-    return folder ? S_ISDIR(info.st_mode) : S_ISREG(info.st_mode);
-}
-
 bool sodiumReady()
 {
     static const bool ready = sodium_init() >= 0;
@@ -30,18 +18,11 @@ bool sodiumReady()
 
 PasswordFile readPasswordFile(const QString &path, uid_t trustedOwner)
 {
-    const QByteArray name = QFile::encodeName(path);
-    struct stat info
-    {
-    };
-    if (lstat(name.constData(), &info) != 0 && errno == ENOENT)
-        return {};
-    const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
-    QFile file(path);
-    if (!ownedAndClosed(name, trustedOwner, false) || !ownedAndClosed(folder, trustedOwner, true) ||
-        !file.open(QIODevice::ReadOnly))
-        return {PasswordFile::Refused, {}};
-    QByteArray hash = file.read(crypto_pwhash_STRBYTES + 1);
+    const TrustedFile file = readTrustedFile(path, trustedOwner, crypto_pwhash_STRBYTES + 1);
+    if (file.kind != TrustedFile::Usable)
+        return {file.kind == TrustedFile::Absent ? PasswordFile::Absent : PasswordFile::Refused,
+                {}};
+    QByteArray hash = file.content;
     if (hash.endsWith('\n'))
         hash.chop(1);
     if (!hash.startsWith(crypto_pwhash_argon2id_STRPREFIX) ||

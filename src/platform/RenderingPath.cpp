@@ -6,7 +6,6 @@
 #include <QQuickWidget>
 #include <QQuickWindow>
 #include <QWidget>
-#include <cstdio>
 #include <optional>
 
 namespace platform {
@@ -43,12 +42,9 @@ QString probeOpenGLRenderer()
     return renderer;
 }
 
-void useRenderingPath(RenderingPath path, const QString &openGLRenderer)
+void useRenderingPath(RenderingPath path)
 {
     chosenPath = path;
-    const QString found = openGLRenderer.isEmpty()
-                              ? QStringLiteral("no usable OpenGL")
-                              : QStringLiteral("OpenGL renderer: ") + openGLRenderer;
     if (path == RenderingPath::Software) {
         QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
         // The engine reads its switches when the first page is made; what is already there stays.
@@ -56,16 +52,11 @@ void useRenderingPath(RenderingPath path, const QString &openGLRenderer)
         flags.append(flags.isEmpty() ? "--disable-gpu" : " --disable-gpu");
         qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags);
     }
-    std::fprintf(stderr, "Tovalin: %s (%s)\n",
-                 path == RenderingPath::Software ? "compositing in software"
-                                                 : "compositing on the GPU",
-                 qPrintable(found));
 }
 
 void chooseRenderingPath()
 {
-    const QString renderer = probeOpenGLRenderer();
-    useRenderingPath(renderingPathFor(renderer), renderer);
+    useRenderingPath(renderingPathFor(probeOpenGLRenderer()));
 }
 
 void prepareWindowForWebViews(QWidget *window)

@@ -22,9 +22,9 @@ RenderingPath renderingPathFor(const QString &openGLRenderer);
 // is none. Needs the application object.
 QString probeOpenGLRenderer();
 
-// Sets the toolkit and the web engine up for the path and says which on standard error. Call
-// once, after the application object exists and before the first web view.
-void useRenderingPath(RenderingPath path, const QString &openGLRenderer);
+// Sets the toolkit and the web engine up for the path. Call once, after the application object
+// exists and before the first web view. Nothing is printed: tovalin-check tells which path.
+void useRenderingPath(RenderingPath path);
 
 // Probes, then uses the path the renderer calls for.
 void chooseRenderingPath();

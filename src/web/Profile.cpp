@@ -1,6 +1,7 @@
 #include "web/Profile.h"
 
 #include "web/ContentWindowGuard.h"
+#include "web/UserAgent.h"
 
 #include <QCoreApplication>
 #include <QStandardPaths>
@@ -17,6 +18,7 @@ QWebEngineProfile *sharedProfile()
         made->setCachePath(QStandardPaths::writableLocation(QStandardPaths::CacheLocation) +
                            QStringLiteral("/web"));
         made->setPersistentCookiesPolicy(QWebEngineProfile::ForcePersistentCookies);
+        web::applyUserAgent(made);
         // Web content never writes files of its own.
         QObject::connect(made, &QWebEngineProfile::downloadRequested,
                          [](QWebEngineDownloadRequest *download) { download->cancel(); });

@@ -1,0 +1,60 @@
+// The account's sessions through accounts-daemon where it runs, so that its cache and the display
+// managers see the change at once; through its file where it does not.
+#include "accounts/System.h"
+
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusInterface>
+#include <QDBusObjectPath>
+#include <QDBusReply>
+
+namespace accounts {
+
+namespace {
+const QString SERVICE = QStringLiteral("org.freedesktop.Accounts");
+const QString USER_INTERFACE = QStringLiteral("org.freedesktop.Accounts.User");
+
+// The account's object in accounts-daemon, or an empty path where the daemon does not run.
+QString userObject(const QString &name)
+{
+    QDBusConnection bus = QDBusConnection::systemBus();
+    if (!bus.isConnected() || !bus.interface()->isServiceRegistered(SERVICE))
+        return {};
+    QDBusInterface accounts(SERVICE, QStringLiteral("/org/freedesktop/Accounts"), SERVICE, bus);
+    const QDBusReply<QDBusObjectPath> reply = accounts.call(QStringLiteral("FindUserByName"), name);
+    return reply.isValid() ? reply.value().path() : QString();
+}
+} // namespace
+
+Sessions readSessions(const QString &name)
+{
+    const QString object = userObject(name);
+    if (object.isEmpty())
+        return readSessionsFromFile(name);
+    QDBusInterface user(SERVICE, object, USER_INTERFACE, QDBusConnection::systemBus());
+    const auto read = [&user](const char *property) -> std::optional<QString> {
+        const QString value = user.property(property).toString();
+        return value.isEmpty() ? std::nullopt : std::optional(value);
+    };
+    return {read("Session"), read("XSession")};
+}
+
+bool writeSessions(const QString &name, const Sessions &sessions, QString *error)
+{
+    const QString object = userObject(name);
+    if (object.isEmpty())
+        return writeSessionsToFile(name, sessions, error);
+    QDBusInterface user(SERVICE, object, USER_INTERFACE, QDBusConnection::systemBus());
+    for (const auto &[method, value] :
+         {std::pair(QStringLiteral("SetSession"), sessions.session),
+          std::pair(QStringLiteral("SetXSession"), sessions.xSession)}) {
+        const QDBusReply<void> reply = user.call(method, value.value_or(QString()));
+        if (!reply.isValid()) {
+            *error = reply.error().message();
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace accounts

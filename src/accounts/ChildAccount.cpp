@@ -1,0 +1,189 @@
+#include "accounts/ChildAccount.h"
+
+#include <QCoreApplication>
+
+namespace accounts {
+
+namespace {
+// The display managers' services that log in to a session the account chose at the greeter.
+const QStringList GDM_SERVICES{QStringLiteral("gdm-password"), QStringLiteral("gdm-autologin"),
+                               QStringLiteral("gdm-fingerprint"), QStringLiteral("gdm-smartcard")};
+const QStringList LIGHTDM_SERVICES{QStringLiteral("lightdm"), QStringLiteral("lightdm-autologin")};
+// The names a display manager gives the chosen session in the session's environment.
+const QStringList SESSION_VARIABLES{QStringLiteral("XDG_SESSION_DESKTOP"),
+                                    QStringLiteral("DESKTOP_SESSION"),
+                                    QStringLiteral("GDMSESSION")};
+
+LoginVerdict allow(const QString &reason)
+{
+    return {true, reason};
+}
+LoginVerdict refuse(const QString &reason)
+{
+    return {false, reason};
+}
+
+QString shown(const std::optional<QString> &value)
+{
+    return value ? QStringLiteral("\"%1\"").arg(*value) : QStringLiteral("none");
+}
+
+QString groupHeader(const QString &line)
+{
+    return line.trimmed().mid(1).chopped(1);
+}
+bool isGroupHeader(const QString &line)
+{
+    return line.trimmed().startsWith(u'[');
+}
+
+// The key of a "key=value" line, or an empty string for a comment, a blank or a header.
+QString lineKey(const QString &line)
+{
+    const QString trimmed = line.trimmed();
+    if (trimmed.startsWith(u'#') || trimmed.startsWith(u'['))
+        return {};
+    const qsizetype equals = trimmed.indexOf(u'=');
+    return equals < 0 ? QString() : trimmed.left(equals).trimmed();
+}
+} // namespace
+
+// Decided when the session opens, the first point at which both display managers have settled
+// the session; at account management neither has (GNOME/gdm and canonical/lightdm; older and
+// newer sources agree on these calls, and debian/tests/pam-replay.c replays them):
+// - LightDM, src/session-child.c, session_child_run(): "authentication_result =
+//   pam_acct_mgmt (pam_handle, 0);", then, once the daemon sends the session, "for (i = 0; i <
+//   env_length; i++) pam_putenv (pam_handle, read_string ());", then pam_setcred and
+//   "result = pam_open_session (pam_handle, 0);". That environment comes from src/seat.c,
+//   configure_session(): "session_set_env (session, "XDG_SESSION_DESKTOP", session_name);" and
+//   the same for DESKTOP_SESSION and GDMSESSION, where greeter_start_session_cb() takes the
+//   greeter's session_name and falls back to "user_get_xsession (user)" only
+//   "if (!session_name)".
+// - GDM, daemon/gdm-session.c, get_session_name(): "/* FIXME: test the session names before we
+//   use them? */ if (self->priv->selected_session != NULL) return self->priv->selected_session;"
+//   - the greeter's pick, unchecked. It reaches the PAM environment only when the program starts,
+//   after the session opened. daemon/gdm-session-worker.c records it first: at the state
+//   ACCREDITED (after pam_acct_mgmt and pam_setcred), save_account_details_now() calls
+//   gdm_session_settings_save(), whose "act_user_set_session (user, settings->session_name);"
+//   waits for accounts-daemon (accounts_user_call_set_session_sync), which writes the user's file
+//   before it answers (user_change_session_authorized_cb(): save_extra_data); and
+//   gdm_session_worker_open_session() asserts "worker->priv->state ==
+//   GDM_SESSION_WORKER_STATE_ACCOUNT_DETAILS_SAVED" before "pam_open_session". So the file's
+//   Session= is the pick by then. Should GDM fail to record it (accounts-daemon not answering),
+//   the file holds an older session; the session variables are still checked in case they are
+//   there.
+LoginVerdict judgeLogin(const LoginRequest &request)
+{
+    if (!request.member)
+        return allow(QStringLiteral("not a child account"));
+    if (request.phase == u"close_session")
+        return allow(QStringLiteral("closing a session"));
+    if (request.phase != u"open_session")
+        return refuse(QStringLiteral("unexpected PAM phase %1").arg(shown(request.phase)));
+    // Whatever the service, a session that names itself is Tovalin's or none.
+    for (const QString &variable : SESSION_VARIABLES) {
+        const auto found = request.environment.constFind(variable);
+        if (found != request.environment.cend() && *found != CHILD_SESSION)
+            return refuse(QStringLiteral("%1 names the session \"%2\"").arg(variable, *found));
+    }
+    // The user manager that logind starts for the session; it opens no login of its own.
+    if (request.service == u"systemd-user")
+        return allow(QStringLiteral("the session's own user manager"));
+    if (LIGHTDM_SERVICES.contains(request.service)) {
+        if (!request.environment.contains(QStringLiteral("XDG_SESSION_DESKTOP")))
+            return refuse(QStringLiteral("LightDM named no session (XDG_SESSION_DESKTOP unset)"));
+        return allow(QStringLiteral("Tovalin's session"));
+    }
+    if (GDM_SERVICES.contains(request.service)) {
+        if (request.recordedSession != CHILD_SESSION)
+            return refuse(QStringLiteral("the session recorded in AccountsService is %1")
+                              .arg(shown(request.recordedSession)));
+        return allow(QStringLiteral("Tovalin's session"));
+    }
+    return refuse(QStringLiteral("the service %1 is not a login to Tovalin's session")
+                      .arg(shown(request.service)));
+}
+
+std::optional<QString> keyFileValue(const QString &text, const QString &group, const QString &key)
+{
+    QString current;
+    for (const QString &line : text.split(u'\n')) {
+        if (isGroupHeader(line))
+            current = groupHeader(line);
+        else if (current == group && lineKey(line) == key)
+            return line.mid(line.indexOf(u'=') + 1).trimmed();
+    }
+    return std::nullopt;
+}
+
+QString withKeyFileValue(const QString &text, const QString &group, const QString &key,
+                         const std::optional<QString> &value)
+{
+    QStringList lines = text.split(u'\n');
+    if (!lines.isEmpty() && lines.constLast().isEmpty())
+        lines.removeLast();
+    const QString entry = value ? QStringLiteral("%1=%2").arg(key, *value) : QString();
+    QString current;
+    qsizetype endOfGroup = -1; // where a new key of the group goes
+    bool placed = !value;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (isGroupHeader(lines[i])) {
+            current = groupHeader(lines[i]);
+            if (current == group)
+                endOfGroup = i + 1;
+            continue;
+        }
+        if (current != group)
+            continue;
+        if (lineKey(lines[i]) == key) {
+            if (placed) {
+                lines.removeAt(i--);
+                continue;
+            }
+            lines[i] = entry;
+            placed = true;
+        }
+        if (!lines[i].trimmed().isEmpty())
+            endOfGroup = i + 1;
+    }
+    if (!placed) {
+        if (endOfGroup < 0) {
+            lines.append(QStringLiteral("[%1]").arg(group));
+            endOfGroup = lines.size();
+        }
+        lines.insert(endOfGroup, entry);
+    }
+    return lines.join(u'\n') + u'\n';
+}
+
+std::optional<QString> refusalToAdd(const QString &name, const Account &account)
+{
+    if (!account.exists)
+        return QCoreApplication::translate("tovalin-child",
+                                           "There is no account %1; nothing was changed. "
+                                           "To make one, run: tovalin-child add --create %1")
+            .arg(name);
+    if (account.uid == 0)
+        return QCoreApplication::translate(
+                   "tovalin-child", "%1 is the administrator's account root; nothing was changed.")
+            .arg(name);
+    for (const QString &administrators : {QStringLiteral("sudo"), QStringLiteral("adm")})
+        if (account.groups.contains(administrators))
+            return QCoreApplication::translate(
+                       "tovalin-child", "%1 is an administrator (in the group %2); a child account "
+                                        "must be a standard one. Nothing was changed.")
+                .arg(name, administrators);
+    return std::nullopt;
+}
+
+Sessions sessionsToRestore(const Sessions &current, const std::optional<Sessions> &kept)
+{
+    if (kept)
+        return *kept;
+    const auto without = [](const std::optional<QString> &value) {
+        return value == CHILD_SESSION ? std::nullopt : value;
+    };
+    return {without(current.session), without(current.xSession)};
+}
+
+} // namespace accounts

@@ -1,0 +1,67 @@
+#pragma once
+
+// The rules of a child account: which logins the PAM check lets through for it, and what
+// tovalin-child may change. Pure: the callers read the system and carry the answers out.
+#include <QHash>
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <sys/types.h>
+
+namespace accounts {
+
+// The system group of child accounts, made when the package is installed.
+inline const QString CHILD_GROUP = QStringLiteral("tovalin-child");
+// The login session that runs Tovalin alone (wayland-sessions/tovalin.desktop).
+inline const QString CHILD_SESSION = QStringLiteral("tovalin");
+
+// What the PAM stack shows the check at a login of the account.
+struct LoginRequest
+{
+    QString service;                        // PAM_SERVICE
+    QString phase;                          // PAM_TYPE
+    bool member = false;                    // the account is in CHILD_GROUP
+    QHash<QString, QString> environment;    // the PAM environment
+    std::optional<QString> recordedSession; // AccountsService's Session=, if readable
+};
+
+struct LoginVerdict
+{
+    bool allowed = false;
+    QString reason; // for the system journal, in English
+};
+
+LoginVerdict judgeLogin(const LoginRequest &request);
+
+// A value in a GLib key file (AccountsService's user files): nullopt when the key is absent.
+std::optional<QString> keyFileValue(const QString &text, const QString &group, const QString &key);
+// The text with the key set to value, or removed where value is nullopt; other lines kept.
+QString withKeyFileValue(const QString &text, const QString &group, const QString &key,
+                         const std::optional<QString> &value);
+
+// What tovalin-child knows of an account before it changes anything.
+struct Account
+{
+    bool exists = false;
+    uid_t uid = 0;
+    QStringList groups; // every group the account is in, its primary group among them
+};
+
+// Why the account may not become a child account, translated; nullopt when it may.
+std::optional<QString> refusalToAdd(const QString &name, const Account &account);
+
+// The account's sessions in AccountsService (Session= for Wayland, XSession= for X).
+struct Sessions
+{
+    std::optional<QString> session;
+    std::optional<QString> xSession;
+    bool operator==(const Sessions &) const = default;
+};
+
+inline const Sessions CHILD_SESSIONS{CHILD_SESSION, CHILD_SESSION};
+
+// The sessions to restore on removal: those kept at add, or, where none were kept, the current
+// ones without any that name Tovalin's.
+Sessions sessionsToRestore(const Sessions &current, const std::optional<Sessions> &kept);
+
+} // namespace accounts

@@ -1,0 +1,147 @@
+#include "accounts/System.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QSaveFile>
+#include <grp.h>
+#include <pwd.h>
+#include <unistd.h>
+
+namespace accounts {
+
+namespace {
+// Where tovalin-child keeps each child account's sessions from before it became one.
+const QString KEPT_FOLDER = QStringLiteral("/etc/tovalin/children");
+const QString KEPT_GROUP = QStringLiteral("Before");
+
+std::optional<QString> readText(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return QString::fromUtf8(file.readAll());
+}
+
+// Writes the file in one step, readable by root alone, in a folder made for it if missing.
+bool writeText(const QString &path, const QString &text, QString *error)
+{
+    const QString folder = path.section(u'/', 0, -2);
+    QSaveFile file(path);
+    if (!QDir().mkpath(folder) || !file.open(QIODevice::WriteOnly) ||
+        !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner) ||
+        file.write(text.toUtf8()) < 0 || !file.commit()) {
+        *error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+std::optional<QString> nonEmpty(const std::optional<QString> &value)
+{
+    return value && !value->isEmpty() ? value : std::nullopt;
+}
+
+Sessions sessionsIn(const QString &text, const QString &group)
+{
+    return {nonEmpty(keyFileValue(text, group, QStringLiteral("Session"))),
+            nonEmpty(keyFileValue(text, group, QStringLiteral("XSession")))};
+}
+
+QString withSessions(QString text, const QString &group, const Sessions &sessions)
+{
+    text = withKeyFileValue(text, group, QStringLiteral("Session"), sessions.session);
+    return withKeyFileValue(text, group, QStringLiteral("XSession"), sessions.xSession);
+}
+} // namespace
+
+Account readAccount(const QString &name)
+{
+    const QByteArray user = name.toLocal8Bit();
+    const passwd *entry = getpwnam(user.constData());
+    if (!entry)
+        return {};
+    Account account{true, entry->pw_uid, {}};
+    int count = 64;
+    std::vector<gid_t> gids;
+    do {
+        gids.resize(size_t(count));
+    } while (getgrouplist(user.constData(), entry->pw_gid, gids.data(), &count) < 0);
+    for (int i = 0; i < count; ++i)
+        if (const group *found = getgrgid(gids[size_t(i)]))
+            account.groups.append(QString::fromLocal8Bit(found->gr_name));
+    return account;
+}
+
+bool childGroupExists()
+{
+    return getgrnam(CHILD_GROUP.toLocal8Bit().constData()) != nullptr;
+}
+
+QStringList childMembers()
+{
+    QStringList members;
+    if (const group *found = getgrnam(CHILD_GROUP.toLocal8Bit().constData()))
+        for (char **member = found->gr_mem; *member; ++member)
+            members.append(QString::fromLocal8Bit(*member));
+    return members;
+}
+
+QString accountsServiceFile(const QString &name)
+{
+    return QStringLiteral("/var/lib/AccountsService/users/") + name;
+}
+
+std::optional<QString> recordedSession(const QString &name)
+{
+    const std::optional<QString> text = readText(accountsServiceFile(name));
+    return text ? sessionsIn(*text, QStringLiteral("User")).session : std::nullopt;
+}
+
+Sessions readSessionsFromFile(const QString &name)
+{
+    return sessionsIn(readText(accountsServiceFile(name)).value_or(QString()),
+                      QStringLiteral("User"));
+}
+
+bool writeSessionsToFile(const QString &name, const Sessions &sessions, QString *error)
+{
+    const QString path = accountsServiceFile(name);
+    const std::optional<QString> text = readText(path);
+    const QString changed =
+        withSessions(text.value_or(QString()), QStringLiteral("User"), sessions);
+    // A file of nothing but its header is the same as none: removal leaves none where add found
+    // none.
+    if (changed.trimmed() == u"[User]")
+        return QFile::remove(path) || !QFile::exists(path);
+    return writeText(path, changed, error);
+}
+
+std::optional<Sessions> keptSessions(const QString &name)
+{
+    const std::optional<QString> text = readText(KEPT_FOLDER + u'/' + name);
+    return text ? std::optional(sessionsIn(*text, KEPT_GROUP)) : std::nullopt;
+}
+
+bool keepSessions(const QString &name, const Sessions &sessions, QString *error)
+{
+    return writeText(KEPT_FOLDER + u'/' + name, withSessions(QString(), KEPT_GROUP, sessions),
+                     error);
+}
+
+void forgetKeptSessions(const QString &name)
+{
+    QFile::remove(KEPT_FOLDER + u'/' + name);
+}
+
+bool runTool(const QString &program, const QStringList &arguments)
+{
+    QProcess tool;
+    tool.setProcessChannelMode(QProcess::ForwardedChannels);
+    tool.setInputChannelMode(QProcess::ForwardedInputChannel);
+    tool.start(program, arguments);
+    return tool.waitForFinished(-1) && tool.exitStatus() == QProcess::NormalExit &&
+           tool.exitCode() == 0;
+}
+
+} // namespace accounts

@@ -1,0 +1,35 @@
+#pragma once
+
+// The system's side of child accounts: the account database, AccountsService, Debian's account
+// tools and what tovalin-child keeps for undoing its changes.
+#include "accounts/ChildAccount.h"
+
+namespace accounts {
+
+Account readAccount(const QString &name);
+bool childGroupExists();
+// The accounts listed as members of the child group.
+QStringList childMembers();
+
+// AccountsService's file of the account, as accounts-daemon writes it.
+QString accountsServiceFile(const QString &name);
+// Session= from that file: nullopt when the file or the key is missing or unreadable.
+std::optional<QString> recordedSession(const QString &name);
+
+// The same, in the file alone.
+Sessions readSessionsFromFile(const QString &name);
+bool writeSessionsToFile(const QString &name, const Sessions &sessions, QString *error);
+// The account's sessions, over D-Bus where accounts-daemon runs, from its file otherwise.
+Sessions readSessions(const QString &name);
+// Sets them the same way; an absent one is cleared. False, with the reason, when it could not.
+bool writeSessions(const QString &name, const Sessions &sessions, QString *error);
+
+// The sessions the account had before it became a child account, kept for removal.
+std::optional<Sessions> keptSessions(const QString &name);
+bool keepSessions(const QString &name, const Sessions &sessions, QString *error);
+void forgetKeptSessions(const QString &name);
+
+// Runs one of Debian's account tools, without a shell, on this terminal. True when it succeeded.
+bool runTool(const QString &program, const QStringList &arguments);
+
+} // namespace accounts

@@ -1,0 +1,150 @@
+// tovalin-child: makes an account a child account, which logs in to Tovalin's session alone;
+// undoes that; lists the child accounts.
+#include "accounts/System.h"
+
+#include <QCoreApplication>
+#include <cstdio>
+#include <unistd.h>
+
+using namespace accounts;
+
+namespace {
+const QString ADDUSER = QStringLiteral("/usr/sbin/adduser");
+// Debian 13's deluser (adduser 3.152) refuses "deluser NAME GROUP" for any group with a hyphen in
+// its name ("invalid characters in input string"); gpasswd takes the account out on both.
+const QString GPASSWD = QStringLiteral("/usr/bin/gpasswd");
+
+void say(const QString &text)
+{
+    std::fprintf(stdout, "%s\n", qPrintable(text));
+}
+
+// A message naming the account and the group of child accounts, translated.
+QString aboutGroup(const char *text, const QString &name)
+{
+    return QCoreApplication::translate("tovalin-child", text).arg(name, CHILD_GROUP);
+}
+
+int fail(const QString &why)
+{
+    std::fprintf(stderr, "tovalin-child: %s\n", qPrintable(why));
+    return 1;
+}
+
+int usage()
+{
+    return fail(QCoreApplication::translate(
+        "tovalin-child", "usage: tovalin-child add [--create] NAME | remove NAME | list"));
+}
+
+int add(const QString &name, bool create)
+{
+    if (create && !readAccount(name).exists && !runTool(ADDUSER, {name}))
+        return fail(
+            QCoreApplication::translate(
+                "tovalin-child", "adduser could not make the account %1; nothing else was changed.")
+                .arg(name));
+    const Account account = readAccount(name);
+    if (const std::optional<QString> refusal = refusalToAdd(name, account))
+        return fail(*refusal);
+    const bool member = childMembers().contains(name);
+    const Sessions current = readSessions(name);
+    if (member && current == CHILD_SESSIONS) {
+        say(QCoreApplication::translate("tovalin-child",
+                                        "%1 is a child account already; nothing was changed.")
+                .arg(name));
+        return 0;
+    }
+    QString error;
+    // A member whose session changed since (a pick at the login screen) keeps what it had before
+    // it first became a child account.
+    if (!member && !keepSessions(name, current, &error))
+        return fail(QCoreApplication::translate(
+                        "tovalin-child",
+                        "cannot keep the sessions of %1 for undoing: %2; nothing was changed.")
+                        .arg(name, error));
+    // The session first: where it cannot be set (accounts-daemon refuses), the group is untouched.
+    if (current != CHILD_SESSIONS && !writeSessions(name, CHILD_SESSIONS, &error)) {
+        if (!member)
+            forgetKeptSessions(name);
+        return fail(QCoreApplication::translate(
+                        "tovalin-child",
+                        "cannot set the session of %1 to Tovalin's: %2; nothing was changed.")
+                        .arg(name, error));
+    }
+    if (!member && !runTool(ADDUSER, {name, CHILD_GROUP})) {
+        writeSessions(name, current, &error);
+        forgetKeptSessions(name);
+        return fail(aboutGroup(
+            QT_TRANSLATE_NOOP("tovalin-child",
+                              "adduser could not add %1 to the group %2; nothing was changed."),
+            name));
+    }
+    say(aboutGroup(
+        QT_TRANSLATE_NOOP(
+            "tovalin-child",
+            "%1 is a child account: it is in the group %2 and its session is Tovalin's. It can log "
+            "in to that session alone, at the login screen or by automatic login."),
+        name));
+    return 0;
+}
+
+int remove(const QString &name)
+{
+    if (!childMembers().contains(name))
+        return fail(QCoreApplication::translate("tovalin-child",
+                                                "%1 is not a child account; nothing was changed.")
+                        .arg(name));
+    QString error;
+    if (!writeSessions(name, sessionsToRestore(readSessions(name), keptSessions(name)), &error))
+        return fail(
+            QCoreApplication::translate(
+                "tovalin-child", "cannot restore the sessions of %1: %2; nothing was changed.")
+                .arg(name, error));
+    if (!runTool(GPASSWD, {QStringLiteral("--delete"), name, CHILD_GROUP}))
+        return fail(
+            aboutGroup(QT_TRANSLATE_NOOP(
+                           "tovalin-child",
+                           "gpasswd could not take %1 out of the group %2; run the command again."),
+                       name));
+    forgetKeptSessions(name);
+    say(aboutGroup(
+        QT_TRANSLATE_NOOP(
+            "tovalin-child",
+            "%1 is no longer a child account: it left the group %2 and has its earlier session "
+            "back. The account itself stays."),
+        name));
+    return 0;
+}
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QStringList arguments = app.arguments().mid(1);
+    if (arguments == QStringList{QStringLiteral("list")}) {
+        for (const QString &member : childMembers())
+            say(member);
+        return 0;
+    }
+    const bool create = arguments.removeAll(QStringLiteral("--create")) > 0;
+    if (arguments.size() != 2 || (create && arguments[0] != u"add"))
+        return usage();
+    const QString name = arguments[1];
+    // Names go to Debian's tools as arguments and name files: none may pass for an option or path.
+    if (name.isEmpty() || name.startsWith(u'-') || name.contains(u'/'))
+        return fail(
+            QCoreApplication::translate("tovalin-child", "%1 is not an account name.").arg(name));
+    if (geteuid() != 0)
+        return fail(
+            QCoreApplication::translate("tovalin-child", "run it as root, for example with sudo"));
+    if (!childGroupExists())
+        return fail(QCoreApplication::translate(
+                        "tovalin-child", "the group %1 is missing; reinstall the tovalin package.")
+                        .arg(CHILD_GROUP));
+    if (arguments[0] == u"add")
+        return add(name, create);
+    if (arguments[0] == u"remove")
+        return remove(name);
+    return usage();
+}

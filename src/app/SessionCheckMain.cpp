@@ -1,0 +1,33 @@
+// tovalin-session-check: run by pam_exec when a session opens (the PAM profile "tovalin"); exits 0
+// where the login may go on. pam_exec hands it the PAM items and the PAM environment as its own
+// environment. A refusal is logged to the system journal, so a parent can find out why.
+#include "accounts/System.h"
+
+#include <syslog.h>
+
+using namespace accounts;
+
+int main()
+{
+    const QString user = qEnvironmentVariable("PAM_USER");
+    accounts::LoginRequest request{qEnvironmentVariable("PAM_SERVICE"),
+                                   qEnvironmentVariable("PAM_TYPE"),
+                                   readAccount(user).groups.contains(CHILD_GROUP),
+                                   {},
+                                   std::nullopt};
+    if (request.member) {
+        request.recordedSession = recordedSession(user);
+        for (const char *variable : {"XDG_SESSION_DESKTOP", "DESKTOP_SESSION", "GDMSESSION"})
+            if (qEnvironmentVariableIsSet(variable))
+                request.environment.insert(QString::fromLatin1(variable),
+                                           qEnvironmentVariable(variable));
+    }
+    const LoginVerdict verdict = judgeLogin(request);
+    if (!verdict.allowed) {
+        openlog("tovalin-session-check", LOG_PID, LOG_AUTHPRIV);
+        syslog(LOG_WARNING, "refused the child account %s a session through %s: %s",
+               qPrintable(user), qPrintable(request.service), qPrintable(verdict.reason));
+        closelog();
+    }
+    return verdict.allowed ? 0 : 1;
+}

@@ -1,0 +1,289 @@
+#include "check/Check.h"
+
+#include "check/MediaProbe.h"
+#include "check/Widevine.h"
+#include "platform/Clock.h"
+#include "platform/PasswordFile.h"
+#include "platform/RenderingPath.h"
+#include "platform/Store.h"
+#include "web/UserAgent.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QLocale>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTextStream>
+#include <QtWebEngineCore/qtwebenginecoreglobal.h>
+#include <grp.h>
+
+namespace check {
+
+namespace {
+// Long enough for a cold start of the engine on a slow machine, well short of five seconds.
+constexpr int ENGINE_TIMEOUT_MSECS = 3500;
+const char CHILD_GROUP[] = "tovalin-child";
+
+struct Report
+{
+    QTextStream &out;
+    QStringList blockers;
+
+    void line(const QString &label, const QString &text)
+    {
+        out << QCoreApplication::translate("tovalin-check", "%1: %2").arg(label, text) << '\n';
+    }
+    void block(const QString &why) { blockers << why; }
+};
+
+void engine(Report &report)
+{
+    QString text =
+        QCoreApplication::translate("tovalin-check", "Qt WebEngine %1, based on Chromium %2")
+            .arg(QLatin1String(qWebEngineVersion()), QLatin1String(qWebEngineChromiumVersion()));
+    const QLatin1String security(qWebEngineChromiumSecurityPatchVersion());
+    if (!QLatin1String(qWebEngineChromiumVersion()).startsWith(security))
+        text +=
+            QCoreApplication::translate("tovalin-check", ", with security fixes up to Chromium %1")
+                .arg(security);
+    report.line(QCoreApplication::translate("tovalin-check", "Engine"), text);
+}
+
+void userAgent(Report &report, const CheckSettings &settings)
+{
+    const web::UserAgentChoice choice =
+        web::chooseUserAgent(settings.userAgentFile, 0, platform::now().date());
+    QString source;
+    switch (choice.source) {
+    case web::UserAgentChoice::BuiltIn:
+        source = QCoreApplication::translate("tovalin-check", "built in");
+        break;
+    case web::UserAgentChoice::Administrator:
+        source =
+            QCoreApplication::translate("tovalin-check", "from %1").arg(settings.userAgentFile);
+        break;
+    case web::UserAgentChoice::Ignored:
+        source = QCoreApplication::translate(
+                     "tovalin-check",
+                     "built in; %1 is ignored: it must be one line in a file owned by root that "
+                     "no other account may write, in a folder of the same kind")
+                     .arg(settings.userAgentFile);
+        break;
+    }
+    report.line(QCoreApplication::translate("tovalin-check", "User agent"),
+                choice.userAgent + QStringLiteral(" (") + source + u')');
+}
+
+void widevine(Report &report)
+{
+    const QString label = QCoreApplication::translate("tovalin-check", "Widevine module");
+    const QString found =
+        firstExisting(widevineSearchPaths(QDir::homePath(), qgetenv("QTWEBENGINE_CHROMIUM_FLAGS")));
+    if (found.isEmpty()) {
+        report.line(label, QCoreApplication::translate(
+                               "tovalin-check",
+                               "not found. Install a browser that brings it (Google Chrome) in "
+                               "this account, so that libwidevinecdm.so ends up in "
+                               "~/.config/google-chrome/WidevineCdm/VERSION/_platform_specific/"
+                               "linux_x64/ or /opt/google/chrome/WidevineCdm/_platform_specific/"
+                               "linux_x64/, or name it with "
+                               "QTWEBENGINE_CHROMIUM_FLAGS=\"--widevine-path=PATH\""));
+        report.block(QCoreApplication::translate("tovalin-check", "no Widevine module"));
+    } else if (!looksLikeLibrary(found)) {
+        report.line(label, QCoreApplication::translate(
+                               "tovalin-check",
+                               "%1 is there, but it is no library (empty or damaged): install "
+                               "it again from the browser that brings it")
+                               .arg(found));
+        report.block(QCoreApplication::translate("tovalin-check", "a damaged Widevine module"));
+    } else {
+        report.line(label, QCoreApplication::translate("tovalin-check", "found at %1").arg(found));
+    }
+}
+
+void media(Report &report)
+{
+    const MediaAnswers answers = askEngine(ENGINE_TIMEOUT_MSECS);
+    if (!answers.answered) {
+        report.line(
+            QCoreApplication::translate("tovalin-check", "Media"),
+            QCoreApplication::translate("tovalin-check", "the engine did not answer within %1 s")
+                .arg(ENGINE_TIMEOUT_MSECS / 1000.0));
+        report.block(QCoreApplication::translate("tovalin-check", "the engine did not answer"));
+        return;
+    }
+    const auto playable = [&](const QString &label, const QString &canPlay, bool source,
+                              const QString &blocker) {
+        const QString answer =
+            QCoreApplication::translate("tovalin-check",
+                                        "canPlayType \"%1\", MediaSource.isTypeSupported %2")
+                .arg(canPlay, source ? QStringLiteral("true") : QStringLiteral("false"));
+        const bool plays = !canPlay.isEmpty() && source;
+        report.line(label,
+                    (plays ? QCoreApplication::translate("tovalin-check", "plays (%1)")
+                           : QCoreApplication::translate("tovalin-check", "does not play (%1)"))
+                        .arg(answer));
+        if (!plays)
+            report.block(blocker);
+    };
+    playable(QCoreApplication::translate("tovalin-check", "H.264 video in MP4"),
+             answers.videoCanPlay, answers.videoSource,
+             QCoreApplication::translate("tovalin-check", "no H.264 video"));
+    playable(QCoreApplication::translate("tovalin-check", "AAC audio in MP4"), answers.audioCanPlay,
+             answers.audioSource, QCoreApplication::translate("tovalin-check", "no AAC audio"));
+    const QString label =
+        QCoreApplication::translate("tovalin-check", "Encrypted media (Widevine)");
+    if (answers.keySystemError.isEmpty()) {
+        report.line(label, QCoreApplication::translate("tovalin-check", "can be requested"));
+    } else {
+        report.line(label, QCoreApplication::translate("tovalin-check", "refused (%1)")
+                               .arg(answers.keySystemError));
+        report.block(QCoreApplication::translate("tovalin-check", "encrypted media refused"));
+    }
+}
+
+void rendering(Report &report, const QString &renderer)
+{
+    const QString label = QCoreApplication::translate("tovalin-check", "Rendering");
+    if (QGuiApplication::platformName() == QLatin1String("offscreen")) {
+        report.line(label, QCoreApplication::translate(
+                               "tovalin-check",
+                               "not known without a display: run tovalin-check on the desktop "
+                               "the child will use"));
+        return;
+    }
+    const QString found =
+        renderer.isEmpty()
+            ? QCoreApplication::translate("tovalin-check", "no usable OpenGL")
+            : QCoreApplication::translate("tovalin-check", "OpenGL renderer: %1").arg(renderer);
+    report.line(label,
+                (platform::renderingPathFor(renderer) == platform::RenderingPath::Software
+                     ? QCoreApplication::translate("tovalin-check", "composited in software (%1)")
+                     : QCoreApplication::translate("tovalin-check", "composited on the GPU (%1)"))
+                    .arg(found));
+}
+
+void password(Report &report, const CheckSettings &settings)
+{
+    const QString label = QCoreApplication::translate("tovalin-check", "Parental password");
+    switch (platform::readPasswordFile(settings.passwordFile, 0).kind) {
+    case platform::PasswordFile::Absent:
+        report.line(label, QCoreApplication::translate("tovalin-check",
+                                                       "the built-in one (%1 is not there)")
+                               .arg(settings.passwordFile));
+        break;
+    case platform::PasswordFile::Usable:
+        report.line(label, QCoreApplication::translate("tovalin-check", "the parent's own, from %1")
+                               .arg(settings.passwordFile));
+        break;
+    case platform::PasswordFile::Refused:
+        report.line(label, QCoreApplication::translate(
+                               "tovalin-check",
+                               "%1 is broken or not safe to trust, so no password opens Tovalin. "
+                               "Repair: sudo tovalin-set-password")
+                               .arg(settings.passwordFile));
+        report.block(QCoreApplication::translate("tovalin-check", "no password opens Tovalin"));
+        break;
+    }
+}
+
+void childSession(Report &report)
+{
+    const QString entry = QStandardPaths::locate(
+        QStandardPaths::GenericDataLocation, QStringLiteral("wayland-sessions/tovalin.desktop"));
+    QStringList missing;
+    if (QStandardPaths::findExecutable(QStringLiteral("cage")).isEmpty())
+        missing << QCoreApplication::translate(
+            "tovalin-check", "cage is not installed (sudo apt-get install cage xwayland)");
+    if (entry.isEmpty())
+        missing << QCoreApplication::translate("tovalin-check",
+                                               "the session entry wayland-sessions/tovalin.desktop "
+                                               "is missing (install the tovalin package)");
+    report.line(QCoreApplication::translate("tovalin-check", "Child's session"),
+                missing.isEmpty()
+                    ? QCoreApplication::translate("tovalin-check", "can run (cage installed; %1)")
+                          .arg(entry)
+                    : QCoreApplication::translate("tovalin-check", "cannot run: %1")
+                          .arg(missing.join(QStringLiteral("; "))));
+
+    const QString label = QCoreApplication::translate("tovalin-check", "Child accounts");
+    const group *children = getgrnam(CHILD_GROUP);
+    QStringList names;
+    for (char **member = children ? children->gr_mem : nullptr; member && *member; ++member)
+        names << QString::fromLocal8Bit(*member);
+    if (!children)
+        report.line(label, QCoreApplication::translate("tovalin-check",
+                                                       "none (the group %1 is not present)")
+                               .arg(QLatin1String(CHILD_GROUP)));
+    else if (names.isEmpty())
+        report.line(label, QCoreApplication::translate("tovalin-check",
+                                                       "none (the group %1 has no members)")
+                               .arg(QLatin1String(CHILD_GROUP)));
+    else
+        report.line(label, names.join(QStringLiteral(", ")));
+}
+
+void session(Report &report)
+{
+    const QString label = QCoreApplication::translate("tovalin-check", "Session");
+    // Read as it is: platform::Store would close an open file to others, and the check changes
+    // nothing.
+    const QSettings settings(QSettings::NativeFormat, QSettings::UserScope,
+                             QStringLiteral("Tovalin"), QStringLiteral("Tovalin"));
+    const QString path = settings.fileName();
+    QFile file(path);
+    if (file.exists() && !file.open(QIODevice::ReadOnly)) {
+        report.line(label, QCoreApplication::translate(
+                               "tovalin-check",
+                               "%1 cannot be read, so Tovalin keeps no session until it can "
+                               "(it must be a file that this account may read and write)")
+                               .arg(path));
+        return;
+    }
+    const QVariant end = settings.value(QStringLiteral("endTime"));
+    const QDateTime endTime = end.typeId() == QMetaType::QDateTime ? end.toDateTime() : QDateTime();
+    QString state;
+    if (!endTime.isValid())
+        state = QCoreApplication::translate("tovalin-check", "no session");
+    else if (endTime <= platform::now())
+        state =
+            QCoreApplication::translate("tovalin-check", "locked (the last session ended at %1)")
+                .arg(QLocale().toString(endTime.toLocalTime(), QLocale::ShortFormat));
+    else if (platform::Store::textMeansTrue(settings.value(QStringLiteral("isPaused")).toString()))
+        state = QCoreApplication::translate("tovalin-check", "paused");
+    else
+        state = QCoreApplication::translate("tovalin-check", "running until %1")
+                    .arg(QLocale().toString(endTime.toLocalTime(), QLocale::ShortFormat));
+    report.line(label, QCoreApplication::translate("tovalin-check", "%1, in %2").arg(state, path));
+}
+} // namespace
+
+int runCheck(const CheckSettings &settings, QTextStream &out)
+{
+    Report report{out, {}};
+    engine(report);
+    userAgent(report, settings);
+    widevine(report);
+    // The engine runs on the path Tovalin would take, so it answers as it would in Tovalin.
+    const QString renderer = platform::probeOpenGLRenderer();
+    platform::useRenderingPath(platform::renderingPathFor(renderer));
+    media(report);
+    rendering(report, renderer);
+    password(report, settings);
+    childSession(report);
+    session(report);
+    const QString verdict = QCoreApplication::translate("tovalin-check", "Verdict");
+    if (report.blockers.isEmpty()) {
+        report.line(verdict,
+                    QCoreApplication::translate("tovalin-check", "the child's site can play here"));
+        return 0;
+    }
+    report.line(verdict, QCoreApplication::translate("tovalin-check",
+                                                     "the child's site cannot play here: %1")
+                             .arg(report.blockers.join(QStringLiteral(", "))));
+    return 1;
+}
+
+} // namespace check

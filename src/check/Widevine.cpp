@@ -1,0 +1,99 @@
+#include "check/Widevine.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLibraryInfo>
+
+namespace check {
+
+// The engine's own search: IsWidevineAvailable() in Qt WebEngine's src/core/content_client_qt.cpp
+// (the same in 6.4 and 6.8 on Linux): the --widevine-path switch alone where it is given;
+// otherwise Qt's plugin folders "webengine" and "ppapi" (each the program's own folder where it is
+// missing); then, under the home folder, the version folders of Chrome's, each Firefox profile's
+// and Chromium's module folders (Chrome's and Chromium's moved where their
+// "latest-component-updated-widevine-cdm" hint says), each folder itself first and the others in
+// reverse name order, the library directly in it or under _platform_specific/linux_x64; and last
+// six fixed paths of browsers' packages.
+namespace {
+const char LIBRARY[] = "libwidevinecdm.so";
+const char PLATFORM_LIBRARY[] = "/_platform_specific/linux_x64/libwidevinecdm.so";
+
+QString pluginFolder(const char *name)
+{
+    const QString folder = QLibraryInfo::path(QLibraryInfo::PluginsPath) + QLatin1String(name);
+    return QFileInfo::exists(folder) ? folder : QCoreApplication::applicationDirPath();
+}
+
+// Chrome's component updater leaves the module's folder in a hint file beside the versions.
+QDir hintedFolder(const QDir &folder)
+{
+    QFile hint(folder.filePath(QStringLiteral("latest-component-updated-widevine-cdm")));
+    if (!hint.open(QIODevice::ReadOnly))
+        return folder;
+    const QJsonDocument json = QJsonDocument::fromJson(hint.read(64 * 1024));
+    const QString path = json.object().value(QStringLiteral("Path")).toString();
+    return path.isEmpty() ? folder : QDir(path);
+}
+} // namespace
+
+QStringList widevineSearchPaths(const QString &home, const QByteArray &engineFlags)
+{
+    for (const QByteArray &flag : engineFlags.split(' ')) {
+        if (flag.startsWith("--widevine-path="))
+            return {QFile::decodeName(flag.mid(int(qstrlen("--widevine-path="))))};
+    }
+    QStringList paths{pluginFolder("/webengine") + u'/' + QLatin1String(LIBRARY),
+                      pluginFolder("/ppapi") + u'/' + QLatin1String(LIBRARY)};
+    QList<QDir> folders;
+    const QDir chrome(home + QStringLiteral("/.config/google-chrome/WidevineCdm"));
+    if (chrome.exists())
+        folders << hintedFolder(chrome);
+    const QDir firefox(home + QStringLiteral("/.mozilla/firefox"));
+    for (const QFileInfo &profile :
+         firefox.entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::Reversed)) {
+        const QDir module(profile.absoluteFilePath() + QStringLiteral("/gmp-widevinecdm"));
+        if (module.exists())
+            folders << module;
+    }
+    const QDir chromium(home + QStringLiteral("/.config/chromium/WidevineCdm"));
+    if (chromium.exists())
+        folders << hintedFolder(chromium);
+    for (const QDir &folder : folders) {
+        QFileInfoList versions =
+            folder.entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::Reversed);
+        versions.prepend(QFileInfo(folder.absolutePath()));
+        for (const QFileInfo &version : versions) {
+            paths << version.absoluteFilePath() + u'/' + QLatin1String(LIBRARY)
+                  << version.absoluteFilePath() + QLatin1String(PLATFORM_LIBRARY);
+        }
+    }
+    paths << QStringLiteral("/usr/lib/chromium/libwidevinecdm.so")
+          << QStringLiteral("/usr/lib/chromium-browser/libwidevinecdm.so")
+          << QStringLiteral("/usr/lib64/chromium/libwidevinecdm.so")
+          << QStringLiteral("/usr/lib64/chromium-browser/WidevineCdm") +
+                 QLatin1String(PLATFORM_LIBRARY)
+          << QStringLiteral("/opt/google/chrome/WidevineCdm") + QLatin1String(PLATFORM_LIBRARY)
+          << QStringLiteral("/opt/google/chrome/libwidevinecdm.so");
+    return paths;
+}
+
+QString firstExisting(const QStringList &paths)
+{
+    for (const QString &path : paths) {
+        if (QFileInfo::exists(path))
+            return path;
+    }
+    return {};
+}
+
+bool looksLikeLibrary(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) && file.read(4) == "\x7f"
+                                                             "ELF";
+}
+
+} // namespace check

@@ -1,0 +1,199 @@
+// The user agent the sites see, and tovalin-check's verdicts, each run as a parent would run it.
+#include "TestSupport.h"
+
+#include "platform/Clock.h"
+#include "web/Profile.h"
+#include "web/UserAgent.h"
+
+#include <QProcess>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWebEnginePage>
+#include <sys/stat.h>
+
+class CheckTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // Four weeks a version from Chrome 132's release on 2025-01-14; never below the engine's own.
+    void chromeMajor_data()
+    {
+        QTest::addColumn<int>("engine");
+        QTest::addColumn<QDate>("today");
+        QTest::addColumn<int>("major");
+        QTest::newRow("release day") << 102 << QDate(2025, 1, 14) << 132;
+        QTest::newRow("a day short of four weeks") << 102 << QDate(2025, 2, 10) << 132;
+        QTest::newRow("four weeks on") << 122 << QDate(2025, 2, 11) << 133;
+        QTest::newRow("this machine's day") << 102 << QDate(2026, 12, 7) << 156;
+        QTest::newRow("a clock set back") << 122 << QDate(2020, 1, 1) << 122;
+    }
+    void chromeMajor()
+    {
+        QFETCH(int, engine);
+        QFETCH(QDate, today);
+        QTEST(web::presentedChromeMajor(engine, today), "major");
+    }
+
+    // The administrator's user agent is taken from a sound file only, on the password's terms.
+    void override_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<int>("source");
+        QTest::newRow("trusted") << QByteArray("Admin/1.0 Chrome/140\nrest") << 0644
+                                 << int(web::UserAgentChoice::Administrator);
+        QTest::newRow("writable by others")
+            << QByteArray("Admin/1.0 Chrome/140") << 0666 << int(web::UserAgentChoice::Ignored);
+        QTest::newRow("not a header")
+            << QByteArray("Admin\x01") << 0644 << int(web::UserAgentChoice::Ignored);
+        QTest::newRow("absent") << QByteArray() << 0 << int(web::UserAgentChoice::BuiltIn);
+    }
+    void override()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(int, mode);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("user-agent");
+        QFile file(path);
+        QVERIFY(content.isEmpty() || (file.open(QIODevice::WriteOnly) && file.write(content)));
+        file.close();
+        chmod(QFile::encodeName(path).constData(), mode_t(mode));
+        chmod(QFile::encodeName(dir.path()).constData(), 0755);
+        const web::UserAgentChoice choice =
+            web::chooseUserAgent(path, getuid(), QDate(2026, 12, 7));
+        QTEST(int(choice.source), "source");
+        QCOMPARE(choice.userAgent, choice.source == web::UserAgentChoice::Administrator
+                                       ? QStringLiteral("Admin/1.0 Chrome/140")
+                                       : web::chromeUserAgent(156));
+    }
+
+    // A page load and its script see the same Chrome, with no trace of the engine's own name.
+    void sitesSeeChrome()
+    {
+        QTcpServer server;
+        QVERIFY(server.listen(QHostAddress::LocalHost));
+        QByteArray load, seen;
+        connect(&server, &QTcpServer::newConnection, this, [&] {
+            QTcpSocket *socket = server.nextPendingConnection();
+            connect(socket, &QTcpSocket::readyRead, socket, [&load, &seen, socket] {
+                const QByteArray request = socket->readAll();
+                if (request.startsWith("GET / ") || request.startsWith("GET /seen?"))
+                    (request.startsWith("GET / ") ? load : seen) = request;
+                socket->write(
+                    "HTTP/1.1 200 OK\r\nConnection: close\r\nContent-Type: text/html\r\n\r\n"
+                    "<script>navigator.userAgentData.getHighEntropyValues(['fullVersionList'])"
+                    ".then(data => fetch('/seen?' + encodeURIComponent(JSON.stringify("
+                    "[navigator.userAgent, data]))))</script>");
+                socket->disconnectFromHost();
+            });
+        });
+        QWebEnginePage page(sharedProfile());
+        page.load(QUrl(QStringLiteral("http://127.0.0.1:%1/").arg(server.serverPort())));
+        QTRY_VERIFY_WITH_TIMEOUT(!seen.isEmpty(), 20000);
+        const QString script = QUrl::fromPercentEncoding(seen.split(' ')[1].mid(6));
+        qInfo().noquote() << "page load:" << load << "script:" << script;
+        const QString expected =
+            web::chooseUserAgent(web::USER_AGENT_FILE_PATH, 0, platform::now().date()).userAgent;
+        QVERIFY(load.contains("\r\nUser-Agent: " + expected.toLatin1() + "\r\n"));
+        QVERIFY(script.startsWith("[\"" + expected + "\","));
+        QVERIFY(!load.contains("QtWebEngine") && !script.contains("QtWebEngine"));
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+        // The full versions name the same Chrome; the brands stay the engine's (see UserAgent.cpp).
+        const QString major = expected.section("Chrome/", 1).section('.', 0, 0);
+        QVERIFY(
+            script.contains("{\"brand\":\"Google Chrome\",\"version\":\"" + major + ".0.0.0\"}"));
+#endif
+    }
+
+    // What the check says for the module, the password file and the store a parent may have.
+    void verdicts_data()
+    {
+        QTest::addColumn<QByteArray>("module"); // "-" for none
+        QTest::addColumn<QByteArray>("password");
+        QTest::addColumn<bool>("storeReadable");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QStringList>("lines");
+        const QByteArray library("\x7f"
+                                 "ELF\x02\x01\x01");
+        const QString module = "/.config/google-chrome/WidevineCdm/4.10.0.0/_platform_specific/"
+                               "linux_x64/libwidevinecdm.so";
+        QTest::newRow("no module")
+            << QByteArray("-") << QByteArray() << true << 1
+            << QStringList{"Widevine module: not found.", "Encrypted media (Widevine): refused",
+                           "Verdict: the child's site cannot play here: no Widevine module, "
+                           "encrypted media refused"};
+        QTest::newRow("empty stand-in")
+            << QByteArray() << QByteArray() << true << 1
+            << QStringList{module + " is there, but it is no library",
+                           "Encrypted media (Widevine): can be requested",
+                           "Verdict: the child's site cannot play here: a damaged Widevine module"};
+        QTest::newRow("stand-in library")
+            << library << QByteArray() << true << 0
+            << QStringList{"Widevine module: found at ",
+                           module,
+                           "H.264 video in MP4: plays (canPlayType \"probably\"",
+                           "AAC audio in MP4: plays",
+                           "Parental password: the built-in one",
+                           "Session: no session",
+                           "Verdict: the child's site can play here"};
+        QTest::newRow("broken password file")
+            << library << QByteArray("garden482\n") << true << 1
+            << QStringList{"password is broken or not safe to trust, so no password opens "
+                           "Tovalin. Repair: sudo tovalin-set-password",
+                           "Verdict: the child's site cannot play here: no password opens Tovalin"};
+        QTest::newRow("unreadable store")
+            << library << QByteArray() << false << 0
+            << QStringList{"Tovalin.conf cannot be read", "Verdict: the child's site can play"};
+    }
+    void verdicts()
+    {
+        QFETCH(QByteArray, module);
+        QFETCH(QByteArray, password);
+        QFETCH(bool, storeReadable);
+        QTemporaryDir home, etc;
+        const QString library = home.filePath(".config/google-chrome/WidevineCdm/4.10.0.0/"
+                                              "_platform_specific/linux_x64/libwidevinecdm.so");
+        QFile file(library);
+        QVERIFY(module == "-" || (QDir().mkpath(QFileInfo(library).path()) &&
+                                  file.open(QIODevice::WriteOnly) && file.write(module) >= 0));
+        file.close();
+        QFile passwordFile(etc.filePath("password"));
+        QVERIFY(password.isEmpty() ||
+                (passwordFile.open(QIODevice::WriteOnly) && passwordFile.write(password)));
+        passwordFile.close();
+        chmod(QFile::encodeName(etc.path()).constData(), 0755);
+        const QString store = home.filePath("config/Tovalin/Tovalin.conf");
+        QVERIFY(storeReadable ||
+                (QDir().mkpath(QFileInfo(store).path()) &&
+                 QFile(store).open(QIODevice::WriteOnly) && QFile::setPermissions(store, {})));
+        QProcess check;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("HOME", home.path());
+        environment.insert("XDG_CONFIG_HOME", home.filePath("config"));
+        environment.remove("DISPLAY");
+        environment.remove("WAYLAND_DISPLAY");
+        check.setProcessEnvironment(environment);
+        // Root reads any file: without that right the store is unreadable to it as well.
+        const QStringList asUser{"--bounding-set=-dac_override,-dac_read_search", "--",
+                                 TOVALIN_CHECK};
+        QElapsedTimer took;
+        took.start();
+        if (geteuid() == 0)
+            check.start("setpriv", asUser + QStringList{etc.path()});
+        else
+            check.start(TOVALIN_CHECK, {etc.path()});
+        QVERIFY(check.waitForFinished(10000));
+        QVERIFY2(took.elapsed() < 5000, qPrintable(QString::number(took.elapsed())));
+        const QString out = QString::fromLocal8Bit(check.readAllStandardOutput());
+        QFETCH(QStringList, lines);
+        for (const QString &line : lines)
+            QVERIFY2(out.contains(line), qPrintable(line + " not in:\n" + out));
+        QTEST(check.exitCode(), "status");
+    }
+};
+
+QTEST_MAIN(CheckTest)
+#include "tst_check.moc"
