@@ -57,16 +57,35 @@ find "$root/tovalin" -mindepth 1 -maxdepth 1 ! -name 'build*' -exec rm -rf {} +
 git ls-files -z --cached --others --exclude-standard |
     tar --null --ignore-failed-read -T - -cf - 2>/dev/null | tar -C "$root/tovalin" -xmf -
 
-# in_root [--private-network] COMMAND: runs COMMAND with the folder as the root of a mount
-# namespace of its own, with fresh /proc, /dev/shm and /tmp. pivot_root rather than chroot: in a
-# chroot the kernel refuses ordinary users the user namespaces that the web engine's sandbox
-# needs. Every mount, and every process left, ends with the namespaces.
+# in_root [--private-network] [--throwaway] COMMAND: runs COMMAND with the folder as the root of a
+# mount namespace of its own, with fresh /proc, /dev/shm and /tmp; with --throwaway, on a layer
+# over the folder that goes when COMMAND ends, so that tests that break the system they run on
+# (accounts made, packages removed) leave the folder as it was for the next run. pivot_root
+# rather than chroot: in a chroot the kernel refuses ordinary users the user namespaces that the
+# web engine's sandbox needs. Every mount, and every process left, ends with the namespaces.
 in_root() {
-    local network=()
-    if [ "$1" = --private-network ]; then network=(--net); shift; fi
+    local network=() layer="" status=0
+    while :; do
+        case "$1" in
+        --private-network) network=(--net) ;;
+        --throwaway)
+            layer=$folder/throwaway
+            rm -rf "$layer"
+            mkdir -p "$layer"
+            ;;
+        *) break ;;
+        esac
+        shift
+    done
     unshare --mount --propagation private --pid --fork --ipc --uts "${network[@]}" \
         bash -euc '
-            root=$1; shift
+            root=$1 layer=$2; shift 2
+            if [ -n "$layer" ]; then
+                mkdir -p "$layer/upper" "$layer/work" "$layer/root"
+                mount -t overlay overlay \
+                    -o "lowerdir=$root,upperdir=$layer/upper,workdir=$layer/work" "$layer/root"
+                root=$layer/root
+            fi
             mount --bind "$root" "$root"
             mount -t proc proc "$root/proc"
             mount --rbind /dev "$root/dev"
@@ -79,7 +98,9 @@ in_root() {
             pivot_root . .host
             exec /usr/bin/env -i PATH=/usr/local/bin:/usr/bin:/bin:/usr/sbin:/sbin HOME=/root \
                 LANG=C.UTF-8 CI="${CI:-}" bash -euc "umount -l /.host && cd /tovalin && $*"' \
-        in_root "$root" "$@"
+        in_root "$root" "$layer" "$@" || status=$?
+    [ -z "$layer" ] || rm -rf "$layer"
+    return $status
 }
 
 in_root scripts/setup.sh --packages-only
@@ -90,7 +111,7 @@ package | all)
     # The build and lintian need no network; installing the package and the tests' packages do,
     # and the tests themselves get it only where they ask for it.
     in_root --private-network scripts/check-package.sh --build || exit 1
-    in_root scripts/check-package.sh --installed || status=1
+    in_root --throwaway scripts/check-package.sh --installed || status=1
     ;;&
 tests | all)
     in_root --private-network scripts/test.sh || status=1

@@ -117,6 +117,8 @@ case "${1:-}" in
     else
         python3 scripts/run-package-tests.py "$out/src" || status=1
     fi
+    # Tests that break the testbed may have removed it.
+    apt_install "$deb"
     check_removal || status=1
     exit $status
     ;;
