@@ -4,13 +4,16 @@
 #        scripts/setup.sh --packages-only
 # The package names are the same on Debian 12 and Debian 13: what debian/control's Build-Depends
 # names (debhelper-compat is debhelper's), the build's own tools, and what the tests run.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
 # The Build-Depends field, one name a line: the first of any alternatives, without versions.
 mapfile -t build_depends < <(awk '/^Build-Depends:/ { on = 1; sub(/^[^:]*:/, ""); print; next }
                                   /^[^ \t]/ { on = 0 } on' debian/control |
     tr ',' '\n' | sed -E 's/[|(<[].*//; s/[[:space:]]//g; /^$/d; s/^debhelper-compat$/debhelper/')
 packages=("${build_depends[@]}" build-essential
-          qt6-wayland xvfb xauth xdotool sway cage xwayland wtype grim dbus-daemon dbus-bin python3
-          fonts-dejavu-core desktop-file-utils appstream procps)
+          qt6-wayland qt6-translations-l10n xvfb xauth xdotool sway cage xwayland wtype grim
+          dbus-daemon dbus-bin python3 fonts-dejavu-core desktop-file-utils appstream procps)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||

@@ -10,8 +10,10 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 
 QDateTime at(qint64 secondsFromEpoch)
 {
@@ -102,14 +104,34 @@ void ModalDriver::poll()
 
 void expectAccessible(QWidget *root)
 {
+    QList<QRect> taken;
     for (QWidget *control : root->findChildren<QWidget *>()) {
+        if (!control->isVisibleTo(root))
+            continue;
         const QAccessible::Role role = QAccessible::queryAccessibleInterface(control)->role();
-        if (control->isVisibleTo(root) &&
-            (role == QAccessible::Button || role == QAccessible::EditableText ||
-             role == QAccessible::ComboBox || control == root->findChild<QWidget *>("statusLabel")))
+        if (role == QAccessible::Button || role == QAccessible::EditableText ||
+            role == QAccessible::ComboBox || control == root->findChild<QWidget *>("statusLabel"))
             QVERIFY2(
                 !QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name).isEmpty(),
                 qPrintable(control->objectName()));
+        auto *label = qobject_cast<QLabel *>(control);
+        auto *button = qobject_cast<QPushButton *>(control);
+        const QString text = label ? label->text() : button ? button->text() : QString();
+        if (text.isEmpty())
+            continue;
+        // A button's text is drawn inside its frame.
+        const int frame = button ? control->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) : 0;
+        const QRect room = control->contentsRect().adjusted(frame, frame, -frame, -frame);
+        const QRect placed(control->mapTo(root, QPoint()), control->size());
+        QVERIFY2(
+            control->fontMetrics()
+                        .boundingRect(room, label && label->wordWrap() ? Qt::TextWordWrap : 0, text)
+                        .width() <= room.width() &&
+                root->rect().contains(placed) &&
+                std::none_of(taken.cbegin(), taken.cend(),
+                             [&placed](const QRect &other) { return other.intersects(placed); }),
+            qPrintable(text));
+        taken.append(placed);
     }
 }
 
@@ -121,6 +143,8 @@ void expectAccessible(QWidget *root)
     for (const char *name :
          {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_RUNTIME_DIR"})
         qputenv(name, home.filePath(QString::fromLatin1(name)).toLocal8Bit());
+    // Texts are checked in English: no translation, whatever the machine's language.
+    qputenv("LC_ALL", "C.UTF-8");
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QCoreApplication::setOrganizationName(QStringLiteral("Tovalin"));
     QCoreApplication::setApplicationName(QStringLiteral("Tovalin"));

@@ -56,5 +56,6 @@ struct ModalDriver : QObject
 };
 
 // Every control that a person can reach under root has a name that a screen reader reads out,
-// its own or its label's.
+// its own or its label's; every label and button shows its whole text in its own font, inside
+// root, and none overlaps another.
 void expectAccessible(QWidget *root);

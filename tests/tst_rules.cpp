@@ -6,9 +6,11 @@
 #include "platform/Environment.h"
 #include "platform/PasswordFile.h"
 #include "platform/RenderingPath.h"
+#include "platform/Translation.h"
 #include "session/Minutes.h"
 #include "session/PasswordDelay.h"
 #include "session/StatusText.h"
+#include "web/ContentWindowGuard.h"
 #include "web/NavigationPolicy.h"
 
 #include <QTemporaryDir>
@@ -90,6 +92,20 @@ private slots:
         QTEST(schemeStaysInView(scheme, false), "frame");
     }
 
+    void keepInside_data()
+    {
+        QTest::addColumn<QRect>("popup");
+        QTest::addColumn<QRect>("kept");
+        QTest::newRow("past the right") << QRect(700, 100, 4931, 334) << QRect(10, 100, 800, 334);
+        QTest::newRow("over the bar") << QRect(300, 0, 100, 30) << QRect(300, 45, 100, 30);
+        QTest::newRow("larger") << QRect(-50, -50, 9000, 9000) << QRect(10, 45, 800, 565);
+    }
+    void keepInside()
+    {
+        QFETCH(QRect, popup);
+        QTEST(::keepInside(popup, QRect(10, 45, 800, 565)), "kept");
+    }
+
     void engineFlags_data()
     {
         QTest::addColumn<QByteArray>("flags");
@@ -162,6 +178,16 @@ private slots:
         QFETCH(QString, renderer);
         QTEST(platform::renderingPathFor(renderer) == platform::RenderingPath::Software,
               "software");
+    }
+
+    // The first preferred language that has a translation; none once English or C comes first.
+    void translationFor()
+    {
+        const QStringList shipped{"de", "fr", "pt_BR", "nl"};
+        // clang-format off
+        for (const QString row : {"de-DE de", "de-AT:fr de", "pt-BR pt_BR", "pt pt_BR", "pt-PT:nl nl", "ja:fr-CA fr", "en-US:de ", "C:de ", "ja ", " "})
+            QCOMPARE(platform::translationFor(row.section(' ', 0, 0).split(u':', Qt::SkipEmptyParts), shipped).value_or(""), row.section(' ', 1));
+        // clang-format on
     }
 
     void passwordFile()

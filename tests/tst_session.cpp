@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTranslator>
 #include <QWebEngineView>
 #include <linux/capability.h>
 #include <numeric>
@@ -257,6 +258,42 @@ private slots:
             expectStored(probe);
         else
             QCOMPARE(snapshot(), before);
+    }
+
+    // In every language each text fits its control, on the locked screen, the bar (running and
+    // paused) and each alert, at the window's smallest size and at 800 x 600.
+    void languagesFit_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const char *language : {"en", "de", "fr", "es", "it", "pt_BR", "nl", "pl"})
+            QTest::newRow(language) << language;
+    }
+    void languagesFit()
+    {
+        QFETCH(QString, language);
+        QTranslator translator;
+        QVERIFY(language == "en" || translator.load(":/i18n/tovalin_" + language));
+        QCoreApplication::installTranslator(&translator);
+        writeStore({{"failedPasswordAttempts", 3}, {"lastFailedPasswordAttempt", at(0)}});
+        const auto delegate = launch();
+        QWidget *window = AppDelegateProbe{*delegate}.window();
+        window->findChild<QLineEdit *>("timerField")->setText("abc");
+        // The alerts on the way: the password with a wait, then the time limit refused; a wrong
+        // password; the password setting a new limit, then that refused; ending the session.
+        // clang-format off
+        const QList<QStringList> presses{{"action", PASSWORD, "!", "#"}, {"action", "guess", "#"}, {"action", PASSWORD}, {"modify", PASSWORD, "2.5", "#"}, {"pause"}, {"lock", "#"}};
+        // clang-format on
+        for (const QStringList &press : presses) {
+            ModalDriver modals(press.mid(1));
+            window->findChild<QPushButton *>(press[0] + "Button")->click();
+            window->findChild<QLineEdit *>("timerField")->setText("30");
+            for (const QSize size : {window->minimumSize(), QSize(800, 600)}) {
+                window->resize(size);
+                QApplication::processEvents();
+                expectAccessible(window);
+            }
+        }
+        QCOMPARE(window->windowTitle(), QCoreApplication::translate("tovalin", "Tovalin - Paused"));
     }
 
     // Quitting saves the state the launch derived: an expired session is no longer paused.

@@ -64,6 +64,9 @@ private:
     void updateSiteSelector();
     void updateActionButton();
     void updatePauseButton();
+    // The texts each button shows in turn, translated: the buttons are as wide as the widest.
+    static QStringList actionTitles();
+    static QStringList pauseTitles();
     void startTimerIfNeeded();
     void updateTimer();
     void lockApp();

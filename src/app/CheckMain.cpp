@@ -3,6 +3,7 @@
 #include "platform/Environment.h"
 #include "platform/Messages.h"
 #include "platform/PasswordFile.h"
+#include "platform/Translation.h"
 #include "web/UserAgent.h"
 
 #include <QApplication>
@@ -26,6 +27,7 @@ int main(int argc, char *argv[])
     int applicationArgc = 1;
     QApplication app(applicationArgc, argv);
     QApplication::setApplicationName(QStringLiteral("tovalin-check"));
+    platform::installTranslations();
     check::CheckSettings settings{platform::PASSWORD_FILE_PATH, web::USER_AGENT_FILE_PATH};
     if (!folder.isEmpty())
         settings = {folder + QStringLiteral("/password"), folder + QStringLiteral("/user-agent")};

@@ -1,6 +1,7 @@
 // tovalin-child: makes an account a child account, which logs in to Tovalin's session alone;
 // undoes that; lists the child accounts.
 #include "accounts/System.h"
+#include "platform/Translation.h"
 
 #include <QCoreApplication>
 #include <cstdio>
@@ -121,6 +122,7 @@ int remove(const QString &name)
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
+    platform::installTranslations();
     QStringList arguments = app.arguments().mid(1);
     if (arguments == QStringList{QStringLiteral("list")}) {
         for (const QString &member : childMembers())

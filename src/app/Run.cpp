@@ -7,6 +7,7 @@
 #include "platform/RenderingPath.h"
 #include "platform/SingleInstance.h"
 #include "platform/Store.h"
+#include "platform/Translation.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -33,6 +34,8 @@ int runTovalin(char **argv, const Websites &websites)
     // Tovalin reads no command line: the toolkit and the web engine get the program's name alone.
     int applicationArgc = 1;
     QApplication app(applicationArgc, argv);
+    // Qt's own texts too: the fields' and pages' context menus.
+    platform::installTranslations({QStringLiteral("qtbase"), QStringLiteral("qtwebengine")});
     QApplication::setOrganizationName(QStringLiteral("Tovalin"));
     QApplication::setApplicationName(QStringLiteral("Tovalin"));
     // The Wayland app id, which a desktop matches to the entry org.tovalin.Tovalin.desktop.

@@ -1,6 +1,8 @@
 // tovalin-set-password: sets the parent's own password for every account of this machine.
 #include "platform/PasswordFile.h"
+#include "platform/Translation.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <cstdio>
@@ -13,9 +15,9 @@ namespace {
 constexpr qsizetype LONGEST_PASSWORD = 1024;
 
 // One line from standard input, not echoed where it is a terminal.
-std::optional<QString> readSecretLine(const char *prompt)
+std::optional<QString> readSecretLine(const QString &prompt)
 {
-    std::fputs(prompt, stderr);
+    std::fputs(qPrintable(prompt), stderr);
     termios saved{};
     const bool terminal = isatty(STDIN_FILENO) && tcgetattr(STDIN_FILENO, &saved) == 0;
     if (terminal) {
@@ -45,31 +47,45 @@ int fail(const QString &why)
 
 int main(int argc, char *argv[])
 {
+    QCoreApplication app(argc, argv);
+    platform::installTranslations();
     // The path is only ever given by tests and image builds; the program's own file is fixed.
     const QString path = argc > 1 ? QString::fromLocal8Bit(argv[1]) : platform::PASSWORD_FILE_PATH;
     if (argc <= 1 && geteuid() != 0)
-        return fail(QStringLiteral("run it as root, for example with sudo"));
-    const std::optional<QString> first = readSecretLine("New parental password: ");
-    const std::optional<QString> second = readSecretLine("The same password again: ");
+        return fail(QCoreApplication::translate("tovalin-set-password",
+                                                "run it as root, for example with sudo"));
+    const std::optional<QString> first = readSecretLine(
+        QCoreApplication::translate("tovalin-set-password", "New parental password: "));
+    const std::optional<QString> second = readSecretLine(
+        QCoreApplication::translate("tovalin-set-password", "The same password again: "));
     if (!first || !second)
-        return fail(QStringLiteral("no password was given"));
+        return fail(QCoreApplication::translate("tovalin-set-password", "no password was given"));
     if (*first != *second)
-        return fail(QStringLiteral("the two passwords differ; nothing was changed"));
+        return fail(QCoreApplication::translate("tovalin-set-password",
+                                                "the two passwords differ; nothing was changed"));
     if (first->isEmpty() || first->size() > LONGEST_PASSWORD)
-        return fail(
-            QStringLiteral("the password must have 1 to %1 characters").arg(LONGEST_PASSWORD));
+        return fail(QCoreApplication::translate("tovalin-set-password",
+                                                "the password must have 1 to %1 characters")
+                        .arg(LONGEST_PASSWORD));
     const QString folder = QFileInfo(path).absolutePath();
     const QByteArray folderName = QFile::encodeName(folder);
     if (!QDir().mkpath(folder) || chown(folderName.constData(), geteuid(), getegid()) != 0 ||
         chmod(folderName.constData(), 0755) != 0)
-        return fail(QStringLiteral("cannot make %1").arg(folder));
+        return fail(
+            QCoreApplication::translate("tovalin-set-password", "cannot make %1").arg(folder));
     QString error;
     if (!platform::writePasswordFile(path, *first, &error))
-        return fail(QStringLiteral("cannot write %1: %2").arg(path, error));
+        return fail(QCoreApplication::translate("tovalin-set-password", "cannot write %1: %2")
+                        .arg(path, error));
     // What Tovalin will make of it: a file it refuses would let no password through at all.
     if (platform::readPasswordFile(path, geteuid()).kind != platform::PasswordFile::Usable)
         return fail(
-            QStringLiteral("%1 was written, but is not safe to trust; see the README").arg(path));
-    std::fprintf(stderr, "The parental password is set. Tovalin asks for it from now on.\n");
+            QCoreApplication::translate("tovalin-set-password",
+                                        "%1 was written, but is not safe to trust; see the README")
+                .arg(path));
+    std::fprintf(stderr, "%s\n",
+                 qPrintable(QCoreApplication::translate(
+                     "tovalin-set-password",
+                     "The parental password is set. Tovalin asks for it from now on.")));
     return 0;
 }

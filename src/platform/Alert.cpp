@@ -102,7 +102,7 @@ void Alert::setAccessoryView(QWidget *view)
 int Alert::runModal()
 {
     if (dialog->buttonList.isEmpty())
-        addButton(QStringLiteral("OK"));
+        addButton(QCoreApplication::translate("tovalin", "OK"));
     return runNested();
 }
 

@@ -2,6 +2,7 @@
 
 #include "platform/TrustedFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QSaveFile>
 #include <sodium.h>
@@ -48,7 +49,8 @@ bool writePasswordFile(const QString &path, const QString &password, QString *er
         crypto_pwhash_str(hash, secret.constData(), static_cast<unsigned long long>(secret.size()),
                           crypto_pwhash_OPSLIMIT_INTERACTIVE,
                           crypto_pwhash_MEMLIMIT_INTERACTIVE) != 0) {
-        *error = QStringLiteral("the password could not be hashed");
+        *error =
+            QCoreApplication::translate("tovalin-set-password", "the password could not be hashed");
         return false;
     }
     QSaveFile file(path);

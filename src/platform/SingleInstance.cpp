@@ -68,8 +68,8 @@ QByteArray cleanToken(const QByteArray &token)
 std::optional<QString> ownPrivateFolder(const QByteArray &path, QString *error)
 {
     if (mkdir(path.constData(), 0700) != 0 && errno != EEXIST) {
-        *error =
-            QStringLiteral("cannot make %1: %2").arg(QString::fromLocal8Bit(path), systemError());
+        *error = QCoreApplication::translate("tovalin", "cannot make %1: %2")
+                     .arg(QString::fromLocal8Bit(path), systemError());
         return std::nullopt;
     }
     struct stat info
@@ -78,7 +78,7 @@ std::optional<QString> ownPrivateFolder(const QByteArray &path, QString *error)
     if (lstat(path.constData(), &info) == 0 && S_ISDIR(info.st_mode) && info.st_uid == getuid())
         chmod(path.constData(), info.st_mode & S_IRWXU);
     if (!isPrivateFolder(path)) {
-        *error = QStringLiteral("%1 is not a private folder of this user")
+        *error = QCoreApplication::translate("tovalin", "%1 is not a private folder of this user")
                      .arg(QString::fromLocal8Bit(path));
         return std::nullopt;
     }
@@ -97,7 +97,7 @@ std::optional<QString> privateRuntimeFolder(QString *error)
     // this user's home, as the account database has it.
     const passwd *account = getpwuid(getuid());
     if (!account || !account->pw_dir) {
-        *error = QStringLiteral("this account has no home folder");
+        *error = QCoreApplication::translate("tovalin", "this account has no home folder");
         return std::nullopt;
     }
     const QByteArray cache = QByteArray(account->pw_dir) + "/.cache";
@@ -128,7 +128,8 @@ SingleInstance::SingleInstance(const QString &storeFolder, const QString &progra
     lockFd = open(QFile::encodeName(lockPath).constData(),
                   O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
     if (lockFd < 0) {
-        reason = QStringLiteral("cannot open %1: %2").arg(lockPath, systemError());
+        reason = QCoreApplication::translate("tovalin", "cannot open %1: %2")
+                     .arg(lockPath, systemError());
         return;
     }
     for (int attempt = 0; attempt < HANDOFF_TRIES; ++attempt) {
@@ -139,7 +140,8 @@ SingleInstance::SingleInstance(const QString &storeFolder, const QString &progra
             return;
         }
         if (errno != EWOULDBLOCK) {
-            reason = QStringLiteral("cannot lock %1: %2").arg(lockPath, systemError());
+            reason = QCoreApplication::translate("tovalin", "cannot lock %1: %2")
+                         .arg(lockPath, systemError());
             return;
         }
         if (handOff(activationToken)) {
@@ -148,7 +150,8 @@ SingleInstance::SingleInstance(const QString &storeFolder, const QString &progra
         }
         QThread::msleep(HANDOFF_RETRY_MSECS);
     }
-    reason = QStringLiteral("Tovalin is already running but does not answer");
+    reason =
+        QCoreApplication::translate("tovalin", "Tovalin is already running but does not answer");
 }
 
 SingleInstance::~SingleInstance()

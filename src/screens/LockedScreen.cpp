@@ -2,8 +2,10 @@
 
 #include "platform/AutoresizingLayout.h"
 #include "platform/CenteredLayout.h"
+#include "platform/TextWidth.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -72,8 +74,7 @@ void AppDelegate::setupLockedView(QWidget *container)
 
     auto *siteRow = new QHBoxLayout;
     siteRow->setSpacing(20);
-    QLabel *siteLabel = makeLabel(QStringLiteral("Choose Website"), 14);
-    siteLabel->setFixedWidth(LABEL_WIDTH);
+    QLabel *siteLabel = makeLabel(QCoreApplication::translate("tovalin", "Choose Website"), 14);
     siteSelector = new QComboBox;
     siteSelector->setObjectName(QStringLiteral("siteSelector"));
     siteSelector->setFont(systemFont(14));
@@ -81,7 +82,7 @@ void AppDelegate::setupLockedView(QWidget *container)
     // label through the buddy relation.
     siteLabel->setBuddy(siteSelector);
     siteSelector->setAccessibleDescription(
-        QStringLiteral("The streaming site the child may watch"));
+        QCoreApplication::translate("tovalin", "The streaming site the child may watch"));
     for (const QString &key : sortedSiteKeys(websites))
         siteSelector->addItem(siteTitle(key));
     connect(siteSelector, &QComboBox::activated, this, &AppDelegate::siteChanged);
@@ -91,8 +92,12 @@ void AppDelegate::setupLockedView(QWidget *container)
 
     auto *timeRow = new QHBoxLayout;
     timeRow->setSpacing(20);
-    QLabel *timeLabel = makeLabel(QStringLiteral("Time Limit"), 14);
-    timeLabel->setFixedWidth(LABEL_WIDTH);
+    QLabel *timeLabel = makeLabel(QCoreApplication::translate("tovalin", "Time Limit"), 14);
+    // One width for both, so that the fields line up.
+    const int labelWidth =
+        platform::widthForTexts(siteLabel, {siteLabel->text(), timeLabel->text()}, LABEL_WIDTH);
+    siteLabel->setFixedWidth(labelWidth);
+    timeLabel->setFixedWidth(labelWidth);
     auto *timerRow = new QHBoxLayout;
     timerRow->setSpacing(8);
     timerField = new QLineEdit(QStringLiteral("30"));
@@ -101,8 +106,8 @@ void AppDelegate::setupLockedView(QWidget *container)
     timerField->setFont(systemFont(14));
     timerField->setFixedWidth(80);
     timeLabel->setBuddy(timerField);
-    timerField->setAccessibleName(QStringLiteral("Time limit in minutes"));
-    QLabel *minutesLabel = makeLabel(QStringLiteral("minutes"), 12);
+    timerField->setAccessibleName(QCoreApplication::translate("tovalin", "Time limit in minutes"));
+    QLabel *minutesLabel = makeLabel(QCoreApplication::translate("tovalin", "minutes"), 12);
     minutesLabel->setForegroundRole(QPalette::PlaceholderText);
     timerRow->addWidget(timerField, 0, Qt::AlignVCenter);
     timerRow->addWidget(minutesLabel, 0, Qt::AlignVCenter);
@@ -111,13 +116,13 @@ void AppDelegate::setupLockedView(QWidget *container)
     formStack->addLayout(timeRow);
     mainStack->addLayout(formStack);
 
-    actionButton = new QPushButton(QStringLiteral("Start"));
+    actionButton = new QPushButton(actionTitles().constFirst());
     actionButton->setObjectName(QStringLiteral("actionButton"));
     actionButton->setFont(systemFont(14, QFont::Medium));
-    actionButton->setFixedWidth(LABEL_WIDTH);
+    actionButton->setFixedWidth(platform::widthForTexts(actionButton, actionTitles(), LABEL_WIDTH));
     // Its accessible name is its text, which follows the session: Start, Extend or Unlock.
-    actionButton->setAccessibleDescription(QStringLiteral(
-        "Asks for the parental password, then starts, extends or unlocks the session"));
+    actionButton->setAccessibleDescription(QCoreApplication::translate(
+        "tovalin", "Asks for the parental password, then starts, extends or unlocks the session"));
     connect(actionButton, &QPushButton::clicked, this, &AppDelegate::performAction);
     // A shortcut of the button is live only while the button is visible, so Return presses it
     // on the locked screen and belongs to the web page everywhere else.

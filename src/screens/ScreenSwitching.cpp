@@ -1,6 +1,9 @@
 #include "app/AppDelegate.h"
 
+#include "web/Profile.h"
+
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QUrl>
@@ -24,7 +27,7 @@ void AppDelegate::showLockedView()
 {
     lockedView->setHidden(false);
     unlockedView->setHidden(true);
-    window->setWindowTitle(QStringLiteral("Tovalin - Locked"));
+    window->setWindowTitle(QCoreApplication::translate("tovalin", "Tovalin - Locked"));
     destroyWebView();
     // The parent can type the minutes at once, without clicking into the field first.
     if (!lockedView->isAncestorOf(window->focusWidget()))
@@ -35,7 +38,7 @@ void AppDelegate::showPausedView()
 {
     lockedView->setHidden(true);
     unlockedView->setHidden(false);
-    window->setWindowTitle(QStringLiteral("Tovalin - Paused"));
+    window->setWindowTitle(QCoreApplication::translate("tovalin", "Tovalin - Paused"));
     destroyWebView();
 }
 
@@ -43,7 +46,8 @@ void AppDelegate::showUnlockedView()
 {
     lockedView->setHidden(true);
     unlockedView->setHidden(false);
-    window->setWindowTitle(QStringLiteral("Tovalin - ") + siteTitle(selectedSite));
+    window->setWindowTitle(
+        QCoreApplication::translate("tovalin", "Tovalin - %1").arg(siteTitle(selectedSite)));
     if (!webView)
         createWebView();
     webView->setHidden(false);
@@ -52,7 +56,7 @@ void AppDelegate::showUnlockedView()
         return;
     const QUrl url(site->second, QUrl::StrictMode);
     if (url.isValid())
-        webView->load(url);
+        afterStorageSettles(webView, [view = webView, url] { view->load(url); });
 }
 
 void AppDelegate::updateSiteSelector()
@@ -62,19 +66,27 @@ void AppDelegate::updateSiteSelector()
         siteSelector->setCurrentIndex(index);
 }
 
+QStringList AppDelegate::actionTitles()
+{
+    return {QCoreApplication::translate("tovalin", "Start"),
+            QCoreApplication::translate("tovalin", "Unlock"),
+            QCoreApplication::translate("tovalin", "Extend")};
+}
+
+QStringList AppDelegate::pauseTitles()
+{
+    return {QCoreApplication::translate("tovalin", "Pause"),
+            QCoreApplication::translate("tovalin", "Resume")};
+}
+
 void AppDelegate::updateActionButton()
 {
-    if (!endTime)
-        actionButton->setText(QStringLiteral("Start"));
-    else if (isLocked)
-        actionButton->setText(QStringLiteral("Unlock"));
-    else
-        actionButton->setText(QStringLiteral("Extend"));
+    actionButton->setText(actionTitles()[!endTime ? 0 : isLocked ? 1 : 2]);
 }
 
 void AppDelegate::updatePauseButton()
 {
-    pauseButton->setText(isPaused ? QStringLiteral("Resume") : QStringLiteral("Pause"));
+    pauseButton->setText(pauseTitles()[isPaused ? 1 : 0]);
 }
 
 void AppDelegate::siteChanged()

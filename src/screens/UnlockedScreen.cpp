@@ -1,7 +1,10 @@
 #include "app/AppDelegate.h"
 
 #include "platform/AutoresizingLayout.h"
+#include "platform/TextWidth.h"
+#include "session/StatusText.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 
@@ -9,18 +12,25 @@ namespace {
 constexpr int MARGIN = 15;
 constexpr int CONTROL_Y = 7;
 constexpr int CONTROL_HEIGHT = 21;
+// The longest countdown that the status text is made room for: about 16 hours.
+constexpr qint64 LONGEST_SHOWN_SECONDS = 999 * 60 + 59;
 
-QPushButton *makeBarButton(QWidget *bar, const QString &title, const QString &name, int x,
+// A button of the bar that ends at `right`, at least `width` wide and wide enough for each of its
+// titles; `right` moves on to where the next button to its left ends.
+QPushButton *makeBarButton(QWidget *bar, const QStringList &titles, const QString &name, int &right,
                            int width)
 {
-    auto *button = new QPushButton(title);
+    auto *button = new QPushButton(titles.constFirst());
     button->setObjectName(name);
     QFont font = button->font();
     font.setPixelSize(11);
     button->setFont(font);
     button->setFocusPolicy(Qt::NoFocus);
+    width = platform::widthForTexts(button, titles, width);
+    right -= width;
     platform::AutoresizingLayout::of(bar)->addWidget(
-        button, QRect(x, CONTROL_Y, width, CONTROL_HEIGHT), platform::FlexibleLeftMargin);
+        button, QRect(right, CONTROL_Y, width, CONTROL_HEIGHT), platform::FlexibleLeftMargin);
+    right -= MARGIN;
     return button;
 }
 } // namespace
@@ -40,30 +50,39 @@ void AppDelegate::setupUnlockedView(QWidget *container)
     controlBar->setBackgroundRole(QPalette::Base);
     controlBar->resize(W, BAR_HEIGHT);
 
-    statusLabel = new QLabel(QStringLiteral("Time remaining: --:--"));
+    statusLabel = new QLabel(QCoreApplication::translate("tovalin", "Time remaining: --:--"));
     statusLabel->setObjectName(QStringLiteral("statusLabel"));
     QFont monospacedDigits = statusLabel->font();
     monospacedDigits.setPixelSize(13);
     monospacedDigits.setWeight(QFont::Medium);
     statusLabel->setFont(monospacedDigits);
-    statusLabel->setAccessibleDescription(QStringLiteral("Time left in this session"));
+    statusLabel->setAccessibleDescription(
+        QCoreApplication::translate("tovalin", "Time left in this session"));
+    const int statusWidth =
+        platform::widthForTexts(statusLabel,
+                                {statusLabel->text(), statusText(LONGEST_SHOWN_SECONDS, false).text,
+                                 statusText(LONGEST_SHOWN_SECONDS, true).text},
+                                200);
     platform::AutoresizingLayout::of(controlBar)
-        ->addWidget(statusLabel, QRect(MARGIN, CONTROL_Y, 200, CONTROL_HEIGHT),
+        ->addWidget(statusLabel, QRect(MARGIN, CONTROL_Y, statusWidth, CONTROL_HEIGHT),
                     platform::FixedFrame);
 
-    lockButton = makeBarButton(controlBar, QStringLiteral("End"), QStringLiteral("lockButton"),
-                               W - MARGIN - 70, 70);
-    lockButton->setAccessibleDescription(QStringLiteral("Ends the session and locks Tovalin"));
+    int right = W - MARGIN;
+    lockButton = makeBarButton(controlBar, {QCoreApplication::translate("tovalin", "End")},
+                               QStringLiteral("lockButton"), right, 70);
+    lockButton->setAccessibleDescription(
+        QCoreApplication::translate("tovalin", "Ends the session and locks Tovalin"));
     connect(lockButton, &QPushButton::clicked, this, &AppDelegate::lockNow);
-    pauseButton = makeBarButton(controlBar, QStringLiteral("Pause"), QStringLiteral("pauseButton"),
-                                W - MARGIN - 70 - MARGIN - 60, 60);
-    pauseButton->setAccessibleDescription(QStringLiteral("Pauses or resumes the countdown"));
+    pauseButton =
+        makeBarButton(controlBar, pauseTitles(), QStringLiteral("pauseButton"), right, 60);
+    pauseButton->setAccessibleDescription(
+        QCoreApplication::translate("tovalin", "Pauses or resumes the countdown"));
     connect(pauseButton, &QPushButton::clicked, this, &AppDelegate::togglePause);
     modifyButton =
-        makeBarButton(controlBar, QStringLiteral("Modify Timer"), QStringLiteral("modifyButton"),
-                      W - MARGIN - 70 - MARGIN - 60 - MARGIN - 90, 90);
-    modifyButton->setAccessibleDescription(
-        QStringLiteral("Asks for the parental password, then sets a new time limit"));
+        makeBarButton(controlBar, {QCoreApplication::translate("tovalin", "Modify Timer")},
+                      QStringLiteral("modifyButton"), right, 90);
+    modifyButton->setAccessibleDescription(QCoreApplication::translate(
+        "tovalin", "Asks for the parental password, then sets a new time limit"));
     connect(modifyButton, &QPushButton::clicked, this, &AppDelegate::modifyTimer);
 
     platform::AutoresizingLayout::of(unlockedView)

@@ -5,20 +5,21 @@
 #include "platform/PasswordFile.h"
 #include "session/PasswordDelay.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 
 void AppDelegate::showPasswordPrompt(std::function<void()> onSuccess)
 {
     platform::Alert alert;
-    alert.setMessageText(QStringLiteral("Password Required"));
-    alert.setInformativeText(QStringLiteral("Enter password to continue:"));
-    alert.addButton(QStringLiteral("OK"));
-    alert.addButton(QStringLiteral("Cancel"));
+    alert.setMessageText(QCoreApplication::translate("tovalin", "Password Required"));
+    alert.setInformativeText(QCoreApplication::translate("tovalin", "Enter password to continue:"));
+    alert.addButton(QCoreApplication::translate("tovalin", "OK"));
+    alert.addButton(QCoreApplication::translate("tovalin", "Cancel"));
     auto *field = new QLineEdit;
     field->setObjectName(QStringLiteral("passwordField"));
     field->setEchoMode(QLineEdit::Password);
     field->setFixedSize(200, 24);
-    field->setAccessibleName(QStringLiteral("Password"));
+    field->setAccessibleName(QCoreApplication::translate("tovalin", "Password"));
     alert.setAccessoryView(field);
 
     if (alert.runModal() != platform::ALERT_FIRST_BUTTON_RETURN)
@@ -31,7 +32,8 @@ void AppDelegate::showPasswordPrompt(std::function<void()> onSuccess)
     const qint64 wait = remainingPasswordWaitMsecs(
         failedAttempts, lastFailedAttempt ? lastFailedAttempt->toMSecsSinceEpoch() : 0,
         platform::now().toMSecsSinceEpoch());
-    if (wait > 0 && !platform::waitModal(QStringLiteral("Checking password…"), wait))
+    if (wait > 0 &&
+        !platform::waitModal(QCoreApplication::translate("tovalin", "Checking password…"), wait))
         return;
 
     if (isParentalPassword(typed)) {
@@ -46,7 +48,7 @@ void AppDelegate::showPasswordPrompt(std::function<void()> onSuccess)
     ++failedAttempts;
     lastFailedAttempt = platform::now();
     saveFailedAttempts();
-    showAlert(QStringLiteral("Incorrect password"));
+    showAlert(QCoreApplication::translate("tovalin", "Incorrect password"));
 }
 
 bool AppDelegate::isParentalPassword(const QString &typed) const

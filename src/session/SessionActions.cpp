@@ -6,12 +6,16 @@
 #include "platform/Timer.h"
 #include "session/Minutes.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QPointer>
 
 namespace {
-const QString INVALID_TIME_LIMIT = QStringLiteral("Please enter a valid time limit");
-const QString INVALID_MINUTES = QStringLiteral("Please enter a valid number of minutes");
+// Translated where shown: the language is chosen after static objects are made.
+const char *const INVALID_TIME_LIMIT =
+    QT_TRANSLATE_NOOP("tovalin", "Please enter a valid time limit");
+const char *const INVALID_MINUTES =
+    QT_TRANSLATE_NOOP("tovalin", "Please enter a valid number of minutes");
 } // namespace
 
 void AppDelegate::performAction()
@@ -46,7 +50,7 @@ void AppDelegate::performStartNewSession()
 {
     const std::optional<QDateTime> end = endAfterMinutes(platform::now(), timerField->text());
     if (!end) {
-        showAlert(INVALID_TIME_LIMIT);
+        showAlert(QCoreApplication::translate("tovalin", INVALID_TIME_LIMIT));
         return;
     }
     endTime = end;
@@ -83,7 +87,7 @@ void AppDelegate::extendSession()
     // Without an end time there is nothing to move, but the minutes are still checked.
     const std::optional<QDateTime> end = endTime ? endAfterMinutes(*endTime, text) : std::nullopt;
     if (endTime ? !end : !parseMinutes(text)) {
-        showAlert(INVALID_TIME_LIMIT);
+        showAlert(QCoreApplication::translate("tovalin", INVALID_TIME_LIMIT));
         return;
     }
     endTime = end;
@@ -112,14 +116,15 @@ void AppDelegate::performModifyTimer()
         proposedMinutes(endTime->toMSecsSinceEpoch() - platform::now().toMSecsSinceEpoch());
 
     platform::Alert alert;
-    alert.setMessageText(QStringLiteral("Set Timer"));
-    alert.setInformativeText(QStringLiteral("Enter new time limit in minutes:"));
-    alert.addButton(QStringLiteral("OK"));
-    alert.addButton(QStringLiteral("Cancel"));
+    alert.setMessageText(QCoreApplication::translate("tovalin", "Set Timer"));
+    alert.setInformativeText(
+        QCoreApplication::translate("tovalin", "Enter new time limit in minutes:"));
+    alert.addButton(QCoreApplication::translate("tovalin", "OK"));
+    alert.addButton(QCoreApplication::translate("tovalin", "Cancel"));
     auto *field = new QLineEdit(QString::number(proposal));
     field->setObjectName(QStringLiteral("minutesField"));
     field->setFixedSize(100, 24);
-    field->setAccessibleName(QStringLiteral("New time limit in minutes"));
+    field->setAccessibleName(QCoreApplication::translate("tovalin", "New time limit in minutes"));
     field->setAlignment(Qt::AlignCenter);
     alert.setAccessoryView(field);
     // Selected once the dialog is up, so that typing replaces the proposal.
@@ -132,7 +137,7 @@ void AppDelegate::performModifyTimer()
         return;
     const std::optional<QDateTime> end = endAfterMinutes(platform::now(), field->text());
     if (!end) {
-        showAlert(INVALID_MINUTES);
+        showAlert(QCoreApplication::translate("tovalin", INVALID_MINUTES));
         return;
     }
     endTime = end;
@@ -156,11 +161,11 @@ void AppDelegate::togglePause()
 void AppDelegate::lockNow()
 {
     platform::Alert alert;
-    alert.setMessageText(QStringLiteral("End Session"));
-    alert.setInformativeText(QStringLiteral(
-        "Are you sure you want to end the current session? This will reset the timer."));
-    alert.addButton(QStringLiteral("End Session"));
-    alert.addButton(QStringLiteral("Cancel"));
+    alert.setMessageText(QCoreApplication::translate("tovalin", "End Session"));
+    alert.setInformativeText(QCoreApplication::translate(
+        "tovalin", "Are you sure you want to end the current session? This will reset the timer."));
+    alert.addButton(QCoreApplication::translate("tovalin", "End Session"));
+    alert.addButton(QCoreApplication::translate("tovalin", "Cancel"));
     if (alert.runModal() != platform::ALERT_FIRST_BUTTON_RETURN)
         return;
     endTime.reset();

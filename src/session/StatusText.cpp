@@ -1,5 +1,6 @@
 #include "session/StatusText.h"
 
+#include <QCoreApplication>
 #include <limits>
 
 namespace {
@@ -24,11 +25,12 @@ QString timeText(qint64 seconds)
 StatusText statusText(std::optional<qint64> remainingSeconds, bool isPaused)
 {
     if (!remainingSeconds)
-        return {QStringLiteral("Time remaining: --:--"), StatusColor::Unchanged};
+        return {QCoreApplication::translate("tovalin", "Time remaining: --:--"),
+                StatusColor::Unchanged};
     const QString time = timeText(*remainingSeconds);
     if (isPaused)
-        return {QStringLiteral("Paused: ") + time + QStringLiteral(" remaining"),
+        return {QCoreApplication::translate("tovalin", "Paused: %1 remaining").arg(time),
                 StatusColor::Orange};
-    return {QStringLiteral("Time remaining: ") + time,
+    return {QCoreApplication::translate("tovalin", "Time remaining: %1").arg(time),
             *remainingSeconds <= RED_FROM_SECONDS ? StatusColor::Red : StatusColor::Label};
 }

@@ -10,26 +10,26 @@ bool contentWindowAllowed(Qt::WindowType type)
     return type == Qt::Popup || type == Qt::ToolTip;
 }
 
+QRect keepInside(const QRect &popup, const QRect &area)
+{
+    const QSize size = popup.size().boundedTo(area.size());
+    const int x = qBound(area.left(), popup.left(), area.left() + area.width() - size.width());
+    const int y = qBound(area.top(), popup.top(), area.top() + area.height() - size.height());
+    return {QPoint(x, y), size};
+}
+
 namespace {
-bool madeForWebView(const QWidget *widget)
+const QWebEngineView *webViewOf(const QWidget *widget)
 {
     for (const QWidget *w = widget->parentWidget(); w; w = w->parentWidget()) {
-        if (qobject_cast<const QWebEngineView *>(w))
-            return true;
+        if (const auto *view = qobject_cast<const QWebEngineView *>(w))
+            return view;
     }
-    return false;
+    return nullptr;
 }
-} // namespace
 
-bool ContentWindowGuard::eventFilter(QObject *watched, QEvent *event)
+void refuse(QWidget *widget)
 {
-    // Polishing comes before the window is first shown, so it never reaches the screen.
-    if (event->type() != QEvent::Polish || !watched->isWidgetType())
-        return false;
-    auto *widget = static_cast<QWidget *>(watched);
-    if (!widget->isWindow() || contentWindowAllowed(widget->windowType()) ||
-        !madeForWebView(widget))
-        return false;
     widget->setAttribute(Qt::WA_DontShowOnScreen);
     // Never modal either: a window that never shows would still block the program's own until
     // the window system heard it had gone, and on X it does not hear that.
@@ -44,5 +44,34 @@ bool ContentWindowGuard::eventFilter(QObject *watched, QEvent *event)
                 widget->close();
         },
         Qt::QueuedConnection);
+}
+} // namespace
+
+bool ContentWindowGuard::eventFilter(QObject *watched, QEvent *event)
+{
+    // Polishing comes before the window is first shown, so it never reaches the screen; showing,
+    // before it is mapped.
+    const QEvent::Type type = event->type();
+    if ((type != QEvent::Polish && type != QEvent::Show && type != QEvent::Move &&
+         type != QEvent::Resize) ||
+        !watched->isWidgetType())
+        return false;
+    auto *widget = static_cast<QWidget *>(watched);
+    const QWebEngineView *view = widget->isWindow() ? webViewOf(widget) : nullptr;
+    if (!view)
+        return false;
+    if (!contentWindowAllowed(widget->windowType())) {
+        if (type == QEvent::Polish)
+            refuse(widget);
+        return false;
+    }
+    // Drop-downs, pickers and data lists are sized by the engine from what the page puts in
+    // them, and placed only within the screen; tooltips and the context menu likewise.
+    if (type != QEvent::Polish) {
+        const QRect inside =
+            keepInside(widget->geometry(), QRect(view->mapToGlobal(QPoint(0, 0)), view->size()));
+        if (inside != widget->geometry())
+            widget->setGeometry(inside);
+    }
     return false;
 }

@@ -10,6 +10,19 @@ Page::Page(QWebEngineProfile *profile, Decide decide, CreateWindow createWindow,
         action(withheld)->setVisible(false);
         action(withheld)->setEnabled(false);
     }
+    // A main frame that reaches an address of another kind goes back to the web address it was
+    // on. The engine commits about: addresses (a link or a script to about:blank, a refresh, what
+    // it makes of about:version) without asking acceptNavigationRequest first: Blink serves them
+    // at once in the renderer (DocumentLoader::MaybeLoadEmpty, chromiumembedded/cef#2528), and
+    // such an entry may replace the one it left in the history. Loaded outside the engine's own
+    // notification.
+    connect(this, &QWebEnginePage::urlChanged, this, [this](const QUrl &url) {
+        if (schemeStaysInView(url.scheme(), true))
+            lastOnTheWeb = url;
+        else if (!url.isEmpty() && lastOnTheWeb.isValid())
+            QMetaObject::invokeMethod(
+                this, [this] { load(lastOnTheWeb); }, Qt::QueuedConnection);
+    });
 }
 
 const QList<QWebEnginePage::WebAction> &Page::withheldActions()
@@ -85,4 +98,9 @@ bool Page::javaScriptConfirm(const QUrl &, const QString &msg)
 bool Page::javaScriptPrompt(const QUrl &, const QString &, const QString &, QString *)
 {
     return false;
+}
+
+void Page::javaScriptConsoleMessage(JavaScriptConsoleMessageLevel, const QString &, int,
+                                    const QString &)
+{
 }

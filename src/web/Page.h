@@ -35,8 +35,15 @@ protected:
     bool javaScriptConfirm(const QUrl &securityOrigin, const QString &msg) override;
     bool javaScriptPrompt(const QUrl &securityOrigin, const QString &msg,
                           const QString &defaultValue, QString *result) override;
+    // Nothing of a page reaches the program's output: the default writes every line to it. The
+    // engine's own log, which would carry a service worker's console lines, is off in Qt's
+    // release builds (6.4 and 6.8: DetermineLogMode in content_main_delegate_qt.cpp) unless
+    // --enable-logging is given, a switch the program drops from the environment.
+    void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level, const QString &message,
+                                  int lineNumber, const QString &sourceID) override;
 
 private:
     Decide decide;
     CreateWindow create;
+    QUrl lastOnTheWeb;
 };

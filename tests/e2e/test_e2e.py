@@ -9,6 +9,7 @@
 
 import configparser
 import contextlib
+import http.server
 import json
 import os
 import pathlib
@@ -19,8 +20,12 @@ import socket
 import subprocess
 import sys
 import tempfile
+import threading
 import time
 import unittest
+
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[2] / "bench"))
+import xsession  # noqa: E402  (the store's date values)
 
 PASSWORD = "garden482"
 APP_ID = "org.tovalin.Tovalin"
@@ -57,7 +62,8 @@ class TovalinTest(unittest.TestCase):
         self.env = {k: v for k, v in os.environ.items()
                     if k not in ("DISPLAY", "WAYLAND_DISPLAY", "DBUS_SESSION_BUS_ADDRESS",
                                  "QT_QPA_PLATFORM", "XDG_SESSION_TYPE", "SWAYSOCK")}
-        self.env["QTWEBENGINE_CHROMIUM_FLAGS"] = OFFLINE
+        # English texts whatever the machine's language, but for the one run in German.
+        self.env.update(QTWEBENGINE_CHROMIUM_FLAGS=OFFLINE, LC_ALL="C.UTF-8", LANGUAGE="")
         for variable in ("XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_RUNTIME_DIR",
                          "HOME"):
             folder = self.env[variable] = os.path.join(self.root, variable.lower())
@@ -162,6 +168,55 @@ class TovalinTest(unittest.TestCase):
         self.assertTrue(started + 60 <= locked <= confirmed + 62,
                         "locked %.2f s after Start" % (locked - started))
 
+    def test_page_ends_at_the_lock(self):
+        # A page that logs without end, a service worker and a shared worker that fetch for as
+        # long as they live, and a drag of the page's link held across the end of the session.
+        forged = "console.error('forged\\nTovalin: forged'.repeat(50))"
+        site = pathlib.Path(self.root, "site")
+        site.mkdir()
+        for name, text in {
+                "index.html": "<a href='/other' style='display:block;height:300px;font-size:90px'>"
+                "drag</a><script>setInterval(() => { fetch('/beat'); %s }, 50); new SharedWorker("
+                "'/shared.js'); navigator.serviceWorker.register('/sw.js').then(() => navigator."
+                "serviceWorker.ready).then(r => r.active.postMessage(0))</script>" % forged,
+                "shared.js": "setInterval(() => fetch('/shared-beat'), 100)",
+                "sw.js": "onmessage = e => e.waitUntil(new Promise(() => setInterval(() => { "
+                "fetch('/sw-beat'); %s }, 100)))" % forged}.items():
+            (site / name).write_text(text)
+        asked = []
+
+        class Site(http.server.SimpleHTTPRequestHandler):
+            def log_message(self, *_):
+                asked.append((time.time(), self.path))
+        server = http.server.ThreadingHTTPServer(
+            ("127.0.0.1", 0), lambda *args: Site(*args, directory=str(site)))
+        threading.Thread(target=server.serve_forever, daemon=True).start()
+        self.addCleanup(server.server_close)
+        self.addCleanup(server.shutdown)
+        xvfb = self.start("Xvfb", "-displayfd", "1", "-screen", "0", "1280x900x24", "-nolisten",
+                          "tcp", "-noreset", stdout=subprocess.PIPE)
+        self.env.update(DISPLAY=":%d" % int(xvfb.stdout.readline()), QT_QPA_PLATFORM="xcb")
+        end = time.time() + 30
+        xsession.write_session(self.store, int(end * 1000))
+        output = os.path.join(self.root, "stderr")
+        with open(output, "wb") as stderr:
+            app = self.start("dbus-run-session", "--", os.environ["TOVALIN_PAGE_HOST"],
+                             "http://127.0.0.1:%d/" % server.server_port, stderr=stderr)
+        window = self.x_window("Tovalin - Disney")
+        wait_until(lambda: {"/sw-beat", "/shared-beat", "/beat"} <= {p for _, p in asked},
+                   "the page and its workers", timeout=end - time.time() - 3)
+        # Takes the link and moves it a little, which starts a drag, and holds it.
+        self.tool("xdotool", "mousemove", "--window", window, "100", "150", "mousedown", "1",
+                  *["mousemove_relative", "20", "20", "sleep", "0.1"] * 5)
+        self.x_window("Tovalin - Locked", timeout=end - time.time() + 10)
+        locked = time.time()
+        time.sleep(3)
+        renderers = self.tool("pgrep", "--session", str(app.pid), "-f", "type=renderer").split()
+        self.tool("xdotool", "mouseup", "1")
+        late = [(round(t - locked, 2), p) for t, p in asked if t > locked + 1]
+        self.assertEqual((late, renderers), ([], []))
+        self.assertNotIn(b"forged", pathlib.Path(output).read_bytes())
+
     def test_one_instance_whatever_the_environment(self):
         # Started in pairs at one moment, each with a TMPDIR or a runtime folder of its own, or
         # the same store by paths too long for a socket beside it: one keeps running, the other
@@ -195,12 +250,14 @@ class TovalinTest(unittest.TestCase):
         self.env["SWAYSOCK"] = self.runtime_file("sway-ipc.", "sway's IPC")
         # A seat without a keyboard loses the first keys of each new one: one stays for the run.
         self.start("wtype", "-s", "600000")
+        # In German: the titles and the password dialog read back as a German parent sees them.
+        self.env["LC_ALL"] = "de_DE.UTF-8"
         self.start_app(AS_USER)
-        locked = wait_until(lambda: self.sway_views("Tovalin - Locked"), "the locked window")[0]
+        locked = wait_until(lambda: self.sway_views("Tovalin - Gesperrt"), "the locked window")[0]
         # Not through XWayland, and under the id of its desktop entry.
         self.assertEqual((locked["shell"], locked["app_id"]), ("xdg_shell", APP_ID))
         self.tool("wtype", "-k", "Return")
-        wait_until(lambda: self.sway_views("Password Required"), "the password dialog")
+        wait_until(lambda: self.sway_views("Passwort erforderlich"), "the password dialog")
         self.tool("wtype", PASSWORD)
         self.tool("wtype", "-k", "Return")
         wait_until(lambda: self.sway_views("Tovalin - Disney"), "the session")

@@ -1,0 +1,535 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nl_NL">
+<context>
+    <name>QWebEnginePage</name>
+    <message>
+        <source>Are you sure you want to leave this page? Changes that you made may not be saved.</source>
+        <translation>Weet je zeker dat je deze pagina wilt verlaten? Wijzigingen die je hebt aangebracht, worden mogelijk niet opgeslagen.</translation>
+    </message>
+</context>
+<context>
+    <name>tovalin</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>cannot make %1: %2</source>
+        <translation>kan %1 niet aanmaken: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a private folder of this user</source>
+        <translation>%1 is geen privémap van deze gebruiker</translation>
+    </message>
+    <message>
+        <source>this account has no home folder</source>
+        <translation>dit account heeft geen thuismap</translation>
+    </message>
+    <message>
+        <source>cannot open %1: %2</source>
+        <translation>kan %1 niet openen: %2</translation>
+    </message>
+    <message>
+        <source>cannot lock %1: %2</source>
+        <translation>kan %1 niet vergrendelen: %2</translation>
+    </message>
+    <message>
+        <source>Tovalin is already running but does not answer</source>
+        <translation>Tovalin draait al, maar reageert niet</translation>
+    </message>
+    <message>
+        <source>Choose Website</source>
+        <translation>Website kiezen</translation>
+    </message>
+    <message>
+        <source>The streaming site the child may watch</source>
+        <translation>De streamingsite waar het kind naar mag kijken</translation>
+    </message>
+    <message>
+        <source>Time Limit</source>
+        <translation>Tijdslimiet</translation>
+    </message>
+    <message>
+        <source>Time limit in minutes</source>
+        <translation>Tijdslimiet in minuten</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation>minuten</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Starten</translation>
+    </message>
+    <message>
+        <source>Asks for the parental password, then starts, extends or unlocks the session</source>
+        <translation>Vraagt om het ouderwachtwoord en start, verlengt of ontgrendelt daarna de sessie</translation>
+    </message>
+    <message>
+        <source>Tovalin - Locked</source>
+        <translation>Tovalin - Vergrendeld</translation>
+    </message>
+    <message>
+        <source>Tovalin - Paused</source>
+        <translation>Tovalin - Gepauzeerd</translation>
+    </message>
+    <message>
+        <source>Tovalin - %1</source>
+        <translation>Tovalin - %1</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>Ontgrendelen</translation>
+    </message>
+    <message>
+        <source>Extend</source>
+        <translation>Verlengen</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Hervatten</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pauzeren</translation>
+    </message>
+    <message>
+        <source>Time remaining: --:--</source>
+        <translation>Resterende tijd: --:--</translation>
+    </message>
+    <message>
+        <source>Time left in this session</source>
+        <translation>Resterende tijd van deze sessie</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Beëindigen</translation>
+    </message>
+    <message>
+        <source>Ends the session and locks Tovalin</source>
+        <translation>Beëindigt de sessie en vergrendelt Tovalin</translation>
+    </message>
+    <message>
+        <source>Pauses or resumes the countdown</source>
+        <translation>Pauzeert of hervat het aftellen</translation>
+    </message>
+    <message>
+        <source>Modify Timer</source>
+        <translation>Tijd wijzigen</translation>
+    </message>
+    <message>
+        <source>Asks for the parental password, then sets a new time limit</source>
+        <translation>Vraagt om het ouderwachtwoord en stelt daarna een nieuwe tijdslimiet in</translation>
+    </message>
+    <message>
+        <source>Password Required</source>
+        <translation>Wachtwoord vereist</translation>
+    </message>
+    <message>
+        <source>Enter password to continue:</source>
+        <translation>Voer het wachtwoord in om verder te gaan:</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Wachtwoord</translation>
+    </message>
+    <message>
+        <source>Checking password…</source>
+        <translation>Wachtwoord controleren…</translation>
+    </message>
+    <message>
+        <source>Incorrect password</source>
+        <translation>Onjuist wachtwoord</translation>
+    </message>
+    <message>
+        <source>Please enter a valid time limit</source>
+        <translation>Voer een geldige tijdslimiet in</translation>
+    </message>
+    <message>
+        <source>Please enter a valid number of minutes</source>
+        <translation>Voer een geldig aantal minuten in</translation>
+    </message>
+    <message>
+        <source>Set Timer</source>
+        <translation>Tijd instellen</translation>
+    </message>
+    <message>
+        <source>Enter new time limit in minutes:</source>
+        <translation>Voer de nieuwe tijdslimiet in minuten in:</translation>
+    </message>
+    <message>
+        <source>New time limit in minutes</source>
+        <translation>Nieuwe tijdslimiet in minuten</translation>
+    </message>
+    <message>
+        <source>End Session</source>
+        <translation>Sessie beëindigen</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to end the current session? This will reset the timer.</source>
+        <translation>Weet je zeker dat je de huidige sessie wilt beëindigen? De timer wordt hierdoor gereset.</translation>
+    </message>
+    <message>
+        <source>Paused: %1 remaining</source>
+        <translation>Gepauzeerd: nog %1</translation>
+    </message>
+    <message>
+        <source>Time remaining: %1</source>
+        <translation>Resterende tijd: %1</translation>
+    </message>
+</context>
+<context>
+    <name>tovalin-check</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Qt WebEngine %1, based on Chromium %2</source>
+        <translation>Qt WebEngine %1, gebaseerd op Chromium %2</translation>
+    </message>
+    <message>
+        <source>, with security fixes up to Chromium %1</source>
+        <translation>, met beveiligingsupdates tot Chromium %1</translation>
+    </message>
+    <message>
+        <source>Engine</source>
+        <translation>Engine</translation>
+    </message>
+    <message>
+        <source>built in</source>
+        <translation>ingebouwd</translation>
+    </message>
+    <message>
+        <source>from %1</source>
+        <translation>uit %1</translation>
+    </message>
+    <message>
+        <source>built in; %1 is ignored: it must be one line in a file owned by root that no other account may write, in a folder of the same kind</source>
+        <translation>ingebouwd; %1 wordt genegeerd: het moet één regel zijn in een bestand van root waarin geen ander account mag schrijven, in een map van dezelfde soort</translation>
+    </message>
+    <message>
+        <source>User agent</source>
+        <translation>User-agent</translation>
+    </message>
+    <message>
+        <source>Widevine module</source>
+        <translation>Widevine-module</translation>
+    </message>
+    <message>
+        <source>not found. Install a browser that brings it (Google Chrome) in this account, so that libwidevinecdm.so ends up in ~/.config/google-chrome/WidevineCdm/VERSION/_platform_specific/linux_x64/ or /opt/google/chrome/WidevineCdm/_platform_specific/linux_x64/, or name it with QTWEBENGINE_CHROMIUM_FLAGS=&quot;--widevine-path=PATH&quot;</source>
+        <translation>niet gevonden. Installeer in dit account een browser die het meebrengt (Google Chrome), zodat libwidevinecdm.so in ~/.config/google-chrome/WidevineCdm/VERSION/_platform_specific/linux_x64/ of /opt/google/chrome/WidevineCdm/_platform_specific/linux_x64/ terechtkomt, of geef het op met QTWEBENGINE_CHROMIUM_FLAGS=&quot;--widevine-path=PATH&quot;</translation>
+    </message>
+    <message>
+        <source>no Widevine module</source>
+        <translation>geen Widevine-module</translation>
+    </message>
+    <message>
+        <source>%1 is there, but it is no library (empty or damaged): install it again from the browser that brings it</source>
+        <translation>%1 is aanwezig, maar is geen bibliotheek (leeg of beschadigd): installeer het opnieuw vanuit de browser die het meebrengt</translation>
+    </message>
+    <message>
+        <source>a damaged Widevine module</source>
+        <translation>een beschadigde Widevine-module</translation>
+    </message>
+    <message>
+        <source>found at %1</source>
+        <translation>gevonden in %1</translation>
+    </message>
+    <message>
+        <source>Media</source>
+        <translation>Media</translation>
+    </message>
+    <message>
+        <source>the engine did not answer within %1 s</source>
+        <translation>de engine antwoordde niet binnen %1 s</translation>
+    </message>
+    <message>
+        <source>the engine did not answer</source>
+        <translation>de engine antwoordde niet</translation>
+    </message>
+    <message>
+        <source>canPlayType &quot;%1&quot;, MediaSource.isTypeSupported %2</source>
+        <translation>canPlayType &quot;%1&quot;, MediaSource.isTypeSupported %2</translation>
+    </message>
+    <message>
+        <source>plays (%1)</source>
+        <translation>afspeelbaar (%1)</translation>
+    </message>
+    <message>
+        <source>does not play (%1)</source>
+        <translation>niet afspeelbaar (%1)</translation>
+    </message>
+    <message>
+        <source>H.264 video in MP4</source>
+        <translation>H.264-video in MP4</translation>
+    </message>
+    <message>
+        <source>no H.264 video</source>
+        <translation>geen H.264-video</translation>
+    </message>
+    <message>
+        <source>AAC audio in MP4</source>
+        <translation>AAC-audio in MP4</translation>
+    </message>
+    <message>
+        <source>no AAC audio</source>
+        <translation>geen AAC-audio</translation>
+    </message>
+    <message>
+        <source>Encrypted media (Widevine)</source>
+        <translation>Versleutelde media (Widevine)</translation>
+    </message>
+    <message>
+        <source>can be requested</source>
+        <translation>kunnen worden aangevraagd</translation>
+    </message>
+    <message>
+        <source>refused (%1)</source>
+        <translation>geweigerd (%1)</translation>
+    </message>
+    <message>
+        <source>encrypted media refused</source>
+        <translation>versleutelde media geweigerd</translation>
+    </message>
+    <message>
+        <source>Rendering</source>
+        <translation>Weergave</translation>
+    </message>
+    <message>
+        <source>not known without a display: run tovalin-check on the desktop the child will use</source>
+        <translation>onbekend zonder beeldscherm: voer tovalin-check uit op het bureaublad dat het kind gaat gebruiken</translation>
+    </message>
+    <message>
+        <source>no usable OpenGL</source>
+        <translation>geen bruikbare OpenGL</translation>
+    </message>
+    <message>
+        <source>OpenGL renderer: %1</source>
+        <translation>OpenGL-renderer: %1</translation>
+    </message>
+    <message>
+        <source>composited in software (%1)</source>
+        <translation>in software samengesteld (%1)</translation>
+    </message>
+    <message>
+        <source>composited on the GPU (%1)</source>
+        <translation>op de GPU samengesteld (%1)</translation>
+    </message>
+    <message>
+        <source>Parental password</source>
+        <translation>Ouderwachtwoord</translation>
+    </message>
+    <message>
+        <source>the built-in one (%1 is not there)</source>
+        <translation>het ingebouwde (%1 ontbreekt)</translation>
+    </message>
+    <message>
+        <source>the parent&apos;s own, from %1</source>
+        <translation>het eigen wachtwoord van de ouders, uit %1</translation>
+    </message>
+    <message>
+        <source>%1 is broken or not safe to trust, so no password opens Tovalin. Repair: sudo tovalin-set-password</source>
+        <translation>%1 is beschadigd of niet betrouwbaar, dus geen enkel wachtwoord opent Tovalin. Herstellen: sudo tovalin-set-password</translation>
+    </message>
+    <message>
+        <source>no password opens Tovalin</source>
+        <translation>geen enkel wachtwoord opent Tovalin</translation>
+    </message>
+    <message>
+        <source>cage is not installed (sudo apt-get install cage xwayland)</source>
+        <translation>cage is niet geïnstalleerd (sudo apt-get install cage xwayland)</translation>
+    </message>
+    <message>
+        <source>the session entry wayland-sessions/tovalin.desktop is missing (install the tovalin package)</source>
+        <translation>de sessievermelding wayland-sessions/tovalin.desktop ontbreekt (installeer het pakket tovalin)</translation>
+    </message>
+    <message>
+        <source>Child&apos;s session</source>
+        <translation>Sessie van het kind</translation>
+    </message>
+    <message>
+        <source>can run (cage installed; %1)</source>
+        <translation>kan draaien (cage geïnstalleerd; %1)</translation>
+    </message>
+    <message>
+        <source>cannot run: %1</source>
+        <translation>kan niet draaien: %1</translation>
+    </message>
+    <message>
+        <source>Child accounts</source>
+        <translation>Kinderaccounts</translation>
+    </message>
+    <message>
+        <source>none (the group %1 is not present)</source>
+        <translation>geen (de groep %1 bestaat niet)</translation>
+    </message>
+    <message>
+        <source>none (the group %1 has no members)</source>
+        <translation>geen (de groep %1 heeft geen leden)</translation>
+    </message>
+    <message>
+        <source>Session</source>
+        <translation>Sessie</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read, so Tovalin keeps no session until it can (it must be a file that this account may read and write)</source>
+        <translation>%1 kan niet worden gelezen, dus Tovalin bewaart geen sessie totdat dat wel kan (het moet een bestand zijn dat dit account mag lezen en schrijven)</translation>
+    </message>
+    <message>
+        <source>no session</source>
+        <translation>geen sessie</translation>
+    </message>
+    <message>
+        <source>locked (the last session ended at %1)</source>
+        <translation>vergrendeld (de laatste sessie eindigde op %1)</translation>
+    </message>
+    <message>
+        <source>paused</source>
+        <translation>gepauzeerd</translation>
+    </message>
+    <message>
+        <source>running until %1</source>
+        <translation>loopt tot %1</translation>
+    </message>
+    <message>
+        <source>%1, in %2</source>
+        <translation>%1, in %2</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Oordeel</translation>
+    </message>
+    <message>
+        <source>the child&apos;s site can play here</source>
+        <translation>de site van het kind kan hier worden afgespeeld</translation>
+    </message>
+    <message>
+        <source>the child&apos;s site cannot play here: %1</source>
+        <translation>de site van het kind kan hier niet worden afgespeeld: %1</translation>
+    </message>
+</context>
+<context>
+    <name>tovalin-child</name>
+    <message>
+        <source>There is no account %1; nothing was changed. To make one, run: tovalin-child add --create %1</source>
+        <translation>Er is geen account %1; er is niets gewijzigd. Maak er een aan met: tovalin-child add --create %1</translation>
+    </message>
+    <message>
+        <source>%1 is the administrator&apos;s account root; nothing was changed.</source>
+        <translation>%1 is het beheerdersaccount root; er is niets gewijzigd.</translation>
+    </message>
+    <message>
+        <source>%1 is an administrator (in the group %2); a child account must be a standard one. Nothing was changed.</source>
+        <translation>%1 is een beheerder (in de groep %2); een kinderaccount moet een standaardaccount zijn. Er is niets gewijzigd.</translation>
+    </message>
+    <message>
+        <source>usage: tovalin-child add [--create] NAME | remove NAME | list</source>
+        <translation>gebruik: tovalin-child add [--create] NAAM | remove NAAM | list</translation>
+    </message>
+    <message>
+        <source>adduser could not make the account %1; nothing else was changed.</source>
+        <translation>adduser kon het account %1 niet aanmaken; er is verder niets gewijzigd.</translation>
+    </message>
+    <message>
+        <source>%1 is a child account already; nothing was changed.</source>
+        <translation>%1 is al een kinderaccount; er is niets gewijzigd.</translation>
+    </message>
+    <message>
+        <source>cannot keep the sessions of %1 for undoing: %2; nothing was changed.</source>
+        <translation>kan de sessies van %1 niet bewaren om het ongedaan te maken: %2; er is niets gewijzigd.</translation>
+    </message>
+    <message>
+        <source>cannot set the session of %1 to Tovalin&apos;s: %2; nothing was changed.</source>
+        <translation>kan de sessie van %1 niet op die van Tovalin zetten: %2; er is niets gewijzigd.</translation>
+    </message>
+    <message>
+        <source>adduser could not add %1 to the group %2; nothing was changed.</source>
+        <translation>adduser kon %1 niet aan de groep %2 toevoegen; er is niets gewijzigd.</translation>
+    </message>
+    <message>
+        <source>%1 is a child account: it is in the group %2 and its session is Tovalin&apos;s. It can log in to that session alone, at the login screen or by automatic login.</source>
+        <translation>%1 is een kinderaccount: het zit in de groep %2 en de sessie is die van Tovalin. Het kan alleen in die sessie inloggen, via het inlogscherm of automatisch.</translation>
+    </message>
+    <message>
+        <source>%1 is not a child account; nothing was changed.</source>
+        <translation>%1 is geen kinderaccount; er is niets gewijzigd.</translation>
+    </message>
+    <message>
+        <source>cannot restore the sessions of %1: %2; nothing was changed.</source>
+        <translation>kan de sessies van %1 niet herstellen: %2; er is niets gewijzigd.</translation>
+    </message>
+    <message>
+        <source>gpasswd could not take %1 out of the group %2; run the command again.</source>
+        <translation>gpasswd kon %1 niet uit de groep %2 halen; voer de opdracht opnieuw uit.</translation>
+    </message>
+    <message>
+        <source>%1 is no longer a child account: it left the group %2 and has its earlier session back. The account itself stays.</source>
+        <translation>%1 is geen kinderaccount meer: het heeft de groep %2 verlaten en heeft zijn eerdere sessie terug. Het account zelf blijft bestaan.</translation>
+    </message>
+    <message>
+        <source>%1 is not an account name.</source>
+        <translation>%1 is geen accountnaam.</translation>
+    </message>
+    <message>
+        <source>run it as root, for example with sudo</source>
+        <translation>voer dit uit als root, bijvoorbeeld met sudo</translation>
+    </message>
+    <message>
+        <source>the group %1 is missing; reinstall the tovalin package.</source>
+        <translation>de groep %1 ontbreekt; installeer het pakket tovalin opnieuw.</translation>
+    </message>
+</context>
+<context>
+    <name>tovalin-set-password</name>
+    <message>
+        <source>run it as root, for example with sudo</source>
+        <translation>voer dit uit als root, bijvoorbeeld met sudo</translation>
+    </message>
+    <message>
+        <source>New parental password: </source>
+        <translation>Nieuw ouderwachtwoord: </translation>
+    </message>
+    <message>
+        <source>The same password again: </source>
+        <translation>Hetzelfde wachtwoord nogmaals: </translation>
+    </message>
+    <message>
+        <source>no password was given</source>
+        <translation>er is geen wachtwoord opgegeven</translation>
+    </message>
+    <message>
+        <source>the two passwords differ; nothing was changed</source>
+        <translation>de twee wachtwoorden verschillen; er is niets gewijzigd</translation>
+    </message>
+    <message>
+        <source>the password must have 1 to %1 characters</source>
+        <translation>het wachtwoord moet 1 tot %1 tekens lang zijn</translation>
+    </message>
+    <message>
+        <source>cannot make %1</source>
+        <translation>kan %1 niet aanmaken</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>kan %1 niet schrijven: %2</translation>
+    </message>
+    <message>
+        <source>%1 was written, but is not safe to trust; see the README</source>
+        <translation>%1 is geschreven, maar is niet betrouwbaar; zie de README</translation>
+    </message>
+    <message>
+        <source>The parental password is set. Tovalin asks for it from now on.</source>
+        <translation>Het ouderwachtwoord is ingesteld. Tovalin vraagt er voortaan om.</translation>
+    </message>
+    <message>
+        <source>the password could not be hashed</source>
+        <translation>het wachtwoord kon niet gehasht worden</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,535 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR">
+<context>
+    <name>QWebEnginePage</name>
+    <message>
+        <source>Are you sure you want to leave this page? Changes that you made may not be saved.</source>
+        <translation>Tem certeza de que deseja sair desta página? As alterações feitas podem não ser salvas.</translation>
+    </message>
+</context>
+<context>
+    <name>tovalin</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>cannot make %1: %2</source>
+        <translation>não foi possível criar %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a private folder of this user</source>
+        <translation>%1 não é uma pasta privada deste usuário</translation>
+    </message>
+    <message>
+        <source>this account has no home folder</source>
+        <translation>esta conta não tem pasta pessoal</translation>
+    </message>
+    <message>
+        <source>cannot open %1: %2</source>
+        <translation>não foi possível abrir %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot lock %1: %2</source>
+        <translation>não foi possível bloquear %1: %2</translation>
+    </message>
+    <message>
+        <source>Tovalin is already running but does not answer</source>
+        <translation>O Tovalin já está em execução, mas não responde</translation>
+    </message>
+    <message>
+        <source>Choose Website</source>
+        <translation>Escolher site</translation>
+    </message>
+    <message>
+        <source>The streaming site the child may watch</source>
+        <translation>O site de streaming que a criança pode assistir</translation>
+    </message>
+    <message>
+        <source>Time Limit</source>
+        <translation>Limite de tempo</translation>
+    </message>
+    <message>
+        <source>Time limit in minutes</source>
+        <translation>Limite de tempo em minutos</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation>minutos</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Iniciar</translation>
+    </message>
+    <message>
+        <source>Asks for the parental password, then starts, extends or unlocks the session</source>
+        <translation>Pede a senha dos pais e depois inicia, prolonga ou desbloqueia a sessão</translation>
+    </message>
+    <message>
+        <source>Tovalin - Locked</source>
+        <translation>Tovalin - Bloqueado</translation>
+    </message>
+    <message>
+        <source>Tovalin - Paused</source>
+        <translation>Tovalin - Pausado</translation>
+    </message>
+    <message>
+        <source>Tovalin - %1</source>
+        <translation>Tovalin - %1</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>Desbloquear</translation>
+    </message>
+    <message>
+        <source>Extend</source>
+        <translation>Prolongar</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Retomar</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausar</translation>
+    </message>
+    <message>
+        <source>Time remaining: --:--</source>
+        <translation>Tempo restante: --:--</translation>
+    </message>
+    <message>
+        <source>Time left in this session</source>
+        <translation>Tempo restante nesta sessão</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Encerrar</translation>
+    </message>
+    <message>
+        <source>Ends the session and locks Tovalin</source>
+        <translation>Encerra a sessão e bloqueia o Tovalin</translation>
+    </message>
+    <message>
+        <source>Pauses or resumes the countdown</source>
+        <translation>Pausa ou retoma a contagem regressiva</translation>
+    </message>
+    <message>
+        <source>Modify Timer</source>
+        <translation>Alterar tempo</translation>
+    </message>
+    <message>
+        <source>Asks for the parental password, then sets a new time limit</source>
+        <translation>Pede a senha dos pais e depois define um novo limite de tempo</translation>
+    </message>
+    <message>
+        <source>Password Required</source>
+        <translation>Senha necessária</translation>
+    </message>
+    <message>
+        <source>Enter password to continue:</source>
+        <translation>Digite a senha para continuar:</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Senha</translation>
+    </message>
+    <message>
+        <source>Checking password…</source>
+        <translation>Verificando a senha…</translation>
+    </message>
+    <message>
+        <source>Incorrect password</source>
+        <translation>Senha incorreta</translation>
+    </message>
+    <message>
+        <source>Please enter a valid time limit</source>
+        <translation>Digite um limite de tempo válido</translation>
+    </message>
+    <message>
+        <source>Please enter a valid number of minutes</source>
+        <translation>Digite um número de minutos válido</translation>
+    </message>
+    <message>
+        <source>Set Timer</source>
+        <translation>Definir tempo</translation>
+    </message>
+    <message>
+        <source>Enter new time limit in minutes:</source>
+        <translation>Digite o novo limite de tempo em minutos:</translation>
+    </message>
+    <message>
+        <source>New time limit in minutes</source>
+        <translation>Novo limite de tempo em minutos</translation>
+    </message>
+    <message>
+        <source>End Session</source>
+        <translation>Encerrar sessão</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to end the current session? This will reset the timer.</source>
+        <translation>Tem certeza de que deseja encerrar a sessão atual? O tempo será zerado.</translation>
+    </message>
+    <message>
+        <source>Paused: %1 remaining</source>
+        <translation>Pausado: restam %1</translation>
+    </message>
+    <message>
+        <source>Time remaining: %1</source>
+        <translation>Tempo restante: %1</translation>
+    </message>
+</context>
+<context>
+    <name>tovalin-check</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Qt WebEngine %1, based on Chromium %2</source>
+        <translation>Qt WebEngine %1, baseado no Chromium %2</translation>
+    </message>
+    <message>
+        <source>, with security fixes up to Chromium %1</source>
+        <translation>, com correções de segurança até o Chromium %1</translation>
+    </message>
+    <message>
+        <source>Engine</source>
+        <translation>Motor</translation>
+    </message>
+    <message>
+        <source>built in</source>
+        <translation>embutido</translation>
+    </message>
+    <message>
+        <source>from %1</source>
+        <translation>de %1</translation>
+    </message>
+    <message>
+        <source>built in; %1 is ignored: it must be one line in a file owned by root that no other account may write, in a folder of the same kind</source>
+        <translation>embutido; %1 é ignorado: deve ser uma única linha em um arquivo do root que nenhuma outra conta possa alterar, em uma pasta do mesmo tipo</translation>
+    </message>
+    <message>
+        <source>User agent</source>
+        <translation>User agent</translation>
+    </message>
+    <message>
+        <source>Widevine module</source>
+        <translation>Módulo Widevine</translation>
+    </message>
+    <message>
+        <source>not found. Install a browser that brings it (Google Chrome) in this account, so that libwidevinecdm.so ends up in ~/.config/google-chrome/WidevineCdm/VERSION/_platform_specific/linux_x64/ or /opt/google/chrome/WidevineCdm/_platform_specific/linux_x64/, or name it with QTWEBENGINE_CHROMIUM_FLAGS=&quot;--widevine-path=PATH&quot;</source>
+        <translation>não encontrado. Instale nesta conta um navegador que o traga (Google Chrome), para que libwidevinecdm.so fique em ~/.config/google-chrome/WidevineCdm/VERSION/_platform_specific/linux_x64/ ou em /opt/google/chrome/WidevineCdm/_platform_specific/linux_x64/, ou indique-o com QTWEBENGINE_CHROMIUM_FLAGS=&quot;--widevine-path=PATH&quot;</translation>
+    </message>
+    <message>
+        <source>no Widevine module</source>
+        <translation>nenhum módulo Widevine</translation>
+    </message>
+    <message>
+        <source>%1 is there, but it is no library (empty or damaged): install it again from the browser that brings it</source>
+        <translation>%1 existe, mas não é uma biblioteca (vazio ou danificado): instale-o novamente pelo navegador que o traz</translation>
+    </message>
+    <message>
+        <source>a damaged Widevine module</source>
+        <translation>um módulo Widevine danificado</translation>
+    </message>
+    <message>
+        <source>found at %1</source>
+        <translation>encontrado em %1</translation>
+    </message>
+    <message>
+        <source>Media</source>
+        <translation>Mídia</translation>
+    </message>
+    <message>
+        <source>the engine did not answer within %1 s</source>
+        <translation>o motor não respondeu em %1 s</translation>
+    </message>
+    <message>
+        <source>the engine did not answer</source>
+        <translation>o motor não respondeu</translation>
+    </message>
+    <message>
+        <source>canPlayType &quot;%1&quot;, MediaSource.isTypeSupported %2</source>
+        <translation>canPlayType &quot;%1&quot;, MediaSource.isTypeSupported %2</translation>
+    </message>
+    <message>
+        <source>plays (%1)</source>
+        <translation>é reproduzido (%1)</translation>
+    </message>
+    <message>
+        <source>does not play (%1)</source>
+        <translation>não é reproduzido (%1)</translation>
+    </message>
+    <message>
+        <source>H.264 video in MP4</source>
+        <translation>Vídeo H.264 em MP4</translation>
+    </message>
+    <message>
+        <source>no H.264 video</source>
+        <translation>sem vídeo H.264</translation>
+    </message>
+    <message>
+        <source>AAC audio in MP4</source>
+        <translation>Áudio AAC em MP4</translation>
+    </message>
+    <message>
+        <source>no AAC audio</source>
+        <translation>sem áudio AAC</translation>
+    </message>
+    <message>
+        <source>Encrypted media (Widevine)</source>
+        <translation>Mídia criptografada (Widevine)</translation>
+    </message>
+    <message>
+        <source>can be requested</source>
+        <translation>pode ser solicitada</translation>
+    </message>
+    <message>
+        <source>refused (%1)</source>
+        <translation>recusada (%1)</translation>
+    </message>
+    <message>
+        <source>encrypted media refused</source>
+        <translation>mídia criptografada recusada</translation>
+    </message>
+    <message>
+        <source>Rendering</source>
+        <translation>Renderização</translation>
+    </message>
+    <message>
+        <source>not known without a display: run tovalin-check on the desktop the child will use</source>
+        <translation>desconhecido sem tela: execute o tovalin-check na área de trabalho que a criança vai usar</translation>
+    </message>
+    <message>
+        <source>no usable OpenGL</source>
+        <translation>nenhum OpenGL utilizável</translation>
+    </message>
+    <message>
+        <source>OpenGL renderer: %1</source>
+        <translation>renderizador OpenGL: %1</translation>
+    </message>
+    <message>
+        <source>composited in software (%1)</source>
+        <translation>composição por software (%1)</translation>
+    </message>
+    <message>
+        <source>composited on the GPU (%1)</source>
+        <translation>composição na GPU (%1)</translation>
+    </message>
+    <message>
+        <source>Parental password</source>
+        <translation>Senha dos pais</translation>
+    </message>
+    <message>
+        <source>the built-in one (%1 is not there)</source>
+        <translation>a embutida (%1 não existe)</translation>
+    </message>
+    <message>
+        <source>the parent&apos;s own, from %1</source>
+        <translation>a própria dos pais, de %1</translation>
+    </message>
+    <message>
+        <source>%1 is broken or not safe to trust, so no password opens Tovalin. Repair: sudo tovalin-set-password</source>
+        <translation>%1 está danificado ou não é confiável, então nenhuma senha abre o Tovalin. Para corrigir: sudo tovalin-set-password</translation>
+    </message>
+    <message>
+        <source>no password opens Tovalin</source>
+        <translation>nenhuma senha abre o Tovalin</translation>
+    </message>
+    <message>
+        <source>cage is not installed (sudo apt-get install cage xwayland)</source>
+        <translation>o cage não está instalado (sudo apt-get install cage xwayland)</translation>
+    </message>
+    <message>
+        <source>the session entry wayland-sessions/tovalin.desktop is missing (install the tovalin package)</source>
+        <translation>a entrada de sessão wayland-sessions/tovalin.desktop está faltando (instale o pacote tovalin)</translation>
+    </message>
+    <message>
+        <source>Child&apos;s session</source>
+        <translation>Sessão da criança</translation>
+    </message>
+    <message>
+        <source>can run (cage installed; %1)</source>
+        <translation>pode ser usada (cage instalado; %1)</translation>
+    </message>
+    <message>
+        <source>cannot run: %1</source>
+        <translation>não pode ser usada: %1</translation>
+    </message>
+    <message>
+        <source>Child accounts</source>
+        <translation>Contas de criança</translation>
+    </message>
+    <message>
+        <source>none (the group %1 is not present)</source>
+        <translation>nenhuma (o grupo %1 não existe)</translation>
+    </message>
+    <message>
+        <source>none (the group %1 has no members)</source>
+        <translation>nenhuma (o grupo %1 não tem membros)</translation>
+    </message>
+    <message>
+        <source>Session</source>
+        <translation>Sessão</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read, so Tovalin keeps no session until it can (it must be a file that this account may read and write)</source>
+        <translation>%1 não pode ser lido, então o Tovalin não guarda nenhuma sessão até que possa (deve ser um arquivo que esta conta possa ler e gravar)</translation>
+    </message>
+    <message>
+        <source>no session</source>
+        <translation>nenhuma sessão</translation>
+    </message>
+    <message>
+        <source>locked (the last session ended at %1)</source>
+        <translation>bloqueada (a última sessão terminou em %1)</translation>
+    </message>
+    <message>
+        <source>paused</source>
+        <translation>pausada</translation>
+    </message>
+    <message>
+        <source>running until %1</source>
+        <translation>em andamento até %1</translation>
+    </message>
+    <message>
+        <source>%1, in %2</source>
+        <translation>%1, em %2</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>the child&apos;s site can play here</source>
+        <translation>o site da criança pode ser reproduzido aqui</translation>
+    </message>
+    <message>
+        <source>the child&apos;s site cannot play here: %1</source>
+        <translation>o site da criança não pode ser reproduzido aqui: %1</translation>
+    </message>
+</context>
+<context>
+    <name>tovalin-child</name>
+    <message>
+        <source>There is no account %1; nothing was changed. To make one, run: tovalin-child add --create %1</source>
+        <translation>Não existe a conta %1; nada foi alterado. Para criá-la, execute: tovalin-child add --create %1</translation>
+    </message>
+    <message>
+        <source>%1 is the administrator&apos;s account root; nothing was changed.</source>
+        <translation>%1 é a conta de administrador root; nada foi alterado.</translation>
+    </message>
+    <message>
+        <source>%1 is an administrator (in the group %2); a child account must be a standard one. Nothing was changed.</source>
+        <translation>%1 é um administrador (no grupo %2); uma conta de criança deve ser uma conta padrão. Nada foi alterado.</translation>
+    </message>
+    <message>
+        <source>usage: tovalin-child add [--create] NAME | remove NAME | list</source>
+        <translation>uso: tovalin-child add [--create] NOME | remove NOME | list</translation>
+    </message>
+    <message>
+        <source>adduser could not make the account %1; nothing else was changed.</source>
+        <translation>o adduser não conseguiu criar a conta %1; nada mais foi alterado.</translation>
+    </message>
+    <message>
+        <source>%1 is a child account already; nothing was changed.</source>
+        <translation>%1 já é uma conta de criança; nada foi alterado.</translation>
+    </message>
+    <message>
+        <source>cannot keep the sessions of %1 for undoing: %2; nothing was changed.</source>
+        <translation>não foi possível guardar as sessões de %1 para desfazer: %2; nada foi alterado.</translation>
+    </message>
+    <message>
+        <source>cannot set the session of %1 to Tovalin&apos;s: %2; nothing was changed.</source>
+        <translation>não foi possível definir a sessão de %1 como a do Tovalin: %2; nada foi alterado.</translation>
+    </message>
+    <message>
+        <source>adduser could not add %1 to the group %2; nothing was changed.</source>
+        <translation>o adduser não conseguiu adicionar %1 ao grupo %2; nada foi alterado.</translation>
+    </message>
+    <message>
+        <source>%1 is a child account: it is in the group %2 and its session is Tovalin&apos;s. It can log in to that session alone, at the login screen or by automatic login.</source>
+        <translation>%1 é uma conta de criança: está no grupo %2 e sua sessão é a do Tovalin. Ela só pode entrar nessa sessão, pela tela de login ou por login automático.</translation>
+    </message>
+    <message>
+        <source>%1 is not a child account; nothing was changed.</source>
+        <translation>%1 não é uma conta de criança; nada foi alterado.</translation>
+    </message>
+    <message>
+        <source>cannot restore the sessions of %1: %2; nothing was changed.</source>
+        <translation>não foi possível restaurar as sessões de %1: %2; nada foi alterado.</translation>
+    </message>
+    <message>
+        <source>gpasswd could not take %1 out of the group %2; run the command again.</source>
+        <translation>o gpasswd não conseguiu tirar %1 do grupo %2; execute o comando novamente.</translation>
+    </message>
+    <message>
+        <source>%1 is no longer a child account: it left the group %2 and has its earlier session back. The account itself stays.</source>
+        <translation>%1 não é mais uma conta de criança: saiu do grupo %2 e voltou à sessão anterior. A conta em si continua existindo.</translation>
+    </message>
+    <message>
+        <source>%1 is not an account name.</source>
+        <translation>%1 não é um nome de conta.</translation>
+    </message>
+    <message>
+        <source>run it as root, for example with sudo</source>
+        <translation>execute como root, por exemplo com sudo</translation>
+    </message>
+    <message>
+        <source>the group %1 is missing; reinstall the tovalin package.</source>
+        <translation>o grupo %1 está faltando; reinstale o pacote tovalin.</translation>
+    </message>
+</context>
+<context>
+    <name>tovalin-set-password</name>
+    <message>
+        <source>run it as root, for example with sudo</source>
+        <translation>execute como root, por exemplo com sudo</translation>
+    </message>
+    <message>
+        <source>New parental password: </source>
+        <translation>Nova senha dos pais: </translation>
+    </message>
+    <message>
+        <source>The same password again: </source>
+        <translation>Digite a senha novamente: </translation>
+    </message>
+    <message>
+        <source>no password was given</source>
+        <translation>nenhuma senha foi digitada</translation>
+    </message>
+    <message>
+        <source>the two passwords differ; nothing was changed</source>
+        <translation>as duas senhas são diferentes; nada foi alterado</translation>
+    </message>
+    <message>
+        <source>the password must have 1 to %1 characters</source>
+        <translation>a senha deve ter de 1 a %1 caracteres</translation>
+    </message>
+    <message>
+        <source>cannot make %1</source>
+        <translation>não foi possível criar %1</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>não foi possível gravar %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 was written, but is not safe to trust; see the README</source>
+        <translation>%1 foi gravado, mas não é confiável; consulte o README</translation>
+    </message>
+    <message>
+        <source>The parental password is set. Tovalin asks for it from now on.</source>
+        <translation>A senha dos pais foi definida. De agora em diante, o Tovalin vai pedi-la.</translation>
+    </message>
+    <message>
+        <source>the password could not be hashed</source>
+        <translation>não foi possível gerar o hash da senha</translation>
+    </message>
+</context>
+</TS>
