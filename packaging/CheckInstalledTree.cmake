@@ -1,5 +1,6 @@
 # Installs the build into a scratch prefix and checks that a desktop finds Tovalin there: the
-# program, its entry and metainfo, and icons whose pixel size is the one their folder names.
+# program, its entry and metainfo, icons whose pixel size is the one their folder names, and a
+# manual page for every program.
 # Run with -DBUILD_DIR= -DPREFIX= -DAPP_ID= -DICON_SIZES= -DAPPSTREAMCLI=
 # -DAPPSTREAM_OVERRIDES= -P.
 file(REMOVE_RECURSE ${PREFIX})
@@ -14,6 +15,16 @@ foreach(path bin/tovalin bin/tovalin-set-password bin/tovalin-check sbin/tovalin
              share/applications/${APP_ID}.desktop share/metainfo/${APP_ID}.metainfo.xml share/wayland-sessions/tovalin.desktop)
     if(NOT EXISTS ${PREFIX}/${path})
         message(FATAL_ERROR "not installed: ${path}")
+    endif()
+endforeach()
+
+# Every program has its manual page.
+file(GLOB programs ${PREFIX}/bin/* ${PREFIX}/sbin/*)
+foreach(program IN LISTS programs)
+    get_filename_component(name ${program} NAME)
+    file(GLOB pages ${PREFIX}/share/man/man[18]/${name}.[18])
+    if(NOT pages)
+        message(FATAL_ERROR "${name} has no manual page")
     endif()
 endforeach()
 

@@ -2,15 +2,18 @@
 # Installs whatever Debian packages Tovalin needs that are missing, then configures and builds it.
 # Usage: scripts/setup.sh BUILD_DIR [extra cmake arguments]
 #        scripts/setup.sh --packages-only
-# The package names are the same on Debian 12 and Debian 13.
+# The package names are the same on Debian 12 and Debian 13: what debian/control's Build-Depends
+# names (debhelper-compat is debhelper's), the build's own tools, and what the tests run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-webengine-dev qt6-wayland libgl-dev
-          qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
-          xvfb xauth xdotool sway cage xwayland wtype grim dbus-daemon dbus-bin python3
-          fonts-dejavu-core desktop-file-utils appstream dpkg-dev file
-          libsodium-dev pkgconf procps)
+# The Build-Depends field, one name a line: the first of any alternatives, without versions.
+mapfile -t build_depends < <(awk '/^Build-Depends:/ { on = 1; sub(/^[^:]*:/, ""); print; next }
+                                  /^[^ \t]/ { on = 0 } on' debian/control |
+    tr ',' '\n' | sed -E 's/[|(<[].*//; s/[[:space:]]//g; /^$/d; s/^debhelper-compat$/debhelper/')
+packages=("${build_depends[@]}" build-essential
+          qt6-wayland qt6-translations-l10n xvfb xauth xdotool sway cage xwayland wtype grim
+          dbus-daemon dbus-bin python3 fonts-dejavu-core desktop-file-utils appstream procps)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
