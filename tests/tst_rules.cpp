@@ -238,16 +238,19 @@ private slots:
         QTest::addColumn<QString>("phase");
         QTest::addColumn<QString>("picked");   // the session variables, or "-"
         QTest::addColumn<QString>("recorded"); // AccountsService's Session=, or "-"
+        QTest::addColumn<bool>("lingers");
         QTest::addColumn<bool>("allowed");
         // clang-format off
-        QTest::newRow("GDM, Tovalin's") << "gdm-password" << "open_session" << "-" << "tovalin" << true;
-        QTest::newRow("GDM, GNOME") << "gdm-autologin" << "open_session" << "-" << "gnome" << false;
-        QTest::newRow("GDM, variables") << "gdm-password" << "open_session" << "gnome" << "tovalin" << false;
-        QTest::newRow("LightDM, Tovalin's") << "lightdm-autologin" << "open_session" << "tovalin" << "gnome" << true;
-        QTest::newRow("LightDM, GNOME") << "lightdm" << "open_session" << "gnome" << "tovalin" << false;
-        QTest::newRow("text console") << "login" << "open_session" << "tovalin" << "tovalin" << false;
-        QTest::newRow("no phase") << "lightdm" << "" << "tovalin" << "tovalin" << false;
-        QTest::newRow("closing") << "sshd" << "close_session" << "-" << "-" << true;
+        QTest::newRow("GDM, Tovalin's") << "gdm-password" << "open_session" << "-" << "tovalin" << false << true;
+        QTest::newRow("GDM, GNOME") << "gdm-autologin" << "open_session" << "-" << "gnome" << false << false;
+        QTest::newRow("GDM, variables") << "gdm-password" << "open_session" << "gnome" << "tovalin" << false << false;
+        QTest::newRow("LightDM, Tovalin's") << "lightdm-autologin" << "open_session" << "tovalin" << "gnome" << false << true;
+        QTest::newRow("LightDM, GNOME") << "lightdm" << "open_session" << "gnome" << "tovalin" << false << false;
+        QTest::newRow("text console") << "login" << "open_session" << "tovalin" << "tovalin" << false << false;
+        QTest::newRow("no phase") << "lightdm" << "" << "tovalin" << "tovalin" << false << false;
+        QTest::newRow("user manager") << "systemd-user" << "open_session" << "-" << "-" << false << true;
+        QTest::newRow("lingering user manager") << "systemd-user" << "open_session" << "-" << "-" << true << false;
+        QTest::newRow("closing") << "sshd" << "close_session" << "-" << "-" << false << true;
         // clang-format on
     }
     void childLogin()
@@ -256,8 +259,10 @@ private slots:
         QFETCH(QString, phase);
         QFETCH(QString, picked);
         QFETCH(QString, recorded);
+        QFETCH(bool, lingers);
         accounts::LoginRequest request{
-            service, phase, true, {}, recorded == u"-" ? std::nullopt : std::optional(recorded)};
+            service, phase, true, {}, recorded == u"-" ? std::nullopt : std::optional(recorded),
+            lingers};
         for (const char *variable : {"XDG_SESSION_DESKTOP", "DESKTOP_SESSION"})
             if (picked != u"-")
                 request.environment.insert(variable, picked);

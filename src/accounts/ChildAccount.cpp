@@ -86,9 +86,17 @@ LoginVerdict judgeLogin(const LoginRequest &request)
         if (found != request.environment.cend() && *found != CHILD_SESSION)
             return refuse(QStringLiteral("%1 names the session \"%2\"").arg(variable, *found));
     }
-    // The user manager that logind starts for the session; it opens no login of its own.
-    if (request.service == u"systemd-user")
+    // The user manager that logind starts for the session; it opens no login of its own. An
+    // account may turn lingering on for itself without authentication (polkit's
+    // org.freedesktop.login1.set-self-linger), and then its manager, with the units the account
+    // wrote, starts at boot with no session at all.
+    if (request.service == u"systemd-user") {
+        if (request.lingers)
+            return refuse(QStringLiteral("the account lingers, so its user manager would start "
+                                         "its own units with no login; a parent runs "
+                                         "loginctl disable-linger"));
         return allow(QStringLiteral("the session's own user manager"));
+    }
     if (LIGHTDM_SERVICES.contains(request.service)) {
         if (!request.environment.contains(QStringLiteral("XDG_SESSION_DESKTOP")))
             return refuse(QStringLiteral("LightDM named no session (XDG_SESSION_DESKTOP unset)"));

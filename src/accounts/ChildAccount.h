@@ -23,6 +23,7 @@ struct LoginRequest
     bool member = false;                    // the account is in CHILD_GROUP
     QHash<QString, QString> environment;    // the PAM environment
     std::optional<QString> recordedSession; // AccountsService's Session=, if readable
+    bool lingers = false; // systemd starts its user manager at boot, with no login
 };
 
 struct LoginVerdict

@@ -98,6 +98,11 @@ std::optional<QString> recordedSession(const QString &name)
     return text ? sessionsIn(*text, QStringLiteral("User")).session : std::nullopt;
 }
 
+bool lingers(const QString &name)
+{
+    return QFile::exists(QStringLiteral("/var/lib/systemd/linger/") + name);
+}
+
 Sessions readSessionsFromFile(const QString &name)
 {
     return sessionsIn(readText(accountsServiceFile(name)).value_or(QString()),

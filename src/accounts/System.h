@@ -15,6 +15,8 @@ QStringList childMembers();
 QString accountsServiceFile(const QString &name);
 // Session= from that file: nullopt when the file or the key is missing or unreadable.
 std::optional<QString> recordedSession(const QString &name);
+// Whether logind starts the account's user manager at boot (loginctl enable-linger).
+bool lingers(const QString &name);
 
 // The same, in the file alone.
 Sessions readSessionsFromFile(const QString &name);

@@ -17,6 +17,7 @@ int main()
                                    std::nullopt};
     if (request.member) {
         request.recordedSession = recordedSession(user);
+        request.lingers = lingers(user);
         for (const char *variable : {"XDG_SESSION_DESKTOP", "DESKTOP_SESSION", "GDMSESSION"})
             if (qEnvironmentVariableIsSet(variable))
                 request.environment.insert(QString::fromLatin1(variable),
