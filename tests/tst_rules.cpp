@@ -271,6 +271,34 @@ private slots:
         QVERIFY(accounts::judgeLogin(request).allowed);
     }
 
+    // Only a file as /etc/skel has it may stay in a home that becomes a child account's.
+    void homeFiles_data()
+    {
+        QTest::addColumn<QString>("home"); // "-": unreadable
+        QTest::addColumn<QString>("skel"); // "-": none
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("as in skel") << "umask 022"
+                                    << "umask 022" << false;
+        QTest::newRow("changed") << "systemctl --user start x"
+                                 << "umask 022" << true;
+        QTest::newRow("not in skel") << ""
+                                     << "-" << true;
+        QTest::newRow("unreadable") << "-"
+                                    << "-" << true;
+    }
+    void homeFiles()
+    {
+        QFETCH(QString, home);
+        QFETCH(QString, skel);
+        const auto content = [](const QString &text) {
+            return text == u"-" ? std::nullopt : std::optional(text.toUtf8());
+        };
+        const accounts::HomeFile file{".profile", content(home), content(skel)};
+        const auto refusal = accounts::refusalForHomeFiles("kid", {file});
+        QTEST(refusal.has_value(), "refused");
+        QVERIFY(!refusal || refusal->contains("~/.profile"));
+    }
+
     // AccountsService's files keep every other line when tovalin-child sets or clears a session.
     void keyFile()
     {

@@ -184,6 +184,22 @@ std::optional<QString> refusalToAdd(const QString &name, const Account &account)
     return std::nullopt;
 }
 
+std::optional<QString> refusalForHomeFiles(const QString &name, const QList<HomeFile> &files)
+{
+    // Anything else was written by the account itself, before it became a child account.
+    QStringList own;
+    for (const HomeFile &file : files)
+        if (!file.home || file.home != file.skel)
+            own.append(QStringLiteral("~/") + file.path);
+    if (own.isEmpty())
+        return std::nullopt;
+    return QCoreApplication::translate(
+               "tovalin-child",
+               "The home of %1 holds files that would run at its logins: %2. Move them out of the "
+               "home, then run tovalin-child add %1 again. Nothing was changed.")
+        .arg(name, own.join(QStringLiteral(", ")));
+}
+
 Sessions sessionsToRestore(const Sessions &current, const std::optional<Sessions> &kept)
 {
     if (kept)

@@ -1,6 +1,7 @@
 #include "accounts/System.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QProcess>
 #include <QSaveFile>
@@ -15,12 +16,28 @@ namespace {
 const QString KEPT_FOLDER = QStringLiteral("/etc/tovalin/children");
 const QString KEPT_GROUP = QStringLiteral("Before");
 
-std::optional<QString> readText(const QString &path)
+// The login shells' and display managers' session wrappers (Debian's Xsession sources
+// ~/.xsessionrc, LightDM's and GDM's wrappers ~/.profile and ~/.xprofile) and pam_env.
+const QStringList STARTUP_FILES{QStringLiteral(".profile"),    QStringLiteral(".bash_profile"),
+                                QStringLiteral(".bash_login"), QStringLiteral(".xprofile"),
+                                QStringLiteral(".xsessionrc"), QStringLiteral(".pam_environment")};
+// systemd's user manager starts units from, and takes environment from, these.
+const QStringList STARTUP_FOLDERS{QStringLiteral(".config/systemd/user"),
+                                  QStringLiteral(".local/share/systemd/user"),
+                                  QStringLiteral(".config/environment.d")};
+
+std::optional<QByteArray> readBytes(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    return QString::fromUtf8(file.readAll());
+    return file.readAll();
+}
+
+std::optional<QString> readText(const QString &path)
+{
+    const std::optional<QByteArray> bytes = readBytes(path);
+    return bytes ? std::optional(QString::fromUtf8(*bytes)) : std::nullopt;
 }
 
 // Writes the file in one step, readable by root alone, in a folder made for it if missing.
@@ -61,7 +78,7 @@ Account readAccount(const QString &name)
     const passwd *entry = getpwnam(user.constData());
     if (!entry)
         return {};
-    Account account{true, entry->pw_uid, {}};
+    Account account{true, entry->pw_uid, {}, QString::fromLocal8Bit(entry->pw_dir)};
     int count = 64;
     std::vector<gid_t> gids;
     do {
@@ -71,6 +88,31 @@ Account readAccount(const QString &name)
         if (const group *found = getgrgid(gids[size_t(i)]))
             account.groups.append(QString::fromLocal8Bit(found->gr_name));
     return account;
+}
+
+QList<HomeFile> startupFiles(const QString &home)
+{
+    const QDir homeFolder(home);
+    QStringList paths;
+    // A dangling link counts too: its target may appear later.
+    for (const QString &path : STARTUP_FILES)
+        if (const QFileInfo info(homeFolder.filePath(path)); info.exists() || info.isSymLink())
+            paths.append(path);
+    for (const QString &folder : STARTUP_FOLDERS) {
+        QDirIterator entries(homeFolder.filePath(folder),
+                             QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                             QDirIterator::Subdirectories);
+        while (entries.hasNext()) {
+            const QFileInfo info(entries.next());
+            if (!info.isDir() || info.isSymLink())
+                paths.append(homeFolder.relativeFilePath(info.filePath()));
+        }
+    }
+    QList<HomeFile> files;
+    for (const QString &path : paths)
+        files.append({path, readBytes(homeFolder.filePath(path)),
+                      readBytes(QStringLiteral("/etc/skel/") + path)});
+    return files;
 }
 
 bool childGroupExists()

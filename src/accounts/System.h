@@ -8,6 +8,9 @@ namespace accounts {
 
 Account readAccount(const QString &name);
 bool childGroupExists();
+// The files in the home that the account's logins run or read: its systemd user units, its
+// environment.d and the startup files that the sessions' wrappers source.
+QList<HomeFile> startupFiles(const QString &home);
 // The accounts listed as members of the child group.
 QStringList childMembers();
 

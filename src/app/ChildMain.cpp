@@ -48,6 +48,9 @@ int add(const QString &name, bool create)
     const Account account = readAccount(name);
     if (const std::optional<QString> refusal = refusalToAdd(name, account))
         return fail(*refusal);
+    if (const std::optional<QString> refusal =
+            refusalForHomeFiles(name, startupFiles(account.home)))
+        return fail(*refusal);
     const bool member = childMembers().contains(name);
     const Sessions current = readSessions(name);
     if (member && current == CHILD_SESSIONS) {
