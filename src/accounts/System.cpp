@@ -115,6 +115,13 @@ QList<HomeFile> startupFiles(const QString &home)
     return files;
 }
 
+bool pamRuleInForce()
+{
+    return readText(QStringLiteral("/etc/pam.d/common-session"))
+        .value_or(QString())
+        .contains(u"tovalin-session-check");
+}
+
 bool childGroupExists()
 {
     return getgrnam(CHILD_GROUP.toLocal8Bit().constData()) != nullptr;

@@ -8,6 +8,9 @@ namespace accounts {
 
 Account readAccount(const QString &name);
 bool childGroupExists();
+// Whether the system's PAM configuration runs the session check (pam-auth-update leaves locally
+// changed files alone, and the profile can be unticked).
+bool pamRuleInForce();
 // The files in the home that the account's logins run or read: its systemd user units, its
 // environment.d and the startup files that the sessions' wrappers source.
 QList<HomeFile> startupFiles(const QString &home);
