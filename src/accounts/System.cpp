@@ -81,9 +81,14 @@ Account readAccount(const QString &name)
     Account account{true, entry->pw_uid, {}, QString::fromLocal8Bit(entry->pw_dir)};
     int count = 64;
     std::vector<gid_t> gids;
-    do {
-        gids.resize(size_t(count));
-    } while (getgrouplist(user.constData(), entry->pw_gid, gids.data(), &count) < 0);
+    for (;;) {
+        const int room = count;
+        gids.resize(size_t(room));
+        if (getgrouplist(user.constData(), entry->pw_gid, gids.data(), &count) >= 0)
+            break;
+        if (count <= room) // failed rather than short of room: the groups stay unknown (none)
+            return account;
+    }
     for (int i = 0; i < count; ++i)
         if (const group *found = getgrgid(gids[size_t(i)]))
             account.groups.append(QString::fromLocal8Bit(found->gr_name));

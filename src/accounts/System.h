@@ -6,6 +6,7 @@
 
 namespace accounts {
 
+// Groups is empty where they cannot be read (it always holds the primary group otherwise).
 Account readAccount(const QString &name);
 bool childGroupExists();
 // Whether the system's PAM configuration runs the session check (pam-auth-update leaves locally
