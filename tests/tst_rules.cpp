@@ -304,6 +304,7 @@ private slots:
     {
         const QString file = "[User]\nLanguage=de\nSession=gnome\n\n[Other]\nSession=x\n";
         QCOMPARE(accounts::keyFileValue(file, "User", "Session"), "gnome");
+        QCOMPARE(accounts::keyFileValue("[User]\n[\nSession=a\n", "User", "Session"), "a");
         QCOMPARE(accounts::withKeyFileValue(file, "User", "XSession", "tovalin"),
                  "[User]\nLanguage=de\nSession=gnome\nXSession=tovalin\n\n[Other]\nSession=x\n");
         QCOMPARE(accounts::withKeyFileValue(file, "User", "Session", std::nullopt),

@@ -34,7 +34,9 @@ QString groupHeader(const QString &line)
 }
 bool isGroupHeader(const QString &line)
 {
-    return line.trimmed().startsWith(u'[');
+    // A lone "[" is no header: it would leave nothing to take the brackets off.
+    const QString trimmed = line.trimmed();
+    return trimmed.size() >= 2 && trimmed.startsWith(u'[') && trimmed.endsWith(u']');
 }
 
 // The key of a "key=value" line, or an empty string for a comment, a blank or a header.
