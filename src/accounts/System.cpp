@@ -44,8 +44,13 @@ std::optional<QString> readText(const QString &path)
 bool writeText(const QString &path, const QString &text, QString *error)
 {
     const QString folder = path.section(u'/', 0, -2);
+    // A folder made here is root's alone, as accounts-daemon makes its users folder.
+    const bool make = !QDir(folder).exists();
     QSaveFile file(path);
-    if (!QDir().mkpath(folder) || !file.open(QIODevice::WriteOnly) ||
+    if (!QDir().mkpath(folder) ||
+        (make && !QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                    QFileDevice::ExeOwner)) ||
+        !file.open(QIODevice::WriteOnly) ||
         !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner) ||
         file.write(text.toUtf8()) < 0 || !file.commit()) {
         *error = file.errorString();
@@ -166,9 +171,15 @@ Sessions readSessionsFromFile(const QString &name)
 bool writeSessionsToFile(const QString &name, const Sessions &sessions, QString *error)
 {
     const QString path = accountsServiceFile(name);
-    const std::optional<QString> text = readText(path);
-    const QString changed =
-        withSessions(text.value_or(QString()), QStringLiteral("User"), sessions);
+    QFile file(path);
+    // One that is there but cannot be read would be written anew without its other keys.
+    if (!file.open(QIODevice::ReadOnly) && file.exists()) {
+        *error = file.errorString();
+        return false;
+    }
+    const QString text = QString::fromUtf8(file.isOpen() ? file.readAll() : QByteArray());
+    file.close();
+    const QString changed = withSessions(text, QStringLiteral("User"), sessions);
     // A file of nothing but its header is the same as none: removal leaves none where add found
     // none.
     if (changed.trimmed() == u"[User]")
