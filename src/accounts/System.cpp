@@ -1,5 +1,6 @@
 #include "accounts/System.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -30,7 +31,8 @@ const QStringList STARTUP_FOLDERS{QStringLiteral(".config/systemd/user"),
 std::optional<QByteArray> readBytes(const QString &path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    // Only a plain file is read: opening a named pipe would wait for a writer for ever.
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
         return std::nullopt;
     return file.readAll();
 }
@@ -128,9 +130,11 @@ QList<HomeFile> startupFiles(const QString &home)
 
 bool pamRuleInForce()
 {
-    return readText(QStringLiteral("/etc/pam.d/common-session"))
-        .value_or(QString())
-        .contains(u"tovalin-session-check");
+    const QString text = readText(QStringLiteral("/etc/pam.d/common-session")).value_or(QString());
+    for (const QString &line : text.split(u'\n'))
+        if (!line.trimmed().startsWith(u'#') && line.contains(u"tovalin-session-check"))
+            return true;
+    return false;
 }
 
 bool childGroupExists()
@@ -172,15 +176,14 @@ Sessions readSessionsFromFile(const QString &name)
 bool writeSessionsToFile(const QString &name, const Sessions &sessions, QString *error)
 {
     const QString path = accountsServiceFile(name);
-    QFile file(path);
+    const std::optional<QString> text = readText(path);
     // One that is there but cannot be read would be written anew without its other keys.
-    if (!file.open(QIODevice::ReadOnly) && file.exists()) {
-        *error = file.errorString();
+    if (!text && QFileInfo(path).exists()) {
+        *error = QCoreApplication::translate("tovalin-child", "%1 cannot be read").arg(path);
         return false;
     }
-    const QString text = QString::fromUtf8(file.isOpen() ? file.readAll() : QByteArray());
-    file.close();
-    const QString changed = withSessions(text, QStringLiteral("User"), sessions);
+    const QString changed =
+        withSessions(text.value_or(QString()), QStringLiteral("User"), sessions);
     // A file of nothing but its header is the same as none: removal leaves none where add found
     // none.
     if (changed.trimmed() == u"[User]")
