@@ -238,16 +238,19 @@ private slots:
         QTest::addColumn<QString>("phase");
         QTest::addColumn<QString>("picked");   // the session variables, or "-"
         QTest::addColumn<QString>("recorded"); // AccountsService's Session=, or "-"
+        QTest::addColumn<bool>("lingers");
         QTest::addColumn<bool>("allowed");
         // clang-format off
-        QTest::newRow("GDM, Tovalin's") << "gdm-password" << "open_session" << "-" << "tovalin" << true;
-        QTest::newRow("GDM, GNOME") << "gdm-autologin" << "open_session" << "-" << "gnome" << false;
-        QTest::newRow("GDM, variables") << "gdm-password" << "open_session" << "gnome" << "tovalin" << false;
-        QTest::newRow("LightDM, Tovalin's") << "lightdm-autologin" << "open_session" << "tovalin" << "gnome" << true;
-        QTest::newRow("LightDM, GNOME") << "lightdm" << "open_session" << "gnome" << "tovalin" << false;
-        QTest::newRow("text console") << "login" << "open_session" << "tovalin" << "tovalin" << false;
-        QTest::newRow("no phase") << "lightdm" << "" << "tovalin" << "tovalin" << false;
-        QTest::newRow("closing") << "sshd" << "close_session" << "-" << "-" << true;
+        QTest::newRow("GDM, Tovalin's") << "gdm-password" << "open_session" << "-" << "tovalin" << false << true;
+        QTest::newRow("GDM, GNOME") << "gdm-autologin" << "open_session" << "-" << "gnome" << false << false;
+        QTest::newRow("GDM, variables") << "gdm-password" << "open_session" << "gnome" << "tovalin" << false << false;
+        QTest::newRow("LightDM, Tovalin's") << "lightdm-autologin" << "open_session" << "tovalin" << "gnome" << false << true;
+        QTest::newRow("LightDM, GNOME") << "lightdm" << "open_session" << "gnome" << "tovalin" << false << false;
+        QTest::newRow("text console") << "login" << "open_session" << "tovalin" << "tovalin" << false << false;
+        QTest::newRow("no phase") << "lightdm" << "" << "tovalin" << "tovalin" << false << false;
+        QTest::newRow("user manager") << "systemd-user" << "open_session" << "-" << "-" << false << true;
+        QTest::newRow("lingering user manager") << "systemd-user" << "open_session" << "-" << "-" << true << false;
+        QTest::newRow("closing") << "sshd" << "close_session" << "-" << "-" << false << true;
         // clang-format on
     }
     void childLogin()
@@ -256,8 +259,10 @@ private slots:
         QFETCH(QString, phase);
         QFETCH(QString, picked);
         QFETCH(QString, recorded);
+        QFETCH(bool, lingers);
         accounts::LoginRequest request{
-            service, phase, true, {}, recorded == u"-" ? std::nullopt : std::optional(recorded)};
+            service, phase, true, {}, recorded == u"-" ? std::nullopt : std::optional(recorded),
+            lingers};
         for (const char *variable : {"XDG_SESSION_DESKTOP", "DESKTOP_SESSION"})
             if (picked != u"-")
                 request.environment.insert(variable, picked);
@@ -266,11 +271,40 @@ private slots:
         QVERIFY(accounts::judgeLogin(request).allowed);
     }
 
+    // Only a file as /etc/skel has it may stay in a home that becomes a child account's.
+    void homeFiles_data()
+    {
+        QTest::addColumn<QString>("home"); // "-": unreadable
+        QTest::addColumn<QString>("skel"); // "-": none
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("as in skel") << "umask 022"
+                                    << "umask 022" << false;
+        QTest::newRow("changed") << "systemctl --user start x"
+                                 << "umask 022" << true;
+        QTest::newRow("not in skel") << ""
+                                     << "-" << true;
+        QTest::newRow("unreadable") << "-"
+                                    << "-" << true;
+    }
+    void homeFiles()
+    {
+        QFETCH(QString, home);
+        QFETCH(QString, skel);
+        const auto content = [](const QString &text) {
+            return text == u"-" ? std::nullopt : std::optional(text.toUtf8());
+        };
+        const accounts::HomeFile file{".profile", content(home), content(skel)};
+        const auto refusal = accounts::refusalForHomeFiles("kid", {file});
+        QTEST(refusal.has_value(), "refused");
+        QVERIFY(!refusal || refusal->contains("~/.profile"));
+    }
+
     // AccountsService's files keep every other line when tovalin-child sets or clears a session.
     void keyFile()
     {
         const QString file = "[User]\nLanguage=de\nSession=gnome\n\n[Other]\nSession=x\n";
         QCOMPARE(accounts::keyFileValue(file, "User", "Session"), "gnome");
+        QCOMPARE(accounts::keyFileValue("[User]\n[\nSession=a\n", "User", "Session"), "a");
         QCOMPARE(accounts::withKeyFileValue(file, "User", "XSession", "tovalin"),
                  "[User]\nLanguage=de\nSession=gnome\nXSession=tovalin\n\n[Other]\nSession=x\n");
         QCOMPARE(accounts::withKeyFileValue(file, "User", "Session", std::nullopt),

@@ -484,6 +484,18 @@
         <source>the group %1 is missing; reinstall the tovalin package.</source>
         <translation>die Gruppe %1 fehlt; installieren Sie das Paket tovalin erneut.</translation>
     </message>
+    <message>
+        <source>The home of %1 holds files that would run at its logins: %2. Move them out of the home, then run tovalin-child add %1 again. Nothing was changed.</source>
+        <translation>Im Persönlichen Ordner von %1 liegen Dateien, die bei seinen Anmeldungen ausgeführt würden: %2. Verschieben Sie sie aus dem Persönlichen Ordner und führen Sie dann erneut tovalin-child add %1 aus. Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>%1 kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>The PAM rule for child accounts is not in force: /etc/pam.d/common-session does not run tovalin-session-check. Nothing was changed. Run: sudo pam-auth-update --enable tovalin</source>
+        <translation>Die PAM-Regel für Kinderkonten ist nicht in Kraft: /etc/pam.d/common-session führt tovalin-session-check nicht aus. Es wurde nichts geändert. Führen Sie aus: sudo pam-auth-update --enable tovalin</translation>
+    </message>
 </context>
 <context>
     <name>tovalin-set-password</name>

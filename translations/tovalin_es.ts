@@ -484,6 +484,18 @@
         <source>the group %1 is missing; reinstall the tovalin package.</source>
         <translation>falta el grupo %1; vuelve a instalar el paquete tovalin.</translation>
     </message>
+    <message>
+        <source>The home of %1 holds files that would run at its logins: %2. Move them out of the home, then run tovalin-child add %1 again. Nothing was changed.</source>
+        <translation>La carpeta personal de %1 contiene archivos que se ejecutarían al iniciar sesión: %2. Sáquelos de la carpeta personal y vuelva a ejecutar tovalin-child add %1. No se ha cambiado nada.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>No se puede leer %1</translation>
+    </message>
+    <message>
+        <source>The PAM rule for child accounts is not in force: /etc/pam.d/common-session does not run tovalin-session-check. Nothing was changed. Run: sudo pam-auth-update --enable tovalin</source>
+        <translation>La regla PAM de las cuentas infantiles no está en vigor: /etc/pam.d/common-session no ejecuta tovalin-session-check. No se ha cambiado nada. Ejecute: sudo pam-auth-update --enable tovalin</translation>
+    </message>
 </context>
 <context>
     <name>tovalin-set-password</name>

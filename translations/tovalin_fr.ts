@@ -484,6 +484,18 @@
         <source>the group %1 is missing; reinstall the tovalin package.</source>
         <translation>le groupe %1 est absent&#xa0;; réinstallez le paquet tovalin.</translation>
     </message>
+    <message>
+        <source>The home of %1 holds files that would run at its logins: %2. Move them out of the home, then run tovalin-child add %1 again. Nothing was changed.</source>
+        <translation>Le dossier personnel de %1 contient des fichiers qui s&apos;exécuteraient à ses connexions&#xa0;: %2. Sortez-les du dossier personnel, puis relancez tovalin-child add %1. Rien n&apos;a été modifié.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>%1 ne peut pas être lu</translation>
+    </message>
+    <message>
+        <source>The PAM rule for child accounts is not in force: /etc/pam.d/common-session does not run tovalin-session-check. Nothing was changed. Run: sudo pam-auth-update --enable tovalin</source>
+        <translation>La règle PAM des comptes enfants n&apos;est pas en vigueur&#xa0;: /etc/pam.d/common-session n&apos;exécute pas tovalin-session-check. Rien n&apos;a été modifié. Exécutez&#xa0;: sudo pam-auth-update --enable tovalin</translation>
+    </message>
 </context>
 <context>
     <name>tovalin-set-password</name>

@@ -484,6 +484,18 @@
         <source>the group %1 is missing; reinstall the tovalin package.</source>
         <translation>manca il gruppo %1; reinstalla il pacchetto tovalin.</translation>
     </message>
+    <message>
+        <source>The home of %1 holds files that would run at its logins: %2. Move them out of the home, then run tovalin-child add %1 again. Nothing was changed.</source>
+        <translation>La cartella home di %1 contiene file che verrebbero eseguiti ai suoi accessi: %2. Spostali fuori dalla cartella home, poi esegui di nuovo tovalin-child add %1. Non è stato modificato nulla.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>Impossibile leggere %1</translation>
+    </message>
+    <message>
+        <source>The PAM rule for child accounts is not in force: /etc/pam.d/common-session does not run tovalin-session-check. Nothing was changed. Run: sudo pam-auth-update --enable tovalin</source>
+        <translation>La regola PAM per gli account dei bambini non è attiva: /etc/pam.d/common-session non esegue tovalin-session-check. Non è stato modificato nulla. Esegui: sudo pam-auth-update --enable tovalin</translation>
+    </message>
 </context>
 <context>
     <name>tovalin-set-password</name>

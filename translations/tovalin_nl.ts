@@ -484,6 +484,18 @@
         <source>the group %1 is missing; reinstall the tovalin package.</source>
         <translation>de groep %1 ontbreekt; installeer het pakket tovalin opnieuw.</translation>
     </message>
+    <message>
+        <source>The home of %1 holds files that would run at its logins: %2. Move them out of the home, then run tovalin-child add %1 again. Nothing was changed.</source>
+        <translation>De persoonlijke map van %1 bevat bestanden die bij het aanmelden zouden worden uitgevoerd: %2. Verplaats ze uit de persoonlijke map en voer daarna opnieuw tovalin-child add %1 uit. Er is niets gewijzigd.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>%1 kan niet worden gelezen</translation>
+    </message>
+    <message>
+        <source>The PAM rule for child accounts is not in force: /etc/pam.d/common-session does not run tovalin-session-check. Nothing was changed. Run: sudo pam-auth-update --enable tovalin</source>
+        <translation>De PAM-regel voor kinderaccounts is niet van kracht: /etc/pam.d/common-session voert tovalin-session-check niet uit. Er is niets gewijzigd. Voer uit: sudo pam-auth-update --enable tovalin</translation>
+    </message>
 </context>
 <context>
     <name>tovalin-set-password</name>

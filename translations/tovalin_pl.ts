@@ -484,6 +484,18 @@
         <source>the group %1 is missing; reinstall the tovalin package.</source>
         <translation>brak grupy %1; zainstaluj ponownie pakiet tovalin.</translation>
     </message>
+    <message>
+        <source>The home of %1 holds files that would run at its logins: %2. Move them out of the home, then run tovalin-child add %1 again. Nothing was changed.</source>
+        <translation>Katalog domowy %1 zawiera pliki, które byłyby uruchamiane przy logowaniu: %2. Przenieś je poza katalog domowy, a potem ponownie uruchom tovalin-child add %1. Nic nie zostało zmienione.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>Nie można odczytać %1</translation>
+    </message>
+    <message>
+        <source>The PAM rule for child accounts is not in force: /etc/pam.d/common-session does not run tovalin-session-check. Nothing was changed. Run: sudo pam-auth-update --enable tovalin</source>
+        <translation>Reguła PAM dla kont dzieci nie obowiązuje: /etc/pam.d/common-session nie uruchamia tovalin-session-check. Nic nie zostało zmienione. Uruchom: sudo pam-auth-update --enable tovalin</translation>
+    </message>
 </context>
 <context>
     <name>tovalin-set-password</name>

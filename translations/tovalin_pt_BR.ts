@@ -484,6 +484,18 @@
         <source>the group %1 is missing; reinstall the tovalin package.</source>
         <translation>o grupo %1 está faltando; reinstale o pacote tovalin.</translation>
     </message>
+    <message>
+        <source>The home of %1 holds files that would run at its logins: %2. Move them out of the home, then run tovalin-child add %1 again. Nothing was changed.</source>
+        <translation>A pasta pessoal de %1 contém arquivos que seriam executados nos seus logins: %2. Tire-os da pasta pessoal e depois execute tovalin-child add %1 novamente. Nada foi alterado.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>Não é possível ler %1</translation>
+    </message>
+    <message>
+        <source>The PAM rule for child accounts is not in force: /etc/pam.d/common-session does not run tovalin-session-check. Nothing was changed. Run: sudo pam-auth-update --enable tovalin</source>
+        <translation>A regra PAM das contas infantis não está em vigor: /etc/pam.d/common-session não executa tovalin-session-check. Nada foi alterado. Execute: sudo pam-auth-update --enable tovalin</translation>
+    </message>
 </context>
 <context>
     <name>tovalin-set-password</name>

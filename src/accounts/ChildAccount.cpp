@@ -34,7 +34,9 @@ QString groupHeader(const QString &line)
 }
 bool isGroupHeader(const QString &line)
 {
-    return line.trimmed().startsWith(u'[');
+    // A lone "[" is no header: it would leave nothing to take the brackets off.
+    const QString trimmed = line.trimmed();
+    return trimmed.size() >= 2 && trimmed.startsWith(u'[') && trimmed.endsWith(u']');
 }
 
 // The key of a "key=value" line, or an empty string for a comment, a blank or a header.
@@ -86,9 +88,17 @@ LoginVerdict judgeLogin(const LoginRequest &request)
         if (found != request.environment.cend() && *found != CHILD_SESSION)
             return refuse(QStringLiteral("%1 names the session \"%2\"").arg(variable, *found));
     }
-    // The user manager that logind starts for the session; it opens no login of its own.
-    if (request.service == u"systemd-user")
+    // The user manager that logind starts for the session; it opens no login of its own. An
+    // account may turn lingering on for itself without authentication (polkit's
+    // org.freedesktop.login1.set-self-linger), and then its manager, with the units the account
+    // wrote, starts at boot with no session at all.
+    if (request.service == u"systemd-user") {
+        if (request.lingers)
+            return refuse(QStringLiteral("the account lingers, so its user manager would start "
+                                         "its own units with no login; a parent runs "
+                                         "loginctl disable-linger"));
         return allow(QStringLiteral("the session's own user manager"));
+    }
     if (LIGHTDM_SERVICES.contains(request.service)) {
         if (!request.environment.contains(QStringLiteral("XDG_SESSION_DESKTOP")))
             return refuse(QStringLiteral("LightDM named no session (XDG_SESSION_DESKTOP unset)"));
@@ -174,6 +184,22 @@ std::optional<QString> refusalToAdd(const QString &name, const Account &account)
                                         "must be a standard one. Nothing was changed.")
                 .arg(name, administrators);
     return std::nullopt;
+}
+
+std::optional<QString> refusalForHomeFiles(const QString &name, const QList<HomeFile> &files)
+{
+    // Anything else was written by the account itself, before it became a child account.
+    QStringList own;
+    for (const HomeFile &file : files)
+        if (!file.home || file.home != file.skel)
+            own.append(QStringLiteral("~/") + file.path);
+    if (own.isEmpty())
+        return std::nullopt;
+    return QCoreApplication::translate(
+               "tovalin-child",
+               "The home of %1 holds files that would run at its logins: %2. Move them out of the "
+               "home, then run tovalin-child add %1 again. Nothing was changed.")
+        .arg(name, own.join(QStringLiteral(", ")));
 }
 
 Sessions sessionsToRestore(const Sessions &current, const std::optional<Sessions> &kept)

@@ -23,6 +23,7 @@ struct LoginRequest
     bool member = false;                    // the account is in CHILD_GROUP
     QHash<QString, QString> environment;    // the PAM environment
     std::optional<QString> recordedSession; // AccountsService's Session=, if readable
+    bool lingers = false; // systemd starts its user manager at boot, with no login
 };
 
 struct LoginVerdict
@@ -45,10 +46,24 @@ struct Account
     bool exists = false;
     uid_t uid = 0;
     QStringList groups; // every group the account is in, its primary group among them
+    QString home;
 };
 
 // Why the account may not become a child account, translated; nullopt when it may.
 std::optional<QString> refusalToAdd(const QString &name, const Account &account);
+
+// A file in the account's home that its logins would run or read, beside its namesake in
+// /etc/skel.
+struct HomeFile
+{
+    QString path;                   // relative to the home
+    std::optional<QByteArray> home; // its content; nullopt where it cannot be read
+    std::optional<QByteArray> skel; // nullopt where /etc/skel has none
+};
+
+// Why the account may not become a child account while these files are in its home, translated;
+// nullopt when each is as /etc/skel has it.
+std::optional<QString> refusalForHomeFiles(const QString &name, const QList<HomeFile> &files);
 
 // The account's sessions in AccountsService (Session= for Wayland, XSession= for X).
 struct Sessions

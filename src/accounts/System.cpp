@@ -1,7 +1,10 @@
 #include "accounts/System.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QSaveFile>
 #include <grp.h>
@@ -15,20 +18,42 @@ namespace {
 const QString KEPT_FOLDER = QStringLiteral("/etc/tovalin/children");
 const QString KEPT_GROUP = QStringLiteral("Before");
 
-std::optional<QString> readText(const QString &path)
+// The login shells' and display managers' session wrappers (Debian's Xsession sources
+// ~/.xsessionrc, LightDM's and GDM's wrappers ~/.profile and ~/.xprofile) and pam_env.
+const QStringList STARTUP_FILES{QStringLiteral(".profile"),    QStringLiteral(".bash_profile"),
+                                QStringLiteral(".bash_login"), QStringLiteral(".xprofile"),
+                                QStringLiteral(".xsessionrc"), QStringLiteral(".pam_environment")};
+// systemd's user manager starts units from, and takes environment from, these.
+const QStringList STARTUP_FOLDERS{QStringLiteral(".config/systemd/user"),
+                                  QStringLiteral(".local/share/systemd/user"),
+                                  QStringLiteral(".config/environment.d")};
+
+std::optional<QByteArray> readBytes(const QString &path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    // Only a plain file is read: opening a named pipe would wait for a writer for ever.
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    return QString::fromUtf8(file.readAll());
+    return file.readAll();
+}
+
+std::optional<QString> readText(const QString &path)
+{
+    const std::optional<QByteArray> bytes = readBytes(path);
+    return bytes ? std::optional(QString::fromUtf8(*bytes)) : std::nullopt;
 }
 
 // Writes the file in one step, readable by root alone, in a folder made for it if missing.
 bool writeText(const QString &path, const QString &text, QString *error)
 {
     const QString folder = path.section(u'/', 0, -2);
+    // A folder made here is root's alone, as accounts-daemon makes its users folder.
+    const bool make = !QDir(folder).exists();
     QSaveFile file(path);
-    if (!QDir().mkpath(folder) || !file.open(QIODevice::WriteOnly) ||
+    if (!QDir().mkpath(folder) ||
+        (make && !QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                    QFileDevice::ExeOwner)) ||
+        !file.open(QIODevice::WriteOnly) ||
         !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner) ||
         file.write(text.toUtf8()) < 0 || !file.commit()) {
         *error = file.errorString();
@@ -61,16 +86,55 @@ Account readAccount(const QString &name)
     const passwd *entry = getpwnam(user.constData());
     if (!entry)
         return {};
-    Account account{true, entry->pw_uid, {}};
+    Account account{true, entry->pw_uid, {}, QString::fromLocal8Bit(entry->pw_dir)};
     int count = 64;
     std::vector<gid_t> gids;
-    do {
-        gids.resize(size_t(count));
-    } while (getgrouplist(user.constData(), entry->pw_gid, gids.data(), &count) < 0);
+    for (;;) {
+        const int room = count;
+        gids.resize(size_t(room));
+        if (getgrouplist(user.constData(), entry->pw_gid, gids.data(), &count) >= 0)
+            break;
+        if (count <= room) // failed rather than short of room: the groups stay unknown (none)
+            return account;
+    }
     for (int i = 0; i < count; ++i)
         if (const group *found = getgrgid(gids[size_t(i)]))
             account.groups.append(QString::fromLocal8Bit(found->gr_name));
     return account;
+}
+
+QList<HomeFile> startupFiles(const QString &home)
+{
+    const QDir homeFolder(home);
+    QStringList paths;
+    // A dangling link counts too: its target may appear later.
+    for (const QString &path : STARTUP_FILES)
+        if (const QFileInfo info(homeFolder.filePath(path)); info.exists() || info.isSymLink())
+            paths.append(path);
+    for (const QString &folder : STARTUP_FOLDERS) {
+        QDirIterator entries(homeFolder.filePath(folder),
+                             QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                             QDirIterator::Subdirectories);
+        while (entries.hasNext()) {
+            const QFileInfo info(entries.next());
+            if (!info.isDir() || info.isSymLink())
+                paths.append(homeFolder.relativeFilePath(info.filePath()));
+        }
+    }
+    QList<HomeFile> files;
+    for (const QString &path : paths)
+        files.append({path, readBytes(homeFolder.filePath(path)),
+                      readBytes(QStringLiteral("/etc/skel/") + path)});
+    return files;
+}
+
+bool pamRuleInForce()
+{
+    const QString text = readText(QStringLiteral("/etc/pam.d/common-session")).value_or(QString());
+    for (const QString &line : text.split(u'\n'))
+        if (!line.trimmed().startsWith(u'#') && line.contains(u"tovalin-session-check"))
+            return true;
+    return false;
 }
 
 bool childGroupExists()
@@ -98,6 +162,11 @@ std::optional<QString> recordedSession(const QString &name)
     return text ? sessionsIn(*text, QStringLiteral("User")).session : std::nullopt;
 }
 
+bool lingers(const QString &name)
+{
+    return QFile::exists(QStringLiteral("/var/lib/systemd/linger/") + name);
+}
+
 Sessions readSessionsFromFile(const QString &name)
 {
     return sessionsIn(readText(accountsServiceFile(name)).value_or(QString()),
@@ -108,6 +177,11 @@ bool writeSessionsToFile(const QString &name, const Sessions &sessions, QString 
 {
     const QString path = accountsServiceFile(name);
     const std::optional<QString> text = readText(path);
+    // One that is there but cannot be read would be written anew without its other keys.
+    if (!text && QFileInfo(path).exists()) {
+        *error = QCoreApplication::translate("tovalin-child", "%1 cannot be read").arg(path);
+        return false;
+    }
     const QString changed =
         withSessions(text.value_or(QString()), QStringLiteral("User"), sessions);
     // A file of nothing but its header is the same as none: removal leaves none where add found

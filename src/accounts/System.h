@@ -6,8 +6,15 @@
 
 namespace accounts {
 
+// Groups is empty where they cannot be read (it always holds the primary group otherwise).
 Account readAccount(const QString &name);
 bool childGroupExists();
+// Whether the system's PAM configuration runs the session check (pam-auth-update leaves locally
+// changed files alone, and the profile can be unticked).
+bool pamRuleInForce();
+// The files in the home that the account's logins run or read: its systemd user units, its
+// environment.d and the startup files that the sessions' wrappers source.
+QList<HomeFile> startupFiles(const QString &home);
 // The accounts listed as members of the child group.
 QStringList childMembers();
 
@@ -15,6 +22,8 @@ QStringList childMembers();
 QString accountsServiceFile(const QString &name);
 // Session= from that file: nullopt when the file or the key is missing or unreadable.
 std::optional<QString> recordedSession(const QString &name);
+// Whether logind starts the account's user manager at boot (loginctl enable-linger).
+bool lingers(const QString &name);
 
 // The same, in the file alone.
 Sessions readSessionsFromFile(const QString &name);

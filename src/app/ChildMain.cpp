@@ -40,6 +40,13 @@ int usage()
 
 int add(const QString &name, bool create)
 {
+    // Without the rule a child account would log in to any session, so none is made.
+    if (!pamRuleInForce())
+        return fail(QCoreApplication::translate(
+            "tovalin-child",
+            "The PAM rule for child accounts is not in force: /etc/pam.d/common-session does not "
+            "run tovalin-session-check. Nothing was changed. Run: sudo pam-auth-update --enable "
+            "tovalin"));
     if (create && !readAccount(name).exists && !runTool(ADDUSER, {name}))
         return fail(
             QCoreApplication::translate(
@@ -47,6 +54,9 @@ int add(const QString &name, bool create)
                 .arg(name));
     const Account account = readAccount(name);
     if (const std::optional<QString> refusal = refusalToAdd(name, account))
+        return fail(*refusal);
+    if (const std::optional<QString> refusal =
+            refusalForHomeFiles(name, startupFiles(account.home)))
         return fail(*refusal);
     const bool member = childMembers().contains(name);
     const Sessions current = readSessions(name);

@@ -1,5 +1,6 @@
 #include "check/Check.h"
 
+#include "accounts/System.h"
 #include "check/MediaProbe.h"
 #include "check/Widevine.h"
 #include "platform/Clock.h"
@@ -17,14 +18,12 @@
 #include <QStandardPaths>
 #include <QTextStream>
 #include <QtWebEngineCore/qtwebenginecoreglobal.h>
-#include <grp.h>
 
 namespace check {
 
 namespace {
 // Long enough for a cold start of the engine on a slow machine, well short of five seconds.
 constexpr int ENGINE_TIMEOUT_MSECS = 3500;
-const char CHILD_GROUP[] = "tovalin-child";
 
 struct Report
 {
@@ -209,18 +208,15 @@ void childSession(Report &report)
                           .arg(missing.join(QStringLiteral("; "))));
 
     const QString label = QCoreApplication::translate("tovalin-check", "Child accounts");
-    const group *children = getgrnam(CHILD_GROUP);
-    QStringList names;
-    for (char **member = children ? children->gr_mem : nullptr; member && *member; ++member)
-        names << QString::fromLocal8Bit(*member);
-    if (!children)
+    const QStringList names = accounts::childMembers();
+    if (!accounts::childGroupExists())
         report.line(label, QCoreApplication::translate("tovalin-check",
                                                        "none (the group %1 is not present)")
-                               .arg(QLatin1String(CHILD_GROUP)));
+                               .arg(accounts::CHILD_GROUP));
     else if (names.isEmpty())
         report.line(label, QCoreApplication::translate("tovalin-check",
                                                        "none (the group %1 has no members)")
-                               .arg(QLatin1String(CHILD_GROUP)));
+                               .arg(accounts::CHILD_GROUP));
     else
         report.line(label, names.join(QStringLiteral(", ")));
 }
