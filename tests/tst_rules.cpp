@@ -230,8 +230,8 @@ private slots:
         QVERIFY(!platform::passwordMatchesHash(read.hash, "garden482"));
     }
 
-    // A child account opens Tovalin's session alone; debian/tests/child-account drives every
-    // service through real PAM, these the cases that PAM does not send it.
+    // A child account opens Tovalin's session alone; the test pam_logins drives every service
+    // through the real PAM profile and module, these the cases that PAM does not send it.
     void childLogin_data()
     {
         QTest::addColumn<QString>("service");
@@ -260,9 +260,15 @@ private slots:
         QFETCH(QString, picked);
         QFETCH(QString, recorded);
         QFETCH(bool, lingers);
-        accounts::LoginRequest request{
-            service, phase, true, {}, recorded == u"-" ? std::nullopt : std::optional(recorded),
-            lingers};
+        accounts::LoginRequest request;
+        request.service = service;
+        request.phase = phase;
+        request.member = true;
+        request.recordedSession = recorded == u"-" ? std::nullopt : std::optional(recorded);
+        request.lingers = lingers;
+        request.entries = {true, true, {}};
+        request.watcherAnswered = true;
+        request.environment.insert("XDG_SESSION_TYPE", "wayland");
         for (const char *variable : {"XDG_SESSION_DESKTOP", "DESKTOP_SESSION"})
             if (picked != u"-")
                 request.environment.insert(variable, picked);
