@@ -132,6 +132,9 @@ no kid full gdm-password gnome wayland - PAM_TYPE=close_session
 no kid full gdm-autologin gnome x11 - PAM_USER=root PAM_SERVICE=systemd-user
 no kid full login - - - PAM_TYPE=close_session PAM_SERVICE=gdm-password XDG_SESSION_DESKTOP=tovalin
 ROWS
+# The person reads why in the language the PAM environment names.
+{ login kid full login - - - LANG=de_DE.UTF-8 || true; } | grep -q '^shown: Dieses Konto' ||
+    { echo "the refusal was not shown in German"; failures=$((failures + 1)); }
 # A fact given twice is no fact: the check refuses to judge.
 status=0
 "$helper" --user=root --user=kid --service=login --phase=open_session >/dev/null || status=$?

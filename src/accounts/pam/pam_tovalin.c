@@ -117,8 +117,11 @@ static int run_check(pam_handle_t *pam, const char *helper, struct arguments *li
     }
     if (child == 0) {
         /* Only what is safe after fork in a threaded process, up to execve. */
-        const int nothing = open("/dev/null", O_RDWR);
-        if (nothing < 0 || dup2(nothing, 0) < 0 || dup2(out[1], 1) < 0 || dup2(nothing, 2) < 0)
+        /* Both above 2 first, so that none is overwritten where the caller had 0-2 closed. */
+        const int nothing = fcntl(open("/dev/null", O_RDWR | O_CLOEXEC), F_DUPFD_CLOEXEC, 3);
+        const int answer = fcntl(out[1], F_DUPFD_CLOEXEC, 3);
+        if (nothing < 0 || answer < 0 || dup2(nothing, 0) < 0 || dup2(answer, 1) < 0 ||
+            dup2(nothing, 2) < 0)
             _exit(127);
         if (close_range(3, ~0U, 0) != 0)
             for (int fd = 3; fd < 1024; ++fd)
