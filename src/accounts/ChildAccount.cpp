@@ -104,8 +104,9 @@ QString lineKey(const QString &line)
 //   (XDG_SESSION_TYPE, which the worker puts into the PAM environment before it authenticates)
 //   and the SessionType it may take from AccountsService must both be one that Tovalin has an
 //   entry for, with every program the entry runs, or GNOME starts under Tovalin's name.
-// - LightDM looks the session up in xsessions before wayland-sessions and does not check
-//   TryExec; Debian's /etc/X11/Xsession then falls back to ~/.xsession (Xsession.d
+// - LightDM looks the session up in xsessions before wayland-sessions (data/lightdm.conf:
+//   "#sessions-directory=/usr/share/lightdm/sessions:/usr/share/xsessions:/usr/share/
+//   wayland-sessions") and does not check TryExec; Debian's /etc/X11/Xsession then falls back to ~/.xsession (Xsession.d
 //   20x11-common_process-args, 50x11-common_determine-startup), so the entry's programs must be
 //   there too.
 LoginVerdict judgeLogin(const LoginRequest &request)

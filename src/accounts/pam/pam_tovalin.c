@@ -116,13 +116,17 @@ static int run_check(pam_handle_t *pam, const char *helper, struct arguments *li
         return -1;
     }
     if (child == 0) {
-        /* Only what is safe after fork in a threaded process, up to execve. */
-        /* Both above 2 first, so that none is overwritten where the caller had 0-2 closed. */
+        /* Only what is safe after fork in a threaded process, up to execve. Both descriptors
+         * above 2 first, so that none is overwritten where the caller had 0-2 closed. */
         const int nothing = fcntl(open("/dev/null", O_RDWR | O_CLOEXEC), F_DUPFD_CLOEXEC, 3);
         const int answer = fcntl(out[1], F_DUPFD_CLOEXEC, 3);
         if (nothing < 0 || answer < 0 || dup2(nothing, 0) < 0 || dup2(answer, 1) < 0 ||
             dup2(nothing, 2) < 0)
             _exit(127);
+        /* The caller's blocked signals would stay blocked across execve. */
+        sigset_t none;
+        sigemptyset(&none);
+        sigprocmask(SIG_SETMASK, &none, NULL);
         if (close_range(3, ~0U, 0) != 0)
             for (int fd = 3; fd < 1024; ++fd)
                 close(fd);
