@@ -106,9 +106,9 @@ QString lineKey(const QString &line)
 //   entry for, with every program the entry runs, or GNOME starts under Tovalin's name.
 // - LightDM looks the session up in xsessions before wayland-sessions (data/lightdm.conf:
 //   "#sessions-directory=/usr/share/lightdm/sessions:/usr/share/xsessions:/usr/share/
-//   wayland-sessions") and does not check TryExec; Debian's /etc/X11/Xsession then falls back to ~/.xsession (Xsession.d
-//   20x11-common_process-args, 50x11-common_determine-startup), so the entry's programs must be
-//   there too.
+//   wayland-sessions") and does not check TryExec; Debian's /etc/X11/Xsession then falls back
+//   to ~/.xsession (Xsession.d 20x11-common_process-args, 50x11-common_determine-startup), so
+//   the entry's programs must be there too.
 LoginVerdict judgeLogin(const LoginRequest &request)
 {
     if (!request.member)

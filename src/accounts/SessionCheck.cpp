@@ -128,7 +128,7 @@ void readSystemFacts(LoginRequest &request, const QString &name, const std::opti
     if (!home || home->isEmpty() || !QFileInfo(*home).isAbsolute())
         request.homeRefusal = QStringLiteral("the account's home is unknown");
     else if (const auto refusal = refusalForHomeFiles(name, startupFiles(*home)))
-        request.homeRefusal = *refusal;
+        request.homeRefusal = QStringLiteral("the home check refuses it: ") + *refusal;
 }
 
 } // namespace accounts

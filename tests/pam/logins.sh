@@ -2,8 +2,9 @@
 # Child accounts through the real PAM profile and module, as an ordinary user: pam_wrapper reads
 # the test's own service files, whose common-session holds the profile's lines as pam-auth-update
 # writes them (included by its absolute path: Debian 12's libpam looks up a relative @include in
-# /etc/pam.d even under pam_wrapper); nss_wrapper gives the accounts; each "root" stands for a system (AccountsService's
-# users, the session entries and their programs) and tovalin-watch is a fake on its socket.
+# /etc/pam.d even under pam_wrapper); nss_wrapper gives the accounts; each "system" is a folder
+# that stands for one (AccountsService's users, the session entries and their programs), and
+# tovalin-watch is a fake on its socket.
 # Usage: logins.sh MODULE HELPER REPLAY PROFILE PREFIX
 set -euo pipefail
 module=$1 helper=$2 replay=$3 profile=$4 prefix=$5
@@ -42,7 +43,8 @@ system() { # system NAME [MODULE-ARGUMENT...] [-PATH...] [+etc/os-release line]
     shift
     for path in /usr/bin/cage /usr/bin/Xwayland "$prefix/bin/tovalin" \
         "$prefix/libexec/tovalin/tovalin-x11-session" \
-        "$prefix/share/wayland-sessions/tovalin.desktop" "$prefix/share/xsessions/tovalin.desktop"; do
+        "$prefix/share/wayland-sessions/tovalin.desktop" \
+        "$prefix/share/xsessions/tovalin.desktop"; do
         mkdir -p "$root${path%/*}" && : >"$root$path" && chmod +x "$root$path"
     done
     mkdir -p "$root"/{pam.d,etc,var/lib/AccountsService/users,var/lib/systemd/linger}
@@ -55,7 +57,8 @@ system() { # system NAME [MODULE-ARGUMENT...] [-PATH...] [+etc/os-release line]
         esac
     done
     sed -n '/^Session:/,$p' "$profile" | tail -n +2 |
-        sed "s|^\t|session\t|; s|pam_tovalin.so|$module ${arguments[*]}|" >"$root/pam.d/common-session"
+        sed "s|^\t|session\t|; s|pam_tovalin.so|$module ${arguments[*]}|" \
+            >"$root/pam.d/common-session"
     echo 'session required pam_permit.so' >>"$root/pam.d/common-session"
     for service in gdm-password gdm-autologin lightdm login sshd su systemd-user; do
         printf '%s\n' 'auth required pam_permit.so' 'account required pam_permit.so' \
@@ -138,5 +141,6 @@ ROWS
 # A fact given twice is no fact: the check refuses to judge.
 status=0
 "$helper" --user=root --user=kid --service=login --phase=open_session >/dev/null || status=$?
-[ "$status" = 2 ] || { echo "a duplicated --user was taken (status $status)"; failures=$((failures + 1)); }
+[ "$status" = 2 ] ||
+    { echo "a duplicated --user was taken (status $status)"; failures=$((failures + 1)); }
 [ "$failures" = 0 ] || { echo "$failures rows failed"; exit 1; }
