@@ -90,9 +90,10 @@ row() { # row WANTED USER SYSTEM SERVICE SESSION TYPE RECORDED-TYPE [VAR=VALUE..
     shift 2
     login "$user" "$@" >"$work/out" 2>&1 || got=no
     # A refused person is told why, and the journal (here pam_wrapper's log) has the detail.
-    [ "$got" = "$wanted" ] && { [ "$got" = yes ] || { grep -q '^shown: .' "$work/out" &&
-        grep -q "SYSLOG.*refused the child account $user" "$work/out"; }; } ||
-        { mark=FAILED; failures=$((failures + 1)); }
+    if [ "$got" != "$wanted" ] || { [ "$got" = no ] && ! { grep -q '^shown: .' "$work/out" &&
+        grep -q "SYSLOG.*refused the child account $user" "$work/out"; }; }; then
+        mark=FAILED failures=$((failures + 1))
+    fi
     printf '%-8s %-8s %-52s %-4s %s\n' "$user" "$1" "${*:2}" "$got" "$mark"
     [ "$mark" = ok ] || sed 's/^/    /' "$work/out"
     # Whoever is not a child account logs in as before, whatever the system.
