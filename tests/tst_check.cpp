@@ -12,6 +12,7 @@
 #include <QTest>
 #include <QWebEnginePage>
 #include <sys/stat.h>
+#include <unistd.h>
 
 class CheckTest : public QObject
 {
@@ -42,26 +43,36 @@ private slots:
     {
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<int>("mode");
+        QTest::addColumn<bool>("theirs"); // the file is another account's
         QTest::addColumn<int>("source");
-        QTest::newRow("trusted") << QByteArray("Admin/1.0 Chrome/140\nrest") << 0644
+        QTest::newRow("trusted") << QByteArray("Admin/1.0 Chrome/140\nrest") << 0644 << false
                                  << int(web::UserAgentChoice::Administrator);
-        QTest::newRow("writable by others")
-            << QByteArray("Admin/1.0 Chrome/140") << 0666 << int(web::UserAgentChoice::Ignored);
+        QTest::newRow("writable by others") << QByteArray("Admin/1.0 Chrome/140") << 0666 << false
+                                            << int(web::UserAgentChoice::Ignored);
+        QTest::newRow("another account's") << QByteArray("Admin/1.0 Chrome/140") << 0644 << true
+                                           << int(web::UserAgentChoice::Ignored);
         QTest::newRow("not a header")
-            << QByteArray("Admin\x01") << 0644 << int(web::UserAgentChoice::Ignored);
-        QTest::newRow("absent") << QByteArray() << 0 << int(web::UserAgentChoice::BuiltIn);
+            << QByteArray("Admin\x01") << 0644 << false << int(web::UserAgentChoice::Ignored);
+        QTest::newRow("absent") << QByteArray() << 0 << false << int(web::UserAgentChoice::BuiltIn);
     }
     void override()
     {
         QFETCH(QByteArray, content);
         QFETCH(int, mode);
+        QFETCH(bool, theirs);
         QTemporaryDir dir;
-        const QString path = dir.filePath("user-agent");
+        QString path = dir.filePath("user-agent");
         QFile file(path);
         QVERIFY(content.isEmpty() || (file.open(QIODevice::WriteOnly) && file.write(content)));
         file.close();
         chmod(QFile::encodeName(path).constData(), mode_t(mode));
         chmod(QFile::encodeName(dir.path()).constData(), 0755);
+        // Root gives the file in its own folder away; an ordinary user takes one of root's.
+        if (theirs && geteuid() == 0)
+            QCOMPARE(chown(QFile::encodeName(path).constData(), getuid() + 1, gid_t(-1)), 0);
+        else if (theirs)
+            path = "/etc/hostname";
+        QVERIFY(QFileInfo(path).isFile() || content.isEmpty());
         const web::UserAgentChoice choice =
             web::chooseUserAgent(path, getuid(), QDate(2026, 12, 7));
         QTEST(int(choice.source), "source");
