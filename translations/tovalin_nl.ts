@@ -413,6 +413,10 @@
         <source>the child&apos;s site cannot play here: %1</source>
         <translation>de site van het kind kan hier niet worden afgespeeld: %1</translation>
     </message>
+    <message>
+        <source>not found. In a child account the engine takes it only from where a machine-wide installation puts it, never from the home: install a browser that brings it (Google Chrome) for the whole machine, so that libwidevinecdm.so ends up in /opt/google/chrome/WidevineCdm/_platform_specific/linux_x64/ or /opt/google/chrome/</source>
+        <translation>niet gevonden. In een kinderaccount neemt de engine het alleen van waar een installatie voor de hele computer het neerzet, nooit uit de thuismap: installeer voor de hele computer een browser die het meebrengt (Google Chrome), zodat libwidevinecdm.so in /opt/google/chrome/WidevineCdm/_platform_specific/linux_x64/ of /opt/google/chrome/ terechtkomt</translation>
+    </message>
 </context>
 <context>
     <name>tovalin-child</name>

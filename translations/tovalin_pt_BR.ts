@@ -413,6 +413,10 @@
         <source>the child&apos;s site cannot play here: %1</source>
         <translation>o site da criança não pode ser reproduzido aqui: %1</translation>
     </message>
+    <message>
+        <source>not found. In a child account the engine takes it only from where a machine-wide installation puts it, never from the home: install a browser that brings it (Google Chrome) for the whole machine, so that libwidevinecdm.so ends up in /opt/google/chrome/WidevineCdm/_platform_specific/linux_x64/ or /opt/google/chrome/</source>
+        <translation>não encontrado. Em uma conta de criança o mecanismo só o usa de onde uma instalação para toda a máquina o coloca, nunca da pasta pessoal: instale para toda a máquina um navegador que o traga (Google Chrome), para que libwidevinecdm.so fique em /opt/google/chrome/WidevineCdm/_platform_specific/linux_x64/ ou em /opt/google/chrome/</translation>
+    </message>
 </context>
 <context>
     <name>tovalin-child</name>
