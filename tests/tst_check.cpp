@@ -12,6 +12,7 @@
 #include <QTest>
 #include <QWebEnginePage>
 #include <sys/stat.h>
+#include <unistd.h>
 
 class CheckTest : public QObject
 {
@@ -42,26 +43,36 @@ private slots:
     {
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<int>("mode");
+        QTest::addColumn<bool>("theirs"); // the file is another account's
         QTest::addColumn<int>("source");
-        QTest::newRow("trusted") << QByteArray("Admin/1.0 Chrome/140\nrest") << 0644
+        QTest::newRow("trusted") << QByteArray("Admin/1.0 Chrome/140\nrest") << 0644 << false
                                  << int(web::UserAgentChoice::Administrator);
-        QTest::newRow("writable by others")
-            << QByteArray("Admin/1.0 Chrome/140") << 0666 << int(web::UserAgentChoice::Ignored);
+        QTest::newRow("writable by others") << QByteArray("Admin/1.0 Chrome/140") << 0666 << false
+                                            << int(web::UserAgentChoice::Ignored);
+        QTest::newRow("another account's") << QByteArray("Admin/1.0 Chrome/140") << 0644 << true
+                                           << int(web::UserAgentChoice::Ignored);
         QTest::newRow("not a header")
-            << QByteArray("Admin\x01") << 0644 << int(web::UserAgentChoice::Ignored);
-        QTest::newRow("absent") << QByteArray() << 0 << int(web::UserAgentChoice::BuiltIn);
+            << QByteArray("Admin\x01") << 0644 << false << int(web::UserAgentChoice::Ignored);
+        QTest::newRow("absent") << QByteArray() << 0 << false << int(web::UserAgentChoice::BuiltIn);
     }
     void override()
     {
         QFETCH(QByteArray, content);
         QFETCH(int, mode);
+        QFETCH(bool, theirs);
         QTemporaryDir dir;
-        const QString path = dir.filePath("user-agent");
+        QString path = dir.filePath("user-agent");
         QFile file(path);
         QVERIFY(content.isEmpty() || (file.open(QIODevice::WriteOnly) && file.write(content)));
         file.close();
         chmod(QFile::encodeName(path).constData(), mode_t(mode));
         chmod(QFile::encodeName(dir.path()).constData(), 0755);
+        // Root gives the file in its own folder away; an ordinary user takes one of root's.
+        if (theirs && geteuid() == 0)
+            QCOMPARE(chown(QFile::encodeName(path).constData(), getuid() + 1, gid_t(-1)), 0);
+        else if (theirs)
+            path = "/etc/hostname";
+        QVERIFY(QFileInfo(path).isFile() || content.isEmpty());
         const web::UserAgentChoice choice =
             web::chooseUserAgent(path, getuid(), QDate(2026, 12, 7));
         QTEST(int(choice.source), "source");
@@ -114,6 +125,7 @@ private slots:
         QTest::addColumn<QByteArray>("module"); // "-" for none
         QTest::addColumn<QByteArray>("password");
         QTest::addColumn<bool>("storeReadable");
+        QTest::addColumn<bool>("child"); // the account is in the group tovalin-child
         QTest::addColumn<int>("status");
         QTest::addColumn<QStringList>("lines");
         const QByteArray library("\x7f"
@@ -121,17 +133,17 @@ private slots:
         const QString module = "/.config/google-chrome/WidevineCdm/4.10.0.0/_platform_specific/"
                                "linux_x64/libwidevinecdm.so";
         QTest::newRow("no module")
-            << QByteArray("-") << QByteArray() << true << 1
+            << QByteArray("-") << QByteArray() << true << false << 1
             << QStringList{"Widevine module: not found.", "Encrypted media (Widevine): refused",
                            "Verdict: the child's site cannot play here: no Widevine module, "
                            "encrypted media refused"};
         QTest::newRow("empty stand-in")
-            << QByteArray() << QByteArray() << true << 1
+            << QByteArray() << QByteArray() << true << false << 1
             << QStringList{module + " is there, but it is no library",
                            "Encrypted media (Widevine): can be requested",
                            "Verdict: the child's site cannot play here: a damaged Widevine module"};
         QTest::newRow("stand-in library")
-            << library << QByteArray() << true << 0
+            << library << QByteArray() << true << false << 0
             << QStringList{"Widevine module: found at ",
                            module,
                            "H.264 video in MP4: plays (canPlayType \"probably\"",
@@ -140,19 +152,27 @@ private slots:
                            "Session: no session",
                            "Verdict: the child's site can play here"};
         QTest::newRow("broken password file")
-            << library << QByteArray("garden482\n") << true << 1
+            << library << QByteArray("garden482\n") << true << false << 1
             << QStringList{"password is broken or not safe to trust, so no password opens "
                            "Tovalin. Repair: sudo tovalin-set-password",
                            "Verdict: the child's site cannot play here: no password opens Tovalin"};
         QTest::newRow("unreadable store")
-            << library << QByteArray() << false << 0
+            << library << QByteArray() << false << false << 0
             << QStringList{"Tovalin.conf cannot be read", "Verdict: the child's site can play"};
+        // The child may write its home: neither the check nor the engine takes a module there.
+        QTest::newRow("child account")
+            << library << QByteArray() << true << true << 1
+            << QStringList{"Widevine module: not found. In a child account",
+                           "Encrypted media (Widevine): refused",
+                           "Verdict: the child's site cannot play here: no Widevine module, "
+                           "encrypted media refused"};
     }
     void verdicts()
     {
         QFETCH(QByteArray, module);
         QFETCH(QByteArray, password);
         QFETCH(bool, storeReadable);
+        QFETCH(bool, child);
         QTemporaryDir home, etc;
         const QString library = home.filePath(".config/google-chrome/WidevineCdm/4.10.0.0/"
                                               "_platform_specific/linux_x64/libwidevinecdm.so");
@@ -175,6 +195,21 @@ private slots:
         environment.insert("XDG_CONFIG_HOME", home.filePath("config"));
         environment.remove("DISPLAY");
         environment.remove("WAYLAND_DISPLAY");
+        // The account's own groups, under the name of the child group where it is one.
+        const QString passwd = etc.filePath("passwd"), group = etc.filePath("group");
+        QVERIFY(QFile::copy("/etc/passwd", passwd));
+        QFile groups(group);
+        QVERIFY(groups.open(QIODevice::WriteOnly) &&
+                groups.write(QByteArray(child ? "tovalin-child" : "other") +
+                             ":x:" + QByteArray::number(getegid()) + ":\n"));
+        groups.close();
+        environment.insert("LD_PRELOAD", NSS_WRAPPER);
+        environment.insert("NSS_WRAPPER_PASSWD", passwd);
+        environment.insert("NSS_WRAPPER_GROUP", group);
+        // The address sanitizer refuses a preloaded library first, and one that binds deeply.
+        environment.insert("ASAN_OPTIONS",
+                           environment.value("ASAN_OPTIONS") + ":verify_asan_link_order=0");
+        environment.insert("NSS_WRAPPER_DISABLE_DEEPBIND", "1");
         check.setProcessEnvironment(environment);
         // Root reads any file: without that right the store is unreadable to it as well.
         const QStringList asUser{"--bounding-set=-dac_override,-dac_read_search", "--",

@@ -1,10 +1,13 @@
 // The pure rules, by table: the countdown's text and colour, the minutes a parent types, the
-// addresses the web view may go to, the engine switches taken from the environment, the wait
-// before a password is judged, the rendering path a renderer calls for, and which password
-// files are trusted, and the logins a child account may open.
+// addresses the web view may go to, the engine switches taken from the environment and where
+// they make the engine look for the Widevine module, which media answers play, the wait before
+// a password is judged, the rendering path a renderer calls for, and which password files are
+// trusted, and the logins a child account may open.
 #include "TestSupport.h"
 
 #include "accounts/ChildAccount.h"
+#include "check/MediaProbe.h"
+#include "check/Widevine.h"
 #include "platform/Environment.h"
 #include "platform/PasswordFile.h"
 #include "platform/RenderingPath.h"
@@ -112,17 +115,66 @@ private slots:
     void engineFlags_data()
     {
         QTest::addColumn<QByteArray>("flags");
+        QTest::addColumn<QString>("widevine"); // a child account's machine-wide module
         QTest::addColumn<QByteArray>("kept");
         const QByteArray proxy = "--proxy-server=p:1 --proxy-bypass-list=a --no-proxy-server";
-        QTest::newRow("debugging") << QByteArray("--remote-debugging-port=9222") << QByteArray();
-        QTest::newRow("mixed") << QByteArray("--widevine-path=/w --remote-debugging-pipe --no-sandbox") << QByteArray("--widevine-path=/w");
-        QTest::newRow("proxy") << proxy << proxy;
-        QTest::newRow("look-alikes") << QByteArray("--widevine-path --no-proxy-server=1 x--proxy-server=p") << QByteArray();
+        QTest::newRow("debugging") << QByteArray("--remote-debugging-port=9222") << "" << QByteArray();
+        QTest::newRow("mixed") << QByteArray("--widevine-path=/w --remote-debugging-pipe --no-sandbox") << "" << QByteArray("--widevine-path=/w");
+        QTest::newRow("proxy") << proxy << "" << proxy;
+        QTest::newRow("look-alikes") << QByteArray("--widevine-path --no-proxy-server=1 x--proxy-server=p") << "" << QByteArray();
+        QTest::newRow("quoted") << QByteArray("--widevine-path=\"/a b/w.so\" \"--no-sandbox\"") << "" << QByteArray("\"--widevine-path=/a b/w.so\"");
+        QTest::newRow("child account") << QByteArray("--widevine-path=/home/k/w --no-proxy-server") << "/opt/w" << QByteArray("--widevine-path=/opt/w --no-proxy-server");
     }
     void engineFlags()
     {
         QFETCH(QByteArray, flags);
-        QTEST(platform::allowedEngineFlags(flags), "kept");
+        QFETCH(QString, widevine);
+        QTEST(platform::allowedEngineFlags(flags, widevine), "kept");
+    }
+
+    // The engine takes the last switch's module alone; a child account takes none from its home
+    // or its environment.
+    void widevineSearch_data()
+    {
+        QTest::addColumn<QByteArray>("flags");
+        QTest::addColumn<bool>("child");
+        QTest::addColumn<QStringList>("order");
+        const QStringList all{"/p", "/h", "/f"}, machineWide{"/p", "/f"};
+        QTest::newRow("no switch") << QByteArray() << false << all;
+        QTest::newRow("named") << QByteArray("--widevine-path=/w") << false << QStringList{"/w"};
+        QTest::newRow("without =") << QByteArray("--widevine-path /w") << false << all;
+        QTest::newRow("empty") << QByteArray("--widevine-path=") << false << all;
+        QTest::newRow("quoted value") << QByteArray("--widevine-path=\"/a b\"") << false << QStringList{"/a b"};
+        QTest::newRow("quoted whole") << QByteArray("\"--widevine-path=/a=b\"") << false << QStringList{"/a=b"};
+        QTest::newRow("among others") << QByteArray("--no-proxy-server --widevine-path=/w --proxy-server=p") << false << QStringList{"/w"};
+        QTest::newRow("twice") << QByteArray("--widevine-path=/a --widevine-path=/b") << false << QStringList{"/b"};
+        QTest::newRow("after --") << QByteArray("-- --widevine-path=/w") << false << all;
+        QTest::newRow("child") << QByteArray() << true << machineWide;
+        QTest::newRow("child, named") << QByteArray("--widevine-path=/h") << true << machineWide;
+    }
+    void widevineSearch()
+    {
+        QFETCH(QByteArray, flags);
+        QFETCH(bool, child);
+        const check::WidevinePlaces places{{"/p"}, {"/h"}, {"/f"}};
+        QTEST(check::widevineSearchOrder(platform::engineArguments(flags), places, child), "order");
+    }
+
+    // A site streams through MediaSource: both of the engine's answers must take the type.
+    void mediaPlays_data()
+    {
+        QTest::addColumn<QString>("canPlayType");
+        QTest::addColumn<bool>("isTypeSupported");
+        QTest::addColumn<bool>("plays");
+        for (const char *answer : {"probably", "maybe", ""})
+            for (const bool supported : {true, false})
+                QTest::addRow("\"%s\", %d", answer, supported) << answer << supported << (*answer && supported);
+    }
+    void mediaPlays()
+    {
+        QFETCH(QString, canPlayType);
+        QFETCH(bool, isTypeSupported);
+        QTEST(check::mediaPlays(canPlayType, isTypeSupported), "plays");
     }
 
     // Distances from the last wrong answer; a negative one is a clock set back.

@@ -409,6 +409,10 @@
         <source>can run, on Wayland and on X11</source>
         <translation>kann laufen, unter Wayland und unter X11</translation>
     </message>
+    <message>
+        <source>not found. In a child account the engine takes it only from where a machine-wide installation puts it, never from the home: install a browser that brings it (Google Chrome) for the whole machine, so that libwidevinecdm.so ends up in /opt/google/chrome/WidevineCdm/_platform_specific/linux_x64/ or /opt/google/chrome/</source>
+        <translation>nicht gefunden. In einem Kinderkonto nimmt die Engine es nur von dort, wo eine Installation für den ganzen Rechner es ablegt, nie aus dem Home-Verzeichnis: Installieren Sie einen Browser, der es mitbringt (Google Chrome), für den ganzen Rechner, sodass libwidevinecdm.so in /opt/google/chrome/WidevineCdm/_platform_specific/linux_x64/ oder /opt/google/chrome/ landet</translation>
+    </message>
 </context>
 <context>
     <name>tovalin-child</name>

@@ -409,6 +409,10 @@
         <source>can run, on Wayland and on X11</source>
         <translation>puede iniciarse, en Wayland y en X11</translation>
     </message>
+    <message>
+        <source>not found. In a child account the engine takes it only from where a machine-wide installation puts it, never from the home: install a browser that brings it (Google Chrome) for the whole machine, so that libwidevinecdm.so ends up in /opt/google/chrome/WidevineCdm/_platform_specific/linux_x64/ or /opt/google/chrome/</source>
+        <translation>no encontrado. En una cuenta infantil el motor solo lo toma de donde lo deja una instalación para todo el equipo, nunca de la carpeta personal: instala para todo el equipo un navegador que lo incluya (Google Chrome), para que libwidevinecdm.so quede en /opt/google/chrome/WidevineCdm/_platform_specific/linux_x64/ o en /opt/google/chrome/</translation>
+    </message>
 </context>
 <context>
     <name>tovalin-child</name>

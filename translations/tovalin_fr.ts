@@ -409,6 +409,10 @@
         <source>can run, on Wayland and on X11</source>
         <translation>peut démarrer, sous Wayland et sous X11</translation>
     </message>
+    <message>
+        <source>not found. In a child account the engine takes it only from where a machine-wide installation puts it, never from the home: install a browser that brings it (Google Chrome) for the whole machine, so that libwidevinecdm.so ends up in /opt/google/chrome/WidevineCdm/_platform_specific/linux_x64/ or /opt/google/chrome/</source>
+        <translation>introuvable. Dans un compte enfant, le moteur ne le prend que là où une installation pour toute la machine le place, jamais dans le dossier personnel&#xa0;: installez pour toute la machine un navigateur qui le fournit (Google Chrome), pour que libwidevinecdm.so se trouve dans /opt/google/chrome/WidevineCdm/_platform_specific/linux_x64/ ou /opt/google/chrome/</translation>
+    </message>
 </context>
 <context>
     <name>tovalin-child</name>

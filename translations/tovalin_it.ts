@@ -409,6 +409,10 @@
         <source>can run, on Wayland and on X11</source>
         <translation>può avviarsi, su Wayland e su X11</translation>
     </message>
+    <message>
+        <source>not found. In a child account the engine takes it only from where a machine-wide installation puts it, never from the home: install a browser that brings it (Google Chrome) for the whole machine, so that libwidevinecdm.so ends up in /opt/google/chrome/WidevineCdm/_platform_specific/linux_x64/ or /opt/google/chrome/</source>
+        <translation>non trovato. In un account per bambini il motore lo prende solo da dove lo mette un&apos;installazione per tutto il computer, mai dalla cartella home: installa per tutto il computer un browser che lo includa (Google Chrome), in modo che libwidevinecdm.so finisca in /opt/google/chrome/WidevineCdm/_platform_specific/linux_x64/ o in /opt/google/chrome/</translation>
+    </message>
 </context>
 <context>
     <name>tovalin-child</name>

@@ -409,6 +409,10 @@
         <source>can run, on Wayland and on X11</source>
         <translation>kan starten, onder Wayland en onder X11</translation>
     </message>
+    <message>
+        <source>not found. In a child account the engine takes it only from where a machine-wide installation puts it, never from the home: install a browser that brings it (Google Chrome) for the whole machine, so that libwidevinecdm.so ends up in /opt/google/chrome/WidevineCdm/_platform_specific/linux_x64/ or /opt/google/chrome/</source>
+        <translation>niet gevonden. In een kinderaccount neemt de engine het alleen van waar een installatie voor de hele computer het neerzet, nooit uit de thuismap: installeer voor de hele computer een browser die het meebrengt (Google Chrome), zodat libwidevinecdm.so in /opt/google/chrome/WidevineCdm/_platform_specific/linux_x64/ of /opt/google/chrome/ terechtkomt</translation>
+    </message>
 </context>
 <context>
     <name>tovalin-child</name>

@@ -409,6 +409,10 @@
         <source>can run, on Wayland and on X11</source>
         <translation>może się uruchomić, w Wayland i w X11</translation>
     </message>
+    <message>
+        <source>not found. In a child account the engine takes it only from where a machine-wide installation puts it, never from the home: install a browser that brings it (Google Chrome) for the whole machine, so that libwidevinecdm.so ends up in /opt/google/chrome/WidevineCdm/_platform_specific/linux_x64/ or /opt/google/chrome/</source>
+        <translation>nie znaleziono. Na koncie dziecka silnik bierze go tylko stamtąd, gdzie umieszcza go instalacja dla całego komputera, nigdy z katalogu domowego: zainstaluj dla całego komputera przeglądarkę, która go dostarcza (Google Chrome), tak aby libwidevinecdm.so trafił do /opt/google/chrome/WidevineCdm/_platform_specific/linux_x64/ lub /opt/google/chrome/</translation>
+    </message>
 </context>
 <context>
     <name>tovalin-child</name>

@@ -409,6 +409,10 @@
         <source>can run, on Wayland and on X11</source>
         <translation>pode iniciar, no Wayland e no X11</translation>
     </message>
+    <message>
+        <source>not found. In a child account the engine takes it only from where a machine-wide installation puts it, never from the home: install a browser that brings it (Google Chrome) for the whole machine, so that libwidevinecdm.so ends up in /opt/google/chrome/WidevineCdm/_platform_specific/linux_x64/ or /opt/google/chrome/</source>
+        <translation>não encontrado. Em uma conta de criança o mecanismo só o usa de onde uma instalação para toda a máquina o coloca, nunca da pasta pessoal: instale para toda a máquina um navegador que o traga (Google Chrome), para que libwidevinecdm.so fique em /opt/google/chrome/WidevineCdm/_platform_specific/linux_x64/ ou em /opt/google/chrome/</translation>
+    </message>
 </context>
 <context>
     <name>tovalin-child</name>

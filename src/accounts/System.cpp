@@ -7,9 +7,11 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QSaveFile>
+#include <algorithm>
 #include <grp.h>
 #include <pwd.h>
 #include <unistd.h>
+#include <vector>
 
 namespace accounts {
 
@@ -140,6 +142,21 @@ bool pamRuleInForce()
 bool childGroupExists()
 {
     return getgrnam(CHILD_GROUP.toLocal8Bit().constData()) != nullptr;
+}
+
+bool runsInChildAccount()
+{
+    const group *child = getgrnam(CHILD_GROUP.toLocal8Bit().constData());
+    if (!child)
+        return false;
+    std::vector<gid_t> groups(size_t(std::max(getgroups(0, nullptr), 0)) + 1);
+    const int count = getgroups(int(groups.size()), groups.data());
+    // Groups that cannot be read are no proof of an ordinary account.
+    if (count < 0)
+        return true;
+    groups.resize(size_t(count));
+    groups.push_back(getegid());
+    return std::find(groups.begin(), groups.end(), child->gr_gid) != groups.end();
 }
 
 QStringList childMembers()

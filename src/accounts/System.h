@@ -9,6 +9,9 @@ namespace accounts {
 // Groups is empty where they cannot be read (it always holds the primary group otherwise).
 Account readAccount(const QString &name);
 bool childGroupExists();
+// Whether this process runs in a child account: CHILD_GROUP is among its own groups. (The child's
+// session also says so in TOVALIN_CHILD_SESSION, but anything may set a variable.)
+bool runsInChildAccount();
 // Whether the system's PAM configuration runs the session check, pam_tovalin (pam-auth-update
 // leaves locally changed files alone, and the profile can be unticked).
 bool pamRuleInForce();

@@ -1,5 +1,7 @@
 // tovalin-check: tells a parent whether the child's site can play in this account.
+#include "accounts/System.h"
 #include "check/Check.h"
+#include "check/Widevine.h"
 #include "platform/Environment.h"
 #include "platform/Messages.h"
 #include "platform/PasswordFile.h"
@@ -28,6 +30,7 @@ int main(int argc, char *argv[])
     QApplication app(applicationArgc, argv);
     QApplication::setApplicationName(QStringLiteral("tovalin-check"));
     platform::installTranslations();
+    check::keepWidevineMachineWide(accounts::runsInChildAccount());
     check::CheckSettings settings{platform::PASSWORD_FILE_PATH, web::USER_AGENT_FILE_PATH};
     if (!folder.isEmpty())
         settings = {folder + QStringLiteral("/password"), folder + QStringLiteral("/user-agent")};

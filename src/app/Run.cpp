@@ -1,6 +1,8 @@
 #include "app/Run.h"
 
+#include "accounts/System.h"
 #include "app/AppDelegate.h"
+#include "check/Widevine.h"
 #include "platform/Environment.h"
 #include "platform/Messages.h"
 #include "platform/PasswordFile.h"
@@ -54,6 +56,7 @@ int runTovalin(char **argv, const Websites &websites)
     if (instance.role() == platform::SingleInstance::Role::Unavailable)
         return refuseToStart(instance.error());
 
+    check::keepWidevineMachineWide(accounts::runsInChildAccount());
     platform::chooseRenderingPath();
     AppDelegate delegate(websites, PASSWORD, platform::PASSWORD_FILE_PATH);
     QApplication::setQuitOnLastWindowClosed(

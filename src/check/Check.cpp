@@ -5,6 +5,7 @@
 #include "check/MediaProbe.h"
 #include "check/Widevine.h"
 #include "platform/Clock.h"
+#include "platform/Environment.h"
 #include "platform/PasswordFile.h"
 #include "platform/RenderingPath.h"
 #include "platform/Store.h"
@@ -78,10 +79,22 @@ void userAgent(Report &report, const CheckSettings &settings)
 void widevine(Report &report)
 {
     const QString label = QCoreApplication::translate("tovalin-check", "Widevine module");
-    const QString found =
-        firstExisting(widevineSearchPaths(QDir::homePath(), qgetenv("QTWEBENGINE_CHROMIUM_FLAGS")));
+    // In a child account Tovalin has the engine look where a machine-wide installation puts the
+    // module, never in the home, which is the child's to write (keepWidevineMachineWide()).
+    const bool child = accounts::runsInChildAccount();
+    const QString found = firstExisting(
+        widevineSearchOrder(platform::engineArguments(qgetenv("QTWEBENGINE_CHROMIUM_FLAGS")),
+                            widevinePlaces(child ? QString() : QDir::homePath()), child));
     if (found.isEmpty()) {
-        report.line(label, QCoreApplication::translate(
+        report.line(
+            label, child ? QCoreApplication::translate(
+                               "tovalin-check",
+                               "not found. In a child account the engine takes it only from where "
+                               "a machine-wide installation puts it, never from the home: install "
+                               "a browser that brings it (Google Chrome) for the whole machine, so "
+                               "that libwidevinecdm.so ends up in /opt/google/chrome/WidevineCdm/"
+                               "_platform_specific/linux_x64/ or /opt/google/chrome/")
+                         : QCoreApplication::translate(
                                "tovalin-check",
                                "not found. Install a browser that brings it (Google Chrome) in "
                                "this account, so that libwidevinecdm.so ends up in "
@@ -119,7 +132,7 @@ void media(Report &report)
             QCoreApplication::translate("tovalin-check",
                                         "canPlayType \"%1\", MediaSource.isTypeSupported %2")
                 .arg(canPlay, source ? QStringLiteral("true") : QStringLiteral("false"));
-        const bool plays = !canPlay.isEmpty() && source;
+        const bool plays = mediaPlays(canPlay, source);
         report.line(label,
                     (plays ? QCoreApplication::translate("tovalin-check", "plays (%1)")
                            : QCoreApplication::translate("tovalin-check", "does not play (%1)"))

@@ -28,6 +28,11 @@ navigator.requestMediaKeySystemAccess('com.widevine.alpha', [{initDataTypes: ['c
 </script>)";
 } // namespace
 
+bool mediaPlays(const QString &canPlayType, bool isTypeSupported)
+{
+    return !canPlayType.isEmpty() && isTypeSupported;
+}
+
 MediaAnswers askEngine(int timeoutMsecs)
 {
     MediaAnswers answers;

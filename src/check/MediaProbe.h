@@ -14,6 +14,10 @@ struct MediaAnswers
     QString keySystemError; // requestMediaKeySystemAccess: empty where granted
 };
 
+// Whether a site can play the type: the sites stream through MediaSource, so both answers must
+// take it: canPlayType "maybe" or "probably", and MediaSource.isTypeSupported true.
+bool mediaPlays(const QString &canPlayType, bool isTypeSupported);
+
 // Starts the engine with a page of its own, in memory only, and asks; gives up after the time.
 // Needs the application object.
 MediaAnswers askEngine(int timeoutMsecs);

@@ -1,5 +1,7 @@
 #include "check/Widevine.h"
 
+#include "platform/Environment.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -10,7 +12,10 @@
 namespace check {
 
 // The engine's own search: IsWidevineAvailable() in Qt WebEngine's src/core/content_client_qt.cpp
-// (the same in 6.4 and 6.8 on Linux): the --widevine-path switch alone where it is given;
+// (the same in 6.4 and 6.8 on Linux: 6.4.2 lines 176-329, 6.8 lines 184-337): the path of the
+// --widevine-path switch alone where it is given and not empty (Chromium's CommandLine keeps the
+// last value of a switch given twice, and none after "--": base/command_line.cc, IsSwitch(),
+// AppendSwitchNative(), AppendSwitchesAndArguments());
 // otherwise Qt's plugin folders "webengine" and "ppapi" (each the program's own folder where it is
 // missing); then, under the home folder, the version folders of Chrome's, each Firefox profile's
 // and Chromium's module folders (Chrome's and Chromium's moved where their
@@ -31,22 +36,17 @@ QString pluginFolder(const char *name)
 QDir hintedFolder(const QDir &folder)
 {
     QFile hint(folder.filePath(QStringLiteral("latest-component-updated-widevine-cdm")));
-    if (!hint.open(QIODevice::ReadOnly))
+    // A plain file only: opening a named pipe would wait for a writer for ever.
+    if (!QFileInfo(hint).isFile() || !hint.open(QIODevice::ReadOnly))
         return folder;
     const QJsonDocument json = QJsonDocument::fromJson(hint.read(64 * 1024));
     const QString path = json.object().value(QStringLiteral("Path")).toString();
     return path.isEmpty() ? folder : QDir(path);
 }
-} // namespace
 
-QStringList widevineSearchPaths(const QString &home, const QByteArray &engineFlags)
+QStringList homePlaces(const QString &home)
 {
-    for (const QByteArray &flag : engineFlags.split(' ')) {
-        if (flag.startsWith("--widevine-path="))
-            return {QFile::decodeName(flag.mid(int(qstrlen("--widevine-path="))))};
-    }
-    QStringList paths{pluginFolder("/webengine") + u'/' + QLatin1String(LIBRARY),
-                      pluginFolder("/ppapi") + u'/' + QLatin1String(LIBRARY)};
+    QStringList places;
     QList<QDir> folders;
     const QDir chrome(home + QStringLiteral("/.config/google-chrome/WidevineCdm"));
     if (chrome.exists())
@@ -66,18 +66,47 @@ QStringList widevineSearchPaths(const QString &home, const QByteArray &engineFla
             folder.entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::Reversed);
         versions.prepend(QFileInfo(folder.absolutePath()));
         for (const QFileInfo &version : versions) {
-            paths << version.absoluteFilePath() + u'/' + QLatin1String(LIBRARY)
-                  << version.absoluteFilePath() + QLatin1String(PLATFORM_LIBRARY);
+            places << version.absoluteFilePath() + u'/' + QLatin1String(LIBRARY)
+                   << version.absoluteFilePath() + QLatin1String(PLATFORM_LIBRARY);
         }
     }
-    paths << QStringLiteral("/usr/lib/chromium/libwidevinecdm.so")
-          << QStringLiteral("/usr/lib/chromium-browser/libwidevinecdm.so")
-          << QStringLiteral("/usr/lib64/chromium/libwidevinecdm.so")
-          << QStringLiteral("/usr/lib64/chromium-browser/WidevineCdm") +
-                 QLatin1String(PLATFORM_LIBRARY)
-          << QStringLiteral("/opt/google/chrome/WidevineCdm") + QLatin1String(PLATFORM_LIBRARY)
-          << QStringLiteral("/opt/google/chrome/libwidevinecdm.so");
-    return paths;
+    return places;
+}
+} // namespace
+
+WidevinePlaces widevinePlaces(const QString &home)
+{
+    WidevinePlaces places;
+    places.plugins = QStringList{pluginFolder("/webengine") + u'/' + QLatin1String(LIBRARY),
+                                 pluginFolder("/ppapi") + u'/' + QLatin1String(LIBRARY)};
+    if (!home.isEmpty())
+        places.home = homePlaces(home);
+    places.fixed = QStringList{
+        QStringLiteral("/usr/lib/chromium/libwidevinecdm.so"),
+        QStringLiteral("/usr/lib/chromium-browser/libwidevinecdm.so"),
+        QStringLiteral("/usr/lib64/chromium/libwidevinecdm.so"),
+        QStringLiteral("/usr/lib64/chromium-browser/WidevineCdm") + QLatin1String(PLATFORM_LIBRARY),
+        QStringLiteral("/opt/google/chrome/WidevineCdm") + QLatin1String(PLATFORM_LIBRARY),
+        QStringLiteral("/opt/google/chrome/libwidevinecdm.so")};
+    return places;
+}
+
+QStringList widevineSearchOrder(const QStringList &engineArguments, const WidevinePlaces &places,
+                                bool childAccount)
+{
+    if (childAccount)
+        return places.plugins + places.fixed;
+    QString named;
+    for (const QString &argument : engineArguments) {
+        if (argument == u"--")
+            break;
+        const qsizetype equals = argument.indexOf(u'=');
+        if (argument.left(equals) == u"--widevine-path")
+            named = equals < 0 ? QString() : argument.mid(equals + 1);
+    }
+    if (!named.isEmpty())
+        return {named};
+    return places.plugins + places.home + places.fixed;
 }
 
 QString firstExisting(const QStringList &paths)
@@ -94,6 +123,17 @@ bool looksLikeLibrary(const QString &path)
     QFile file(path);
     return file.open(QIODevice::ReadOnly) && file.read(4) == "\x7f"
                                                              "ELF";
+}
+
+void keepWidevineMachineWide(bool childAccount)
+{
+    if (!childAccount)
+        return;
+    const QStringList machineWide = widevineSearchOrder({}, widevinePlaces(QString()), true);
+    const QString found = firstExisting(machineWide);
+    qputenv("QTWEBENGINE_CHROMIUM_FLAGS",
+            platform::allowedEngineFlags(qgetenv("QTWEBENGINE_CHROMIUM_FLAGS"),
+                                         found.isEmpty() ? machineWide.constFirst() : found));
 }
 
 } // namespace check
