@@ -24,6 +24,7 @@ struct AppDelegateProbe
     QString selectedSite() const { return d.selectedSite; }
     bool &isLocked() const { return d.isLocked; }
     bool isPaused() const { return d.isPaused; }
+    std::optional<QDateTime> lastNotice() const { return d.lastNotice; }
     qint64 failedAttempts() const { return d.failedAttempts; }
 };
 

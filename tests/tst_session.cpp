@@ -5,6 +5,7 @@
 
 #include "platform/Clock.h"
 #include "platform/PasswordFile.h"
+#include "platform/Sound.h"
 #include "platform/Timer.h"
 #include "platform/TimerRegistry.h"
 #include "session/StatusText.h"
@@ -54,7 +55,12 @@ void expectStored(const AppDelegateProbe &probe)
     QCOMPARE(disk.value("isLocked").toString(), probe.isLocked() ? "true" : "false");
     QCOMPARE(disk.value("isPaused").toString(), probe.isPaused() ? "true" : "false");
     QCOMPARE(disk.value("selectedSite"), QVariant(probe.selectedSite()));
-    QCOMPARE(disk.size(), (probe.endTime() ? 4 : 3) + (probe.failedAttempts() ? 2 : 0));
+    // The mark of the last notice goes with the end it was given for.
+    const QDateTime notice =
+        probe.endTime() ? probe.lastNotice().value_or(QDateTime()) : QDateTime();
+    QCOMPARE(disk.value("lastNotice").toDateTime(), notice);
+    QCOMPARE(disk.size(),
+             (probe.endTime() ? 4 : 3) + notice.isValid() + (probe.failedAttempts() ? 2 : 0));
     QVERIFY(!probe.isLocked() || !probe.isPaused());
 }
 // A road: the store it starts from, the control used and the answers to the dialogs; then what
@@ -275,8 +281,8 @@ private slots:
             QCOMPARE(snapshot(), before);
     }
 
-    // In every language each text fits its control, on the locked screen, the bar (running and
-    // paused) and each alert, at the window's smallest size and at 800 x 600.
+    // In every language each text fits its control, on the locked screen, the bar (running with
+    // a notice, and paused) and each alert, at the window's smallest size and at 800 x 600.
     void languagesFit_data()
     {
         QTest::addColumn<QString>("language");
@@ -294,9 +300,10 @@ private slots:
         QWidget *window = AppDelegateProbe{*delegate}.window();
         window->findChild<QLineEdit *>("timerField")->setText("abc");
         // The alerts on the way: the password with a wait, then the time limit refused; a wrong
-        // password; the password setting a new limit, then that refused; ending the session.
+        // password; the password setting a new limit, then that refused; a limit of 3 minutes,
+        // which brings its notice; ending the session.
         // clang-format off
-        const QList<QStringList> presses{{"action", PASSWORD, "!", "#"}, {"action", "guess", "#"}, {"action", PASSWORD}, {"modify", PASSWORD, "2.5", "#"}, {"pause"}, {"lock", "#"}};
+        const QList<QStringList> presses{{"action", PASSWORD, "!", "#"}, {"action", "guess", "#"}, {"action", PASSWORD}, {"modify", PASSWORD, "2.5", "#"}, {"modify", PASSWORD, "3"}, {"pause"}, {"lock", "#"}};
         // clang-format on
         for (const QStringList &press : presses) {
             ModalDriver modals(press.mid(1));
@@ -309,6 +316,111 @@ private slots:
             }
         }
         QCOMPARE(window->windowTitle(), QCoreApplication::translate("tovalin", "Tovalin - Paused"));
+    }
+
+    // The notices before the end as the clock moves. A step moves the clock some seconds ("+N",
+    // each tick on the way delivered), pauses or resumes, quits or launches the program, or takes
+    // the password to start, to extend by or to set a new limit of some minutes. Each notice is
+    // heard as the second it came at and what the bar said then.
+    void notices_data()
+    {
+        QTest::addColumn<QVariantMap>("store");
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QStringList>("heard");
+        // clang-format off
+        const auto row = [](const char *name, const QVariantMap &store, const QStringList &steps, const QStringList &heard) { QTest::newRow(name) << store << steps << heard; };
+        row("crossing 5:00 and 1:00", stored(400), {"+400"}, {"100 5 minutes left", "340 1 minute left"});
+        row("started with 3 minutes", {}, {"start 3", "+180"}, {"0 3 minutes left", "120 1 minute left"});
+        row("unlocked after the end", stored(-10, false, true), {"start 2", "+120"}, {"0 2 minutes left", "60 1 minute left"});
+        row("launched with 30 s", stored(30), {"+30"}, {"0 1 minute left"});
+        row("new limit across 5:00", stored(400), {"+120", "limit 10", "+600"}, {"100 5 minutes left", "420 5 minutes left", "660 1 minute left"});
+        row("new limit inside", stored(400), {"+120", "limit 2", "+120"}, {"100 5 minutes left", "120 2 minutes left", "180 1 minute left"});
+        row("extended across 1:00", stored(400), {"+360", "extend 5", "+340"}, {"100 5 minutes left", "340 1 minute left", "400 5 minutes left", "640 1 minute left"});
+        row("paused across 5:00", stored(400), {"+60", "pause", "+120", "pause", "+220"}, {"180 4 minutes left", "340 1 minute left"});
+        row("paused to the end", stored(200, true), {"+300"}, {});
+        row("closed across 5:00", stored(400), {"+60", "quit", "+120", "launch", "+220"}, {"180 4 minutes left", "340 1 minute left"});
+        row("restarted after 5:00", stored(400), {"+120", "quit", "launch", "+280"}, {"100 5 minutes left", "340 1 minute left"});
+        // What the store holds for the last notice counts only as a mark of this end.
+        const QStringList both{"0 3 minutes left", "140 1 minute left"};
+        for (const auto &[name, mark, heard] : std::initializer_list<std::tuple<const char *, QVariant, QStringList>>{
+                 {"marked: 5 minutes", at(-100), {"140 1 minute left"}}, {"marked: 1 minute, clock set back", at(140), {}}, {"mark as text", "x", both},
+                 {"mark of another end", at(-99), both}, {"mark no date", QDateTime(), both}, {"mark far ahead", platform::utcDateTime(QDate(9999, 1, 1), QTime()), both}}) {
+            QVariantMap store = stored(200);
+            store.insert("lastNotice", mark);
+            row(name, store, {"+200"}, heard);
+        }
+        // clang-format on
+    }
+    void notices()
+    {
+        QFETCH(QVariantMap, store);
+        QFETCH(QStringList, steps);
+        writeStore(store);
+        QStringList heard;
+        // Heard with the notice on show, its text also its name for a screen reader.
+        platform::setSoundListener([&heard](const QString &sound) {
+            QLabel *notice = nullptr;
+            for (QWidget *window : QApplication::topLevelWidgets())
+                notice = notice ? notice : window->findChild<QLabel *>("noticeLabel");
+            QVERIFY(sound == "dialog-information" && notice->isVisible() &&
+                    notice->accessibleName() == notice->text());
+            heard << QString::number(at(0).secsTo(platform::now())) + " " + notice->text();
+        });
+        std::unique_ptr<AppDelegate> delegate = launch();
+        for (const QString &step : steps) {
+            const QString minutes = step.section(' ', 1);
+            if (step.startsWith('+')) {
+                platform::advanceClock(step.toLongLong() * 1000);
+            } else if (step == "pause") {
+                delegate->togglePause();
+            } else if (step == "quit") {
+                std::exchange(delegate, nullptr)->applicationWillTerminate();
+            } else if (step == "launch") {
+                delegate = launch();
+            } else {
+                const bool limit = step.startsWith("limit");
+                QWidget *window = AppDelegateProbe{*delegate}.window();
+                window->findChild<QLineEdit *>("timerField")->setText(minutes);
+                ModalDriver modals(limit ? QStringList{PASSWORD, minutes} : QStringList{PASSWORD});
+                window->findChild<QPushButton *>(limit ? "modifyButton" : "actionButton")->click();
+                QTRY_VERIFY(modals.steps.isEmpty() && !QApplication::activeModalWidget());
+            }
+        }
+        platform::setSoundListener([](const QString &) {});
+        QTEST(heard, "heard");
+    }
+
+    // A notice shows on the bar, in the room between the countdown and the buttons, and leaves
+    // the page as it was and the keyboard where it was; some ten seconds later it is gone.
+    void noticeOnTheBar()
+    {
+        writeStore(stored(301));
+        const auto delegate = launch("data:text/html," +
+                                     QUrl::toPercentEncoding("<body style='background:#1e90ff'>"));
+        QWidget *window = AppDelegateProbe{*delegate}.window();
+        const auto *notice = window->findChild<QLabel *>("noticeLabel");
+        const QColor page(0x1e, 0x90, 0xff), lit = notice->palette().color(QPalette::Highlight);
+        QTRY_COMPARE_WITH_TIMEOUT(window->grab().toImage().pixelColor(400, 300), page, 20000);
+        QWidget *const focus = QApplication::focusWidget();
+        const int left = window->findChild<QWidget *>("statusLabel")->geometry().right(),
+                  right = window->findChild<QWidget *>("modifyButton")->geometry().left();
+        for (const bool shown : {true, false}) {
+            platform::advanceClock(shown ? 1000 : 10000);
+            const QImage image = window->grab().toImage();
+            int count = 0;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x) {
+                    const QColor color = image.pixelColor(x, y);
+                    count += color == lit;
+                    QVERIFY(y < BAR_HEIGHT ? color != lit || (x > left && x < right)
+                                           : color == page);
+                }
+            // Most of the room is the notice's, with its text across it.
+            QVERIFY(shown ? count > (right - left) * BAR_HEIGHT / 2 &&
+                                count < notice->width() * notice->height()
+                          : count == 0);
+        }
+        QCOMPARE(QApplication::focusWidget(), focus);
     }
 
     // Quitting saves the state the launch derived: an expired session is no longer paused.

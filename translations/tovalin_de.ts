@@ -182,6 +182,24 @@
         <source>Time remaining: %1</source>
         <translation>Verbleibende Zeit: %1</translation>
     </message>
+    <message>
+        <source>The session ends soon</source>
+        <translation>Die Sitzung endet bald</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute left</source>
+        <translation>
+            <numerusform>Noch %n Minute</numerusform>
+            <numerusform>Noch %n Minuten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes left</source>
+        <translation>
+            <numerusform>Noch %n Minute</numerusform>
+            <numerusform>Noch %n Minuten</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>tovalin-check</name>

@@ -182,6 +182,24 @@
         <source>Time remaining: %1</source>
         <translation>Tiempo restante: %1</translation>
     </message>
+    <message>
+        <source>The session ends soon</source>
+        <translation>La sesión termina pronto</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute left</source>
+        <translation>
+            <numerusform>Queda %n minuto</numerusform>
+            <numerusform>Quedan %n minutos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes left</source>
+        <translation>
+            <numerusform>Queda %n minuto</numerusform>
+            <numerusform>Quedan %n minutos</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>tovalin-check</name>

@@ -182,6 +182,24 @@
         <source>Time remaining: %1</source>
         <translation>Temps restant&#xa0;: %1</translation>
     </message>
+    <message>
+        <source>The session ends soon</source>
+        <translation>La session se termine bientôt</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute left</source>
+        <translation>
+            <numerusform>Encore %n minute</numerusform>
+            <numerusform>Encore %n minutes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes left</source>
+        <translation>
+            <numerusform>Encore %n minute</numerusform>
+            <numerusform>Encore %n minutes</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>tovalin-check</name>

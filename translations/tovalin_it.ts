@@ -182,6 +182,24 @@
         <source>Time remaining: %1</source>
         <translation>Tempo rimanente: %1</translation>
     </message>
+    <message>
+        <source>The session ends soon</source>
+        <translation>La sessione termina presto</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute left</source>
+        <translation>
+            <numerusform>Manca %n minuto</numerusform>
+            <numerusform>Mancano %n minuti</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes left</source>
+        <translation>
+            <numerusform>Manca %n minuto</numerusform>
+            <numerusform>Mancano %n minuti</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>tovalin-check</name>

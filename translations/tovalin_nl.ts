@@ -182,6 +182,24 @@
         <source>Time remaining: %1</source>
         <translation>Resterende tijd: %1</translation>
     </message>
+    <message>
+        <source>The session ends soon</source>
+        <translation>De sessie eindigt binnenkort</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute left</source>
+        <translation>
+            <numerusform>Nog %n minuut</numerusform>
+            <numerusform>Nog %n minuten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes left</source>
+        <translation>
+            <numerusform>Nog %n minuut</numerusform>
+            <numerusform>Nog %n minuten</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>tovalin-check</name>

@@ -182,6 +182,26 @@
         <source>Time remaining: %1</source>
         <translation>Pozostały czas: %1</translation>
     </message>
+    <message>
+        <source>The session ends soon</source>
+        <translation>Sesja wkrótce się skończy</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute left</source>
+        <translation>
+            <numerusform>Została %n minuta</numerusform>
+            <numerusform>Zostały %n minuty</numerusform>
+            <numerusform>Zostało %n minut</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes left</source>
+        <translation>
+            <numerusform>Została %n minuta</numerusform>
+            <numerusform>Zostały %n minuty</numerusform>
+            <numerusform>Zostało %n minut</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>tovalin-check</name>

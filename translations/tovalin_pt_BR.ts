@@ -182,6 +182,24 @@
         <source>Time remaining: %1</source>
         <translation>Tempo restante: %1</translation>
     </message>
+    <message>
+        <source>The session ends soon</source>
+        <translation>A sessão termina em breve</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute left</source>
+        <translation>
+            <numerusform>Falta %n minuto</numerusform>
+            <numerusform>Faltam %n minutos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes left</source>
+        <translation>
+            <numerusform>Falta %n minuto</numerusform>
+            <numerusform>Faltam %n minutos</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>tovalin-check</name>

@@ -71,6 +71,8 @@ private:
     void updateTimer();
     void lockApp();
     void updateStatusLabel();
+    // Shows the notice that is due before the end, if any, or hides it where none may show.
+    void updateNotice();
     void startNewSession();
     void performStartNewSession();
     void unlockSession();
@@ -93,6 +95,7 @@ private:
     QLineEdit *timerField = nullptr;
     QPushButton *actionButton = nullptr;
     QLabel *statusLabel = nullptr;
+    QLabel *noticeLabel = nullptr;
     QPushButton *modifyButton = nullptr;
     QPushButton *pauseButton = nullptr;
     QPushButton *lockButton = nullptr;
@@ -101,6 +104,10 @@ private:
     QString selectedSite = QStringLiteral("disney");
     bool isLocked = true;
     bool isPaused = false;
+    // The mark of the last notice given before the end (see dueNotice), and the ticks that the
+    // notice on show has left.
+    std::optional<QDateTime> lastNotice;
+    int noticeTicksLeft = 0;
     // Wrong answers to the password prompt in a row, and when the last came: they slow guessing
     // down, across restarts too.
     qint64 failedAttempts = 0;

@@ -10,6 +10,7 @@ const QString END_TIME = QStringLiteral("endTime");
 const QString SELECTED_SITE = QStringLiteral("selectedSite");
 const QString IS_LOCKED = QStringLiteral("isLocked");
 const QString IS_PAUSED = QStringLiteral("isPaused");
+const QString LAST_NOTICE = QStringLiteral("lastNotice");
 const QString FAILED_ATTEMPTS = QStringLiteral("failedPasswordAttempts");
 const QString LAST_FAILED_ATTEMPT = QStringLiteral("lastFailedPasswordAttempt");
 constexpr qint64 FAILED_ATTEMPTS_MAX = 1000;
@@ -34,6 +35,9 @@ void AppDelegate::loadPersistedState()
     endTime = store.date(END_TIME);
     selectedSite = store.string(SELECTED_SITE).value_or(QStringLiteral("disney"));
     isPaused = store.boolean(IS_PAUSED);
+    // Anything but a date is no notice given; a date that is no mark of this end is one given
+    // for another, which is none for this.
+    lastNotice = store.date(LAST_NOTICE);
     // Past this the delay is at its longest anyway; a hand-edited count cannot overflow.
     failedAttempts = std::min(store.count(FAILED_ATTEMPTS), FAILED_ATTEMPTS_MAX);
     lastFailedAttempt = store.date(LAST_FAILED_ATTEMPT);
@@ -58,6 +62,8 @@ void AppDelegate::savePersistedState()
     store.clear();
     if (endTime)
         store.setObject(END_TIME, endTime->toUTC());
+    if (endTime && lastNotice)
+        store.setObject(LAST_NOTICE, lastNotice->toUTC());
     store.setObject(SELECTED_SITE, selectedSite);
     store.setBool(IS_LOCKED, isLocked);
     store.setBool(IS_PAUSED, isPaused);

@@ -20,6 +20,7 @@ void AppDelegate::updateUI()
     updateSiteSelector();
     updateActionButton();
     updateStatusLabel();
+    updateNotice();
     updatePauseButton();
 }
 

@@ -7,11 +7,15 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <algorithm>
 
 namespace {
 constexpr int MARGIN = 15;
 constexpr int CONTROL_Y = 7;
 constexpr int CONTROL_HEIGHT = 21;
+// A notice takes the bar's height but for a thin edge, room for two lines of its text.
+constexpr int NOTICE_Y = 3;
+constexpr int NOTICE_HEIGHT = BAR_HEIGHT - 2 * NOTICE_Y;
 // The longest countdown that the status text is made room for: about 16 hours.
 constexpr qint64 LONGEST_SHOWN_SECONDS = 999 * 60 + 59;
 
@@ -84,6 +88,30 @@ void AppDelegate::setupUnlockedView(QWidget *container)
     modifyButton->setAccessibleDescription(QCoreApplication::translate(
         "tovalin", "Asks for the parental password, then sets a new time limit"));
     connect(modifyButton, &QPushButton::clicked, this, &AppDelegate::modifyTimer);
+
+    // The notices before the end, in the room between the countdown and the buttons: on the
+    // bar, never over the page, and no control that could take the keyboard or the mouse.
+    noticeLabel = new QLabel;
+    noticeLabel->setObjectName(QStringLiteral("noticeLabel"));
+    QFont noticeFont = noticeLabel->font();
+    noticeFont.setPixelSize(12);
+    noticeFont.setWeight(QFont::DemiBold);
+    noticeLabel->setFont(noticeFont);
+    noticeLabel->setAlignment(Qt::AlignCenter);
+    // Two lines where a narrow window leaves too little room for one.
+    noticeLabel->setWordWrap(true);
+    noticeLabel->setAutoFillBackground(true);
+    noticeLabel->setBackgroundRole(QPalette::Highlight);
+    noticeLabel->setForegroundRole(QPalette::HighlightedText);
+    noticeLabel->setAttribute(Qt::WA_TransparentForMouseEvents);
+    noticeLabel->setAccessibleDescription(
+        QCoreApplication::translate("tovalin", "The session ends soon"));
+    noticeLabel->hide();
+    const int noticeLeft = MARGIN + statusWidth + MARGIN;
+    platform::AutoresizingLayout::of(controlBar)
+        ->addWidget(noticeLabel,
+                    QRect(noticeLeft, NOTICE_Y, std::max(0, right - noticeLeft), NOTICE_HEIGHT),
+                    platform::FlexibleWidth);
 
     platform::AutoresizingLayout::of(unlockedView)
         ->addWidget(controlBar, QRect(0, 0, W, BAR_HEIGHT),

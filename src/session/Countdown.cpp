@@ -2,15 +2,25 @@
 
 #include "platform/Alert.h"
 #include "platform/Clock.h"
+#include "platform/Sound.h"
 #include "platform/Timer.h"
+#include "session/Notice.h"
 #include "session/StatusText.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QPointer>
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+#include <QAccessibleAnnouncementEvent>
+#endif
 
 namespace {
 constexpr int TICK_MSECS = 1000;
+// A notice stays on the bar for this many ticks.
+constexpr int NOTICE_TICKS = 10;
+// A soft sound of the freedesktop theme, which every theme that follows it has or inherits.
+const QString NOTICE_SOUND = QStringLiteral("dialog-information");
 
 QColor colorOf(StatusColor color, const QPalette &palette)
 {
@@ -41,7 +51,10 @@ void AppDelegate::startTimerIfNeeded()
 
 void AppDelegate::updateTimer()
 {
+    if (noticeTicksLeft > 0 && --noticeTicksLeft == 0)
+        noticeLabel->hide();
     updateStatusLabel();
+    updateNotice();
     if (!endTime) {
         if (timer)
             timer->invalidate();
@@ -80,4 +93,34 @@ void AppDelegate::updateStatusLabel()
     QPalette palette = statusLabel->palette();
     palette.setColor(QPalette::WindowText, colorOf(status.color, QApplication::palette()));
     statusLabel->setPalette(palette);
+}
+
+void AppDelegate::updateNotice()
+{
+    if (!endTime || isLocked || isPaused) {
+        noticeLabel->hide();
+        noticeTicksLeft = 0;
+        return;
+    }
+    const std::optional<Notice> due =
+        dueNotice(endTime->toMSecsSinceEpoch(), platform::now().toMSecsSinceEpoch(),
+                  lastNotice ? std::optional(lastNotice->toMSecsSinceEpoch()) : std::nullopt);
+    if (!due)
+        return;
+    lastNotice = platform::utcDateTime(due->markMsecs);
+    const QString text = noticeText(due->minutes);
+    noticeLabel->setText(text);
+    // As with the countdown, the new name is announced; from Qt 6.8 on, the notice is also
+    // announced as such, which AT-SPI passes on as an announcement of its own
+    // (src/gui/accessible/linux/atspiadaptor.cpp, AtSpiAdaptor::sendAnnouncement).
+    noticeLabel->setAccessibleName(text);
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    QAccessibleAnnouncementEvent announcement(noticeLabel, text);
+    QAccessible::updateAccessibility(&announcement);
+#endif
+    noticeLabel->show();
+    noticeTicksLeft = NOTICE_TICKS;
+    platform::playEventSound(NOTICE_SOUND, text);
+    // Given is given: a restart right after does not give it again.
+    savePersistedState();
 }

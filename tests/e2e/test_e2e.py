@@ -149,11 +149,13 @@ class TovalinTest(unittest.TestCase):
         confirmed = time.time()
         with socket.socket() as client:
             self.assertNotEqual(client.connect_ex(("127.0.0.1", port)), 0)
-        # A crash of the whole program, its bus included, once the session is on disk.
-        wait_until(lambda: os.path.exists(self.store) and "endTime" in read(self.store),
-                   "the session to be saved")
+        # A crash of the whole program, its bus included, once the session is on disk with the
+        # notice of its last minute, which came at once, given.
+        wait_until(lambda: os.path.exists(self.store) and "lastNotice" in read(self.store),
+                   "the session and its notice to be saved")
         # A normal start prints nothing, the toolkit's and the engine's information included
-        # (the session bus may say what it lacks under root).
+        # (the session bus may say what it lacks under root), nor does the notice's sound where
+        # there is no sound card.
         self.assertEqual([line for line in read(errors).splitlines()
                           if not line.startswith("dbus")], [])
         os.killpg(app.pid, signal.SIGKILL)
