@@ -169,12 +169,13 @@ std::optional<QByteArray> readBelow(int root, const QString &path)
     return folder.valid() ? readAt(folder.get(), path.section(u'/', -1)) : std::nullopt;
 }
 
-QStringList entriesOf(int folder)
+// The folder's entries; nullopt where it cannot be listed.
+std::optional<QStringList> entriesOf(int folder)
 {
     QStringList names;
     DIR *listing = ::fdopendir(::fcntl(folder, F_DUPFD_CLOEXEC, 0));
     if (!listing)
-        return names;
+        return std::nullopt;
     ::rewinddir(listing);
     while (const dirent *entry = ::readdir(listing))
         if (qstrcmp(entry->d_name, ".") != 0 && qstrcmp(entry->d_name, "..") != 0)
@@ -213,7 +214,10 @@ struct HomeWalk
 
     bool below(int folder, const QString &path, int depth)
     {
-        for (const QString &name : entriesOf(folder)) {
+        const std::optional<QStringList> names = entriesOf(folder);
+        if (!names)
+            return false;
+        for (const QString &name : *names) {
             const QString entry = path + u'/' + name;
             if (++entries > ENTRY_LIMIT || depth > DEPTH_LIMIT)
                 return false;
@@ -238,7 +242,10 @@ struct HomeWalk
             paths.append(stop);
         if (!profiles.valid())
             return;
-        for (const QString &name : entriesOf(profiles.get())) {
+        const std::optional<QStringList> names = entriesOf(profiles.get());
+        if (!names)
+            paths.append(check::FIREFOX_PROFILES);
+        for (const QString &name : names.value_or(QStringList())) {
             const QString profile = check::FIREFOX_PROFILES + u'/' + name;
             const Kind kind = kindAt(profiles.get(), name);
             if (kind == Kind::Other)
@@ -382,11 +389,12 @@ QList<HomeFile> startupFiles(const QString &home)
     // The home's own path is root's to set; everything below it is the account's.
     const Descriptor homeFolder(
         ::open(QFile::encodeName(home).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    // A home that is missing holds nothing; one that cannot be opened is refused as a whole.
+    if (!homeFolder.valid())
+        return errno == ENOENT ? QList<HomeFile>() : QList<HomeFile>{{QString(), {}, {}}};
     const Descriptor skel(
         ::open(QFile::encodeName(systemPath(QStringLiteral("/etc/skel"))).constData(),
                O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (!homeFolder.valid())
-        return {};
     HomeWalk walk{homeFolder.get(), {}};
     for (const QString &path : STARTUP_FILES)
         walk.file(path);
