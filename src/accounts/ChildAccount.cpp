@@ -204,8 +204,10 @@ std::optional<bool> sudoListing(const QString &output, const QString &name)
 std::optional<QString> refusalToAdd(const QString &name, const Account &account,
                                     const PersonAccounts &people)
 {
-    const auto refusal = [&name](const char *text) {
-        return QCoreApplication::translate("tovalin-child", text).arg(name);
+    // In one arg(): a name holding "%2" is not filled in again.
+    const auto refusal = [&name](const char *text, const QString &detail = QString()) {
+        const QString translated = QCoreApplication::translate("tovalin-child", text);
+        return detail.isEmpty() ? translated.arg(name) : translated.arg(name, detail);
     };
     if (!account.exists)
         return refusal(QT_TRANSLATE_NOOP("tovalin-child",
@@ -220,8 +222,8 @@ std::optional<QString> refusalToAdd(const QString &name, const Account &account,
         return refusal(QT_TRANSLATE_NOOP("tovalin-child",
                                          "%1 is a system account (its uid %2 is outside UID_MIN "
                                          "to UID_MAX of /etc/login.defs), not a person's. Nothing "
-                                         "was changed."))
-            .arg(account.uid);
+                                         "was changed."),
+                       QString::number(account.uid));
     // An empty shell is /bin/sh (passwd(5)).
     const QString shell = account.shell.isEmpty() ? QStringLiteral("/bin/sh") : account.shell;
     const QString program = shell.section(u'/', -1);
@@ -229,15 +231,16 @@ std::optional<QString> refusalToAdd(const QString &name, const Account &account,
         (people.shells && !people.shells->contains(shell)))
         return refusal(QT_TRANSLATE_NOOP("tovalin-child",
                                          "%1 is not a person's account: its shell %2 is no login "
-                                         "shell of /etc/shells. Nothing was changed."))
-            .arg(shell);
+                                         "shell of /etc/shells. Nothing was changed."),
+                       shell);
     for (const QString &administrators :
          {QStringLiteral("sudo"), QStringLiteral("adm"), QStringLiteral("wheel")})
         if (account.groups.contains(administrators))
-            return QCoreApplication::translate(
-                       "tovalin-child", "%1 is an administrator (in the group %2); a child account "
-                                        "must be a standard one. Nothing was changed.")
-                .arg(name, administrators);
+            return refusal(
+                QT_TRANSLATE_NOOP("tovalin-child",
+                                  "%1 is an administrator (in the group %2); a child "
+                                  "account must be a standard one. Nothing was changed."),
+                administrators);
     if (!account.sudoRights)
         return refusal(QT_TRANSLATE_NOOP("tovalin-child",
                                          "sudo -l -U %1 did not say whether %1 may run commands "
