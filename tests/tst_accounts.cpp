@@ -48,45 +48,41 @@ private slots:
     // a link and without opening a pipe (a pipe read would hang the test).
     void homeFiles_data()
     {
-        QTest::addColumn<QStringList>("planted"); // "kind path [target]"
+        QTest::addColumn<QString>("planted"); // "kind path [target]; ..."
         QTest::addColumn<QString>("refused");
-        QTest::newRow("as in skel") << QStringList{"skel .profile", "dir .config/pipewire/x"} << "";
+        // clang-format off
+        QTest::newRow("as in skel") << "skel .profile; dir .config/pipewire/x" << "";
         QTest::newRow("sessions' own")
-            << QStringList{"file .config/systemd/user.conf",
-                           "file .config/systemd/user.control/a",
-                           "file .config/pipewire/pipewire.conf.d/b",
-                           "file .xinputrc",
-                           "file .config/wireplumber/c",
-                           "file .xsession",
-                           "file .Xsession"}
+            << "file .config/systemd/user.conf; file .config/systemd/user.control/a; "
+               "file .config/pipewire/pipewire.conf.d/b; file .xinputrc; file .xsession; "
+               "file .config/wireplumber/c; file .Xsession; file .config/systemd/user.conf.d/d; "
+               "file .local/share/wireplumber/e"
             << ".Xsession .config/pipewire/pipewire.conf.d/b .config/systemd/user.conf "
-               ".config/systemd/user.control/a .config/wireplumber/c .xinputrc .xsession";
+               ".config/systemd/user.conf.d/d .config/systemd/user.control/a "
+               ".config/wireplumber/c .local/share/wireplumber/e .xinputrc .xsession";
         QTest::newRow("Widevine")
-            << QStringList{"file .config/google-chrome/WidevineCdm/latest-component-updated-"
-                           "widevine-cdm",
-                           "file .mozilla/firefox/p/gmp-widevinecdm/4/libwidevinecdm.so",
-                           "file .config/chromium/WidevineCdm/4/libwidevinecdm.so",
-                           "file .mozilla/firefox/profiles.ini"}
+            << "file .config/google-chrome/WidevineCdm/latest-component-updated-widevine-cdm; "
+               "file .mozilla/firefox/p/gmp-widevinecdm/4/libwidevinecdm.so; "
+               "file .config/chromium/WidevineCdm/4/libwidevinecdm.so; "
+               "file .mozilla/firefox/profiles.ini"
             << ".config/chromium/WidevineCdm/4/libwidevinecdm.so "
                ".config/google-chrome/WidevineCdm/latest-component-updated-widevine-cdm "
                ".mozilla/firefox/p/gmp-widevinecdm/4/libwidevinecdm.so";
-        QTest::newRow("links") << QStringList{"link .profile /nonexistent",
-                                              "link .xsessionrc /proc/kmsg",
-                                              "link .bash_login fifo", "link .mozilla/firefox/q /",
-                                              "link .config/environment.d/e /dev/null"}
-                               << ".bash_login .config/environment.d/e .mozilla/firefox/q "
-                                  ".profile .xsessionrc";
-        QTest::newRow("a link on the way") << QStringList{"link .config elsewhere"} << ".config";
+        QTest::newRow("links")
+            << "link .profile /nonexistent; link .xsessionrc /proc/kmsg; link .bash_login fifo; "
+               "link .mozilla/firefox/q /; link .config/environment.d/e /dev/null"
+            << ".bash_login .config/environment.d/e .mozilla/firefox/q .profile .xsessionrc";
+        QTest::newRow("a link on the way") << "link .config elsewhere" << ".config";
         QTest::newRow("pipes, past the limit")
-            << QStringList{"fifo .xprofile", "big .pam_environment",
-                           "fifo .local/share/systemd/user/u"}
+            << "fifo .xprofile; big .pam_environment; fifo .local/share/systemd/user/u"
             << ".local/share/systemd/user/u .pam_environment .xprofile";
+        // clang-format on
     }
     void homeFiles()
     {
-        QFETCH(QStringList, planted);
+        QFETCH(QString, planted);
         QTemporaryDir home;
-        for (const QString &entry : planted) {
+        for (const QString &entry : planted.split(QStringLiteral("; "))) {
             const QStringList words = entry.split(u' ');
             const QString path = home.filePath(words[1]);
             QDir().mkpath(path.section(u'/', 0, -2));

@@ -54,10 +54,12 @@ const QStringList STARTUP_FILES{
 // from these folders before its sandbox starts.
 const QStringList STARTUP_FOLDERS{QStringLiteral(".config/systemd/user"),
                                   QStringLiteral(".config/systemd/user.control"),
+                                  QStringLiteral(".config/systemd/user.conf.d"),
                                   QStringLiteral(".local/share/systemd/user"),
                                   QStringLiteral(".config/environment.d"),
                                   QStringLiteral(".config/pipewire"),
                                   QStringLiteral(".config/wireplumber"),
+                                  QStringLiteral(".local/share/wireplumber"),
                                   check::CHROME_MODULES,
                                   check::CHROMIUM_MODULES};
 // No startup file comes near this; a larger one counts as unreadable.
