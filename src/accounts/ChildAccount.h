@@ -52,7 +52,7 @@ struct Account
     QString shell;
     // What "sudo -l -U" says: the account may run commands (true), none (false), or nullopt where
     // sudo is installed and did not answer plainly.
-    std::optional<bool> sudoRights = false;
+    std::optional<bool> sudoRights;
 };
 
 // What the system calls a person's account: login.defs' range of uids and the login shells.
