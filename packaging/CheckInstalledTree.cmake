@@ -11,12 +11,18 @@ if(result)
 endif()
 
 foreach(path bin/tovalin bin/tovalin-set-password bin/tovalin-check sbin/tovalin-child
-             libexec/tovalin/tovalin-session-check share/pam-configs/tovalin
+             libexec/tovalin/tovalin-session-check libexec/tovalin/tovalin-x11-session
+             share/xsessions/tovalin.desktop share/pam-configs/tovalin
              share/applications/${APP_ID}.desktop share/metainfo/${APP_ID}.metainfo.xml share/wayland-sessions/tovalin.desktop)
     if(NOT EXISTS ${PREFIX}/${path})
         message(FATAL_ERROR "not installed: ${path}")
     endif()
 endforeach()
+# The PAM module, in the library folder (multiarch or not).
+file(GLOB module ${PREFIX}/lib*/security/pam_tovalin.so ${PREFIX}/lib/*/security/pam_tovalin.so)
+if(NOT module)
+    message(FATAL_ERROR "not installed: pam_tovalin.so")
+endif()
 
 # Every program has its manual page.
 file(GLOB programs ${PREFIX}/bin/* ${PREFIX}/sbin/*)

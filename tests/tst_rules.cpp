@@ -230,8 +230,8 @@ private slots:
         QVERIFY(!platform::passwordMatchesHash(read.hash, "garden482"));
     }
 
-    // A child account opens Tovalin's session alone; debian/tests/child-account drives every
-    // service through real PAM, these the cases that PAM does not send it.
+    // A child account opens Tovalin's session alone; the test pam_logins drives every service
+    // through the real PAM profile and module, these the cases that PAM does not send it.
     void childLogin_data()
     {
         QTest::addColumn<QString>("service");
@@ -260,43 +260,21 @@ private slots:
         QFETCH(QString, picked);
         QFETCH(QString, recorded);
         QFETCH(bool, lingers);
-        accounts::LoginRequest request{
-            service, phase, true, {}, recorded == u"-" ? std::nullopt : std::optional(recorded),
-            lingers};
+        accounts::LoginRequest request;
+        request.service = service;
+        request.phase = phase;
+        request.member = true;
+        request.recordedSession = recorded == u"-" ? std::nullopt : std::optional(recorded);
+        request.lingers = lingers;
+        request.entries = {true, true, {}};
+        request.watcherAnswered = true;
+        request.environment.insert("XDG_SESSION_TYPE", "wayland");
         for (const char *variable : {"XDG_SESSION_DESKTOP", "DESKTOP_SESSION"})
             if (picked != u"-")
                 request.environment.insert(variable, picked);
         QTEST(accounts::judgeLogin(request).allowed, "allowed");
         request.member = false;
         QVERIFY(accounts::judgeLogin(request).allowed);
-    }
-
-    // Only a file as /etc/skel has it may stay in a home that becomes a child account's.
-    void homeFiles_data()
-    {
-        QTest::addColumn<QString>("home"); // "-": unreadable
-        QTest::addColumn<QString>("skel"); // "-": none
-        QTest::addColumn<bool>("refused");
-        QTest::newRow("as in skel") << "umask 022"
-                                    << "umask 022" << false;
-        QTest::newRow("changed") << "systemctl --user start x"
-                                 << "umask 022" << true;
-        QTest::newRow("not in skel") << ""
-                                     << "-" << true;
-        QTest::newRow("unreadable") << "-"
-                                    << "-" << true;
-    }
-    void homeFiles()
-    {
-        QFETCH(QString, home);
-        QFETCH(QString, skel);
-        const auto content = [](const QString &text) {
-            return text == u"-" ? std::nullopt : std::optional(text.toUtf8());
-        };
-        const accounts::HomeFile file{".profile", content(home), content(skel)};
-        const auto refusal = accounts::refusalForHomeFiles("kid", {file});
-        QTEST(refusal.has_value(), "refused");
-        QVERIFY(!refusal || refusal->contains("~/.profile"));
     }
 
     // Only a person's standard account may become a child account.

@@ -342,24 +342,8 @@
         <translation>kein Passwort öffnet Tovalin</translation>
     </message>
     <message>
-        <source>cage is not installed (sudo apt-get install cage xwayland)</source>
-        <translation>cage ist nicht installiert (sudo apt-get install cage xwayland)</translation>
-    </message>
-    <message>
-        <source>the session entry wayland-sessions/tovalin.desktop is missing (install the tovalin package)</source>
-        <translation>der Sitzungseintrag wayland-sessions/tovalin.desktop fehlt (installieren Sie das Paket tovalin)</translation>
-    </message>
-    <message>
         <source>Child&apos;s session</source>
         <translation>Sitzung des Kindes</translation>
-    </message>
-    <message>
-        <source>can run (cage installed; %1)</source>
-        <translation>kann laufen (cage installiert; %1)</translation>
-    </message>
-    <message>
-        <source>cannot run: %1</source>
-        <translation>kann nicht laufen: %1</translation>
     </message>
     <message>
         <source>Child accounts</source>
@@ -412,6 +396,18 @@
     <message>
         <source>the child&apos;s site cannot play here: %1</source>
         <translation>die Seite des Kindes kann hier nicht abgespielt werden: %1</translation>
+    </message>
+    <message>
+        <source>cannot run, so child accounts cannot log in: missing %1 (sudo apt-get install --reinstall tovalin cage xwayland)</source>
+        <translation>kann nicht laufen, also können sich Kinderkonten nicht anmelden: es fehlt %1 (sudo apt-get install --reinstall tovalin cage xwayland)</translation>
+    </message>
+    <message>
+        <source>can run on Wayland only: a login screen that runs X alone cannot start it (missing %1)</source>
+        <translation>kann nur unter Wayland laufen: ein Anmeldebildschirm, der nur X ausführt, kann sie nicht starten (es fehlt %1)</translation>
+    </message>
+    <message>
+        <source>can run, on Wayland and on X11</source>
+        <translation>kann laufen, unter Wayland und unter X11</translation>
     </message>
 </context>
 <context>
@@ -531,6 +527,33 @@
     <message>
         <source>The old home of %1 is now %2, readable by root alone; %1 has a new home made from /etc/skel.</source>
         <translation>Der alte Persönliche Ordner von %1 ist jetzt %2 und nur für root lesbar; %1 hat einen neuen Persönlichen Ordner aus /etc/skel.</translation>
+    </message>
+</context>
+<context>
+    <name>tovalin-session-check</name>
+    <message>
+        <source>This account opens Tovalin&apos;s session alone: pick Tovalin at the login screen.</source>
+        <translation>Dieses Konto öffnet nur die Sitzung von Tovalin: Wählen Sie Tovalin auf dem Anmeldebildschirm.</translation>
+    </message>
+    <message>
+        <source>This account logs in only at the login screen, to Tovalin.</source>
+        <translation>Dieses Konto meldet sich nur am Anmeldebildschirm an, bei Tovalin.</translation>
+    </message>
+    <message>
+        <source>Tovalin&apos;s session cannot start on this computer. A parent can run tovalin-check.</source>
+        <translation>Die Sitzung von Tovalin kann auf diesem Computer nicht starten. Ein Elternteil kann tovalin-check ausführen.</translation>
+    </message>
+    <message>
+        <source>Tovalin&apos;s watcher is not running, so this account cannot log in now.</source>
+        <translation>Der Wächter von Tovalin läuft nicht, daher kann sich dieses Konto jetzt nicht anmelden.</translation>
+    </message>
+    <message>
+        <source>This account&apos;s home holds files that would run at its login; a parent must remove them.</source>
+        <translation>Der Persönliche Ordner dieses Kontos enthält Dateien, die bei der Anmeldung laufen würden; ein Elternteil muss sie entfernen.</translation>
+    </message>
+    <message>
+        <source>This account cannot log in this way.</source>
+        <translation>Dieses Konto kann sich auf diesem Weg nicht anmelden.</translation>
     </message>
 </context>
 <context>

@@ -342,24 +342,8 @@
         <translation>ninguna contraseña abre Tovalin</translation>
     </message>
     <message>
-        <source>cage is not installed (sudo apt-get install cage xwayland)</source>
-        <translation>cage no está instalado (sudo apt-get install cage xwayland)</translation>
-    </message>
-    <message>
-        <source>the session entry wayland-sessions/tovalin.desktop is missing (install the tovalin package)</source>
-        <translation>falta la entrada de sesión wayland-sessions/tovalin.desktop (instala el paquete tovalin)</translation>
-    </message>
-    <message>
         <source>Child&apos;s session</source>
         <translation>Sesión del niño</translation>
-    </message>
-    <message>
-        <source>can run (cage installed; %1)</source>
-        <translation>puede funcionar (cage instalado; %1)</translation>
-    </message>
-    <message>
-        <source>cannot run: %1</source>
-        <translation>no puede funcionar: %1</translation>
     </message>
     <message>
         <source>Child accounts</source>
@@ -412,6 +396,18 @@
     <message>
         <source>the child&apos;s site cannot play here: %1</source>
         <translation>el sitio del niño no se puede reproducir aquí: %1</translation>
+    </message>
+    <message>
+        <source>cannot run, so child accounts cannot log in: missing %1 (sudo apt-get install --reinstall tovalin cage xwayland)</source>
+        <translation>no puede iniciarse, así que las cuentas infantiles no pueden iniciar sesión: falta %1 (sudo apt-get install --reinstall tovalin cage xwayland)</translation>
+    </message>
+    <message>
+        <source>can run on Wayland only: a login screen that runs X alone cannot start it (missing %1)</source>
+        <translation>puede iniciarse solo en Wayland: una pantalla de inicio de sesión que usa solo X no puede iniciarla (falta %1)</translation>
+    </message>
+    <message>
+        <source>can run, on Wayland and on X11</source>
+        <translation>puede iniciarse, en Wayland y en X11</translation>
     </message>
 </context>
 <context>
@@ -531,6 +527,33 @@
     <message>
         <source>The old home of %1 is now %2, readable by root alone; %1 has a new home made from /etc/skel.</source>
         <translation>La carpeta personal anterior de %1 es ahora %2, que solo root puede leer; %1 tiene una carpeta personal nueva creada a partir de /etc/skel.</translation>
+    </message>
+</context>
+<context>
+    <name>tovalin-session-check</name>
+    <message>
+        <source>This account opens Tovalin&apos;s session alone: pick Tovalin at the login screen.</source>
+        <translation>Esta cuenta solo abre la sesión de Tovalin: elija Tovalin en la pantalla de inicio de sesión.</translation>
+    </message>
+    <message>
+        <source>This account logs in only at the login screen, to Tovalin.</source>
+        <translation>Esta cuenta solo inicia sesión en la pantalla de inicio de sesión, en Tovalin.</translation>
+    </message>
+    <message>
+        <source>Tovalin&apos;s session cannot start on this computer. A parent can run tovalin-check.</source>
+        <translation>La sesión de Tovalin no puede iniciarse en este equipo. Un padre o una madre puede ejecutar tovalin-check.</translation>
+    </message>
+    <message>
+        <source>Tovalin&apos;s watcher is not running, so this account cannot log in now.</source>
+        <translation>El vigilante de Tovalin no está en marcha, así que esta cuenta no puede iniciar sesión ahora.</translation>
+    </message>
+    <message>
+        <source>This account&apos;s home holds files that would run at its login; a parent must remove them.</source>
+        <translation>La carpeta personal de esta cuenta contiene archivos que se ejecutarían al iniciar sesión; un padre o una madre debe quitarlos.</translation>
+    </message>
+    <message>
+        <source>This account cannot log in this way.</source>
+        <translation>Esta cuenta no puede iniciar sesión de esta forma.</translation>
     </message>
 </context>
 <context>

@@ -342,24 +342,8 @@
         <translation>aucun mot de passe n&apos;ouvre Tovalin</translation>
     </message>
     <message>
-        <source>cage is not installed (sudo apt-get install cage xwayland)</source>
-        <translation>cage n&apos;est pas installé (sudo apt-get install cage xwayland)</translation>
-    </message>
-    <message>
-        <source>the session entry wayland-sessions/tovalin.desktop is missing (install the tovalin package)</source>
-        <translation>l&apos;entrée de session wayland-sessions/tovalin.desktop est absente (installez le paquet tovalin)</translation>
-    </message>
-    <message>
         <source>Child&apos;s session</source>
         <translation>Session de l&apos;enfant</translation>
-    </message>
-    <message>
-        <source>can run (cage installed; %1)</source>
-        <translation>peut fonctionner (cage installé&#xa0;; %1)</translation>
-    </message>
-    <message>
-        <source>cannot run: %1</source>
-        <translation>ne peut pas fonctionner&#xa0;: %1</translation>
     </message>
     <message>
         <source>Child accounts</source>
@@ -412,6 +396,18 @@
     <message>
         <source>the child&apos;s site cannot play here: %1</source>
         <translation>le site de l&apos;enfant ne peut pas être lu ici&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>cannot run, so child accounts cannot log in: missing %1 (sudo apt-get install --reinstall tovalin cage xwayland)</source>
+        <translation>ne peut pas démarrer, donc les comptes enfants ne peuvent pas se connecter : il manque %1 (sudo apt-get install --reinstall tovalin cage xwayland)</translation>
+    </message>
+    <message>
+        <source>can run on Wayland only: a login screen that runs X alone cannot start it (missing %1)</source>
+        <translation>peut démarrer sous Wayland seulement : un écran de connexion qui n&apos;utilise que X ne peut pas la lancer (il manque %1)</translation>
+    </message>
+    <message>
+        <source>can run, on Wayland and on X11</source>
+        <translation>peut démarrer, sous Wayland et sous X11</translation>
     </message>
 </context>
 <context>
@@ -531,6 +527,33 @@
     <message>
         <source>The old home of %1 is now %2, readable by root alone; %1 has a new home made from /etc/skel.</source>
         <translation>L&apos;ancien dossier personnel de %1 est maintenant %2, lisible par root seul&#xa0;; %1 a un nouveau dossier personnel créé à partir de /etc/skel.</translation>
+    </message>
+</context>
+<context>
+    <name>tovalin-session-check</name>
+    <message>
+        <source>This account opens Tovalin&apos;s session alone: pick Tovalin at the login screen.</source>
+        <translation>Ce compte n&apos;ouvre que la session de Tovalin : choisissez Tovalin sur l&apos;écran de connexion.</translation>
+    </message>
+    <message>
+        <source>This account logs in only at the login screen, to Tovalin.</source>
+        <translation>Ce compte ne se connecte que sur l&apos;écran de connexion, à Tovalin.</translation>
+    </message>
+    <message>
+        <source>Tovalin&apos;s session cannot start on this computer. A parent can run tovalin-check.</source>
+        <translation>La session de Tovalin ne peut pas démarrer sur cet ordinateur. Un parent peut lancer tovalin-check.</translation>
+    </message>
+    <message>
+        <source>Tovalin&apos;s watcher is not running, so this account cannot log in now.</source>
+        <translation>Le gardien de Tovalin ne tourne pas, ce compte ne peut donc pas se connecter maintenant.</translation>
+    </message>
+    <message>
+        <source>This account&apos;s home holds files that would run at its login; a parent must remove them.</source>
+        <translation>Le dossier personnel de ce compte contient des fichiers qui s&apos;exécuteraient à sa connexion ; un parent doit les retirer.</translation>
+    </message>
+    <message>
+        <source>This account cannot log in this way.</source>
+        <translation>Ce compte ne peut pas se connecter de cette façon.</translation>
     </message>
 </context>
 <context>

@@ -342,24 +342,8 @@
         <translation>nessuna password apre Tovalin</translation>
     </message>
     <message>
-        <source>cage is not installed (sudo apt-get install cage xwayland)</source>
-        <translation>cage non è installato (sudo apt-get install cage xwayland)</translation>
-    </message>
-    <message>
-        <source>the session entry wayland-sessions/tovalin.desktop is missing (install the tovalin package)</source>
-        <translation>manca la voce di sessione wayland-sessions/tovalin.desktop (installa il pacchetto tovalin)</translation>
-    </message>
-    <message>
         <source>Child&apos;s session</source>
         <translation>Sessione del bambino</translation>
-    </message>
-    <message>
-        <source>can run (cage installed; %1)</source>
-        <translation>può funzionare (cage installato; %1)</translation>
-    </message>
-    <message>
-        <source>cannot run: %1</source>
-        <translation>non può funzionare: %1</translation>
     </message>
     <message>
         <source>Child accounts</source>
@@ -412,6 +396,18 @@
     <message>
         <source>the child&apos;s site cannot play here: %1</source>
         <translation>il sito del bambino non può essere riprodotto qui: %1</translation>
+    </message>
+    <message>
+        <source>cannot run, so child accounts cannot log in: missing %1 (sudo apt-get install --reinstall tovalin cage xwayland)</source>
+        <translation>non può avviarsi, quindi gli account dei bambini non possono accedere: manca %1 (sudo apt-get install --reinstall tovalin cage xwayland)</translation>
+    </message>
+    <message>
+        <source>can run on Wayland only: a login screen that runs X alone cannot start it (missing %1)</source>
+        <translation>può avviarsi solo su Wayland: una schermata di accesso che usa solo X non può avviarla (manca %1)</translation>
+    </message>
+    <message>
+        <source>can run, on Wayland and on X11</source>
+        <translation>può avviarsi, su Wayland e su X11</translation>
     </message>
 </context>
 <context>
@@ -531,6 +527,33 @@
     <message>
         <source>The old home of %1 is now %2, readable by root alone; %1 has a new home made from /etc/skel.</source>
         <translation>La vecchia cartella home di %1 ora è %2, leggibile solo da root; %1 ha una nuova cartella home creata da /etc/skel.</translation>
+    </message>
+</context>
+<context>
+    <name>tovalin-session-check</name>
+    <message>
+        <source>This account opens Tovalin&apos;s session alone: pick Tovalin at the login screen.</source>
+        <translation>Questo account apre solo la sessione di Tovalin: scegli Tovalin nella schermata di accesso.</translation>
+    </message>
+    <message>
+        <source>This account logs in only at the login screen, to Tovalin.</source>
+        <translation>Questo account accede solo dalla schermata di accesso, a Tovalin.</translation>
+    </message>
+    <message>
+        <source>Tovalin&apos;s session cannot start on this computer. A parent can run tovalin-check.</source>
+        <translation>La sessione di Tovalin non può avviarsi su questo computer. Un genitore può eseguire tovalin-check.</translation>
+    </message>
+    <message>
+        <source>Tovalin&apos;s watcher is not running, so this account cannot log in now.</source>
+        <translation>Il guardiano di Tovalin non è in esecuzione, quindi questo account ora non può accedere.</translation>
+    </message>
+    <message>
+        <source>This account&apos;s home holds files that would run at its login; a parent must remove them.</source>
+        <translation>La cartella home di questo account contiene file che verrebbero eseguiti all&apos;accesso; un genitore deve rimuoverli.</translation>
+    </message>
+    <message>
+        <source>This account cannot log in this way.</source>
+        <translation>Questo account non può accedere in questo modo.</translation>
     </message>
 </context>
 <context>

@@ -342,24 +342,8 @@
         <translation>geen enkel wachtwoord opent Tovalin</translation>
     </message>
     <message>
-        <source>cage is not installed (sudo apt-get install cage xwayland)</source>
-        <translation>cage is niet geïnstalleerd (sudo apt-get install cage xwayland)</translation>
-    </message>
-    <message>
-        <source>the session entry wayland-sessions/tovalin.desktop is missing (install the tovalin package)</source>
-        <translation>de sessievermelding wayland-sessions/tovalin.desktop ontbreekt (installeer het pakket tovalin)</translation>
-    </message>
-    <message>
         <source>Child&apos;s session</source>
         <translation>Sessie van het kind</translation>
-    </message>
-    <message>
-        <source>can run (cage installed; %1)</source>
-        <translation>kan draaien (cage geïnstalleerd; %1)</translation>
-    </message>
-    <message>
-        <source>cannot run: %1</source>
-        <translation>kan niet draaien: %1</translation>
     </message>
     <message>
         <source>Child accounts</source>
@@ -412,6 +396,18 @@
     <message>
         <source>the child&apos;s site cannot play here: %1</source>
         <translation>de site van het kind kan hier niet worden afgespeeld: %1</translation>
+    </message>
+    <message>
+        <source>cannot run, so child accounts cannot log in: missing %1 (sudo apt-get install --reinstall tovalin cage xwayland)</source>
+        <translation>kan niet starten, dus kinderaccounts kunnen niet inloggen: %1 ontbreekt (sudo apt-get install --reinstall tovalin cage xwayland)</translation>
+    </message>
+    <message>
+        <source>can run on Wayland only: a login screen that runs X alone cannot start it (missing %1)</source>
+        <translation>kan alleen onder Wayland starten: een inlogscherm dat alleen X draait kan haar niet starten (%1 ontbreekt)</translation>
+    </message>
+    <message>
+        <source>can run, on Wayland and on X11</source>
+        <translation>kan starten, onder Wayland en onder X11</translation>
     </message>
 </context>
 <context>
@@ -531,6 +527,33 @@
     <message>
         <source>The old home of %1 is now %2, readable by root alone; %1 has a new home made from /etc/skel.</source>
         <translation>De oude persoonlijke map van %1 is nu %2, alleen leesbaar voor root; %1 heeft een nieuwe persoonlijke map, gemaakt uit /etc/skel.</translation>
+    </message>
+</context>
+<context>
+    <name>tovalin-session-check</name>
+    <message>
+        <source>This account opens Tovalin&apos;s session alone: pick Tovalin at the login screen.</source>
+        <translation>Dit account opent alleen de sessie van Tovalin: kies Tovalin op het inlogscherm.</translation>
+    </message>
+    <message>
+        <source>This account logs in only at the login screen, to Tovalin.</source>
+        <translation>Dit account logt alleen in via het inlogscherm, bij Tovalin.</translation>
+    </message>
+    <message>
+        <source>Tovalin&apos;s session cannot start on this computer. A parent can run tovalin-check.</source>
+        <translation>De sessie van Tovalin kan op deze computer niet starten. Een ouder kan tovalin-check uitvoeren.</translation>
+    </message>
+    <message>
+        <source>Tovalin&apos;s watcher is not running, so this account cannot log in now.</source>
+        <translation>De bewaker van Tovalin draait niet, dus dit account kan nu niet inloggen.</translation>
+    </message>
+    <message>
+        <source>This account&apos;s home holds files that would run at its login; a parent must remove them.</source>
+        <translation>De thuismap van dit account bevat bestanden die bij het inloggen zouden draaien; een ouder moet ze verwijderen.</translation>
+    </message>
+    <message>
+        <source>This account cannot log in this way.</source>
+        <translation>Dit account kan op deze manier niet inloggen.</translation>
     </message>
 </context>
 <context>

@@ -342,24 +342,8 @@
         <translation>żadne hasło nie otworzy Tovalin</translation>
     </message>
     <message>
-        <source>cage is not installed (sudo apt-get install cage xwayland)</source>
-        <translation>cage nie jest zainstalowany (sudo apt-get install cage xwayland)</translation>
-    </message>
-    <message>
-        <source>the session entry wayland-sessions/tovalin.desktop is missing (install the tovalin package)</source>
-        <translation>brak wpisu sesji wayland-sessions/tovalin.desktop (zainstaluj pakiet tovalin)</translation>
-    </message>
-    <message>
         <source>Child&apos;s session</source>
         <translation>Sesja dziecka</translation>
-    </message>
-    <message>
-        <source>can run (cage installed; %1)</source>
-        <translation>może działać (cage zainstalowany; %1)</translation>
-    </message>
-    <message>
-        <source>cannot run: %1</source>
-        <translation>nie może działać: %1</translation>
     </message>
     <message>
         <source>Child accounts</source>
@@ -412,6 +396,18 @@
     <message>
         <source>the child&apos;s site cannot play here: %1</source>
         <translation>serwis dziecka nie może tu odtwarzać wideo: %1</translation>
+    </message>
+    <message>
+        <source>cannot run, so child accounts cannot log in: missing %1 (sudo apt-get install --reinstall tovalin cage xwayland)</source>
+        <translation>nie może się uruchomić, więc konta dzieci nie mogą się zalogować: brakuje %1 (sudo apt-get install --reinstall tovalin cage xwayland)</translation>
+    </message>
+    <message>
+        <source>can run on Wayland only: a login screen that runs X alone cannot start it (missing %1)</source>
+        <translation>może się uruchomić tylko w Wayland: ekran logowania, który uruchamia tylko X, nie może jej uruchomić (brakuje %1)</translation>
+    </message>
+    <message>
+        <source>can run, on Wayland and on X11</source>
+        <translation>może się uruchomić, w Wayland i w X11</translation>
     </message>
 </context>
 <context>
@@ -531,6 +527,33 @@
     <message>
         <source>The old home of %1 is now %2, readable by root alone; %1 has a new home made from /etc/skel.</source>
         <translation>Stary katalog domowy %1 to teraz %2, czytelny tylko dla roota; %1 ma nowy katalog domowy utworzony z /etc/skel.</translation>
+    </message>
+</context>
+<context>
+    <name>tovalin-session-check</name>
+    <message>
+        <source>This account opens Tovalin&apos;s session alone: pick Tovalin at the login screen.</source>
+        <translation>To konto otwiera tylko sesję Tovalin: wybierz Tovalin na ekranie logowania.</translation>
+    </message>
+    <message>
+        <source>This account logs in only at the login screen, to Tovalin.</source>
+        <translation>To konto loguje się tylko na ekranie logowania, do Tovalin.</translation>
+    </message>
+    <message>
+        <source>Tovalin&apos;s session cannot start on this computer. A parent can run tovalin-check.</source>
+        <translation>Sesja Tovalin nie może się uruchomić na tym komputerze. Rodzic może uruchomić tovalin-check.</translation>
+    </message>
+    <message>
+        <source>Tovalin&apos;s watcher is not running, so this account cannot log in now.</source>
+        <translation>Strażnik Tovalin nie działa, więc to konto nie może się teraz zalogować.</translation>
+    </message>
+    <message>
+        <source>This account&apos;s home holds files that would run at its login; a parent must remove them.</source>
+        <translation>Katalog domowy tego konta zawiera pliki, które uruchomiłyby się przy logowaniu; rodzic musi je usunąć.</translation>
+    </message>
+    <message>
+        <source>This account cannot log in this way.</source>
+        <translation>To konto nie może się zalogować w ten sposób.</translation>
     </message>
 </context>
 <context>

@@ -342,24 +342,8 @@
         <translation>nenhuma senha abre o Tovalin</translation>
     </message>
     <message>
-        <source>cage is not installed (sudo apt-get install cage xwayland)</source>
-        <translation>o cage não está instalado (sudo apt-get install cage xwayland)</translation>
-    </message>
-    <message>
-        <source>the session entry wayland-sessions/tovalin.desktop is missing (install the tovalin package)</source>
-        <translation>a entrada de sessão wayland-sessions/tovalin.desktop está faltando (instale o pacote tovalin)</translation>
-    </message>
-    <message>
         <source>Child&apos;s session</source>
         <translation>Sessão da criança</translation>
-    </message>
-    <message>
-        <source>can run (cage installed; %1)</source>
-        <translation>pode ser usada (cage instalado; %1)</translation>
-    </message>
-    <message>
-        <source>cannot run: %1</source>
-        <translation>não pode ser usada: %1</translation>
     </message>
     <message>
         <source>Child accounts</source>
@@ -412,6 +396,18 @@
     <message>
         <source>the child&apos;s site cannot play here: %1</source>
         <translation>o site da criança não pode ser reproduzido aqui: %1</translation>
+    </message>
+    <message>
+        <source>cannot run, so child accounts cannot log in: missing %1 (sudo apt-get install --reinstall tovalin cage xwayland)</source>
+        <translation>não pode iniciar, então as contas infantis não podem entrar: falta %1 (sudo apt-get install --reinstall tovalin cage xwayland)</translation>
+    </message>
+    <message>
+        <source>can run on Wayland only: a login screen that runs X alone cannot start it (missing %1)</source>
+        <translation>pode iniciar só no Wayland: uma tela de login que usa só o X não consegue iniciá-la (falta %1)</translation>
+    </message>
+    <message>
+        <source>can run, on Wayland and on X11</source>
+        <translation>pode iniciar, no Wayland e no X11</translation>
     </message>
 </context>
 <context>
@@ -531,6 +527,33 @@
     <message>
         <source>The old home of %1 is now %2, readable by root alone; %1 has a new home made from /etc/skel.</source>
         <translation>A pasta pessoal antiga de %1 agora é %2, legível só pelo root; %1 tem uma pasta pessoal nova criada a partir de /etc/skel.</translation>
+    </message>
+</context>
+<context>
+    <name>tovalin-session-check</name>
+    <message>
+        <source>This account opens Tovalin&apos;s session alone: pick Tovalin at the login screen.</source>
+        <translation>Esta conta abre apenas a sessão do Tovalin: escolha Tovalin na tela de login.</translation>
+    </message>
+    <message>
+        <source>This account logs in only at the login screen, to Tovalin.</source>
+        <translation>Esta conta entra apenas pela tela de login, no Tovalin.</translation>
+    </message>
+    <message>
+        <source>Tovalin&apos;s session cannot start on this computer. A parent can run tovalin-check.</source>
+        <translation>A sessão do Tovalin não pode iniciar neste computador. Um responsável pode executar tovalin-check.</translation>
+    </message>
+    <message>
+        <source>Tovalin&apos;s watcher is not running, so this account cannot log in now.</source>
+        <translation>O vigia do Tovalin não está em execução, então esta conta não pode entrar agora.</translation>
+    </message>
+    <message>
+        <source>This account&apos;s home holds files that would run at its login; a parent must remove them.</source>
+        <translation>A pasta pessoal desta conta contém arquivos que seriam executados ao entrar; um responsável precisa removê-los.</translation>
+    </message>
+    <message>
+        <source>This account cannot log in this way.</source>
+        <translation>Esta conta não pode entrar desta forma.</translation>
     </message>
 </context>
 <context>

@@ -49,6 +49,9 @@ int main(int argc, char **argv)
         record(user, session && strcmp(session, "tovalin") == 0 ? "gnome" : "tovalin");
     if (pam_start(argv[2], user, &conversation, &pam) != PAM_SUCCESS)
         return 2;
+    /* GDM's worker has the session type in the PAM environment from the start. */
+    if (gdm)
+        pam_putenv(pam, "XDG_SESSION_TYPE=wayland");
     int ok = step(pam, "authenticate", pam_authenticate(pam, 0)) &&
              step(pam, "acct_mgmt", pam_acct_mgmt(pam, 0));
     if (ok && gdm) { /* gdm-session-worker: AUTHORIZED, ACCREDITED, ACCOUNT_DETAILS_SAVED */

@@ -16,11 +16,35 @@ const QStringList SESSION_VARIABLES{QStringLiteral("XDG_SESSION_DESKTOP"),
 
 LoginVerdict allow(const QString &reason)
 {
-    return {true, reason};
+    return {true, reason, {}};
 }
-LoginVerdict refuse(const QString &reason)
+LoginVerdict refuse(const QString &reason, const char *message)
 {
-    return {false, reason};
+    return {false, reason, QCoreApplication::translate("tovalin-session-check", message)};
+}
+
+// What the person at the login screen reads; the journal has the detail.
+const char *const PICK_TOVALIN = QT_TRANSLATE_NOOP(
+    "tovalin-session-check",
+    "This account opens Tovalin's session alone: pick Tovalin at the login screen.");
+const char *const LOGIN_SCREEN_ONLY = QT_TRANSLATE_NOOP(
+    "tovalin-session-check", "This account logs in only at the login screen, to Tovalin.");
+const char *const CANNOT_START = QT_TRANSLATE_NOOP(
+    "tovalin-session-check",
+    "Tovalin's session cannot start on this computer. A parent can run tovalin-check.");
+const char *const NO_WATCHER =
+    QT_TRANSLATE_NOOP("tovalin-session-check",
+                      "Tovalin's watcher is not running, so this account cannot log in now.");
+const char *const HOME_FILES = QT_TRANSLATE_NOOP(
+    "tovalin-session-check",
+    "This account's home holds files that would run at its login; a parent must remove them.");
+const char *const NOT_NOW =
+    QT_TRANSLATE_NOOP("tovalin-session-check", "This account cannot log in this way.");
+
+// Whether a session of this type ("wayland", "x11") is one Tovalin's entries can start.
+bool startable(const SessionEntries &entries, const QString &type)
+{
+    return (type == u"wayland" && entries.wayland) || (type == u"x11" && entries.x11);
 }
 
 QString shown(const std::optional<QString> &value)
@@ -74,6 +98,17 @@ QString lineKey(const QString &line)
 //   Session= is the pick by then. Should GDM fail to record it (accounts-daemon not answering),
 //   the file holds an older session; the session variables are still checked in case they are
 //   there.
+// - GDM falls back to its default session when it finds the recorded one among no entries of its
+//   session type, after it saved the recorded name (daemon/gdm-session.c, GDM 43: the fallback
+//   around lines 577-655 and 1014-1041, used at 2582-2590). So the session type it runs
+//   (XDG_SESSION_TYPE, which the worker puts into the PAM environment before it authenticates)
+//   and the SessionType it may take from AccountsService must both be one that Tovalin has an
+//   entry for, with every program the entry runs, or GNOME starts under Tovalin's name.
+// - LightDM looks the session up in xsessions before wayland-sessions (data/lightdm.conf:
+//   "#sessions-directory=/usr/share/lightdm/sessions:/usr/share/xsessions:/usr/share/
+//   wayland-sessions") and does not check TryExec; Debian's /etc/X11/Xsession then falls back
+//   to ~/.xsession (Xsession.d 20x11-common_process-args, 50x11-common_determine-startup), so
+//   the entry's programs must be there too.
 LoginVerdict judgeLogin(const LoginRequest &request)
 {
     if (!request.member)
@@ -81,37 +116,72 @@ LoginVerdict judgeLogin(const LoginRequest &request)
     if (request.phase == u"close_session")
         return allow(QStringLiteral("closing a session"));
     if (request.phase != u"open_session")
-        return refuse(QStringLiteral("unexpected PAM phase %1").arg(shown(request.phase)));
+        return refuse(QStringLiteral("unexpected PAM phase %1").arg(shown(request.phase)), NOT_NOW);
+    const bool gdm = GDM_SERVICES.contains(request.service);
+    const bool lightdm = LIGHTDM_SERVICES.contains(request.service);
+    const bool userManager = request.service == u"systemd-user";
+    if (!gdm && !lightdm && !userManager)
+        return refuse(QStringLiteral("the service %1 is not a login to Tovalin's session")
+                          .arg(shown(request.service)),
+                      LOGIN_SCREEN_ONLY);
     // Whatever the service, a session that names itself is Tovalin's or none.
     for (const QString &variable : SESSION_VARIABLES) {
         const auto found = request.environment.constFind(variable);
         if (found != request.environment.cend() && *found != CHILD_SESSION)
-            return refuse(QStringLiteral("%1 names the session \"%2\"").arg(variable, *found));
+            return refuse(QStringLiteral("%1 names the session \"%2\"").arg(variable, *found),
+                          PICK_TOVALIN);
     }
+    if (!request.entries.wayland)
+        return refuse(
+            QStringLiteral("Tovalin's Wayland session cannot start (missing of the sessions: %1)")
+                .arg(request.entries.missing.join(QStringLiteral("; "))),
+            CANNOT_START);
+    const auto type = request.environment.constFind(QStringLiteral("XDG_SESSION_TYPE"));
+    const bool typed = type != request.environment.cend();
+    if (gdm || (lightdm && typed)) {
+        const QString running = typed ? *type : QString();
+        if (!startable(request.entries, running))
+            return refuse(QStringLiteral("the session type is %1, for which Tovalin's session "
+                                         "cannot start%2")
+                              .arg(shown(typed ? std::optional(running) : std::nullopt),
+                                   request.entries.missing.isEmpty()
+                                       ? QString()
+                                       : QStringLiteral(", missing ") +
+                                             request.entries.missing.join(QStringLiteral("; "))),
+                          CANNOT_START);
+    }
+    if (gdm) {
+        if (request.recordedSession != CHILD_SESSION)
+            return refuse(QStringLiteral("the session recorded in AccountsService is %1")
+                              .arg(shown(request.recordedSession)),
+                          PICK_TOVALIN);
+        if (request.recordedSessionType && !request.recordedSessionType->isEmpty() &&
+            !startable(request.entries, *request.recordedSessionType))
+            return refuse(QStringLiteral("the session type recorded in AccountsService is %1, "
+                                         "for which Tovalin has no session")
+                              .arg(shown(request.recordedSessionType)),
+                          CANNOT_START);
+    }
+    if (lightdm && !request.environment.contains(QStringLiteral("XDG_SESSION_DESKTOP")))
+        return refuse(QStringLiteral("LightDM named no session (XDG_SESSION_DESKTOP unset)"),
+                      PICK_TOVALIN);
+    if (!request.watcherAnswered)
+        return refuse(QStringLiteral("tovalin-watch did not answer"), NO_WATCHER);
+    if (request.homeRefusal)
+        return refuse(*request.homeRefusal, HOME_FILES);
     // The user manager that logind starts for the session; it opens no login of its own. An
     // account may turn lingering on for itself without authentication (polkit's
     // org.freedesktop.login1.set-self-linger), and then its manager, with the units the account
     // wrote, starts at boot with no session at all.
-    if (request.service == u"systemd-user") {
+    if (userManager) {
         if (request.lingers)
             return refuse(QStringLiteral("the account lingers, so its user manager would start "
                                          "its own units with no login; a parent runs "
-                                         "loginctl disable-linger"));
+                                         "loginctl disable-linger"),
+                          NOT_NOW);
         return allow(QStringLiteral("the session's own user manager"));
     }
-    if (LIGHTDM_SERVICES.contains(request.service)) {
-        if (!request.environment.contains(QStringLiteral("XDG_SESSION_DESKTOP")))
-            return refuse(QStringLiteral("LightDM named no session (XDG_SESSION_DESKTOP unset)"));
-        return allow(QStringLiteral("Tovalin's session"));
-    }
-    if (GDM_SERVICES.contains(request.service)) {
-        if (request.recordedSession != CHILD_SESSION)
-            return refuse(QStringLiteral("the session recorded in AccountsService is %1")
-                              .arg(shown(request.recordedSession)));
-        return allow(QStringLiteral("Tovalin's session"));
-    }
-    return refuse(QStringLiteral("the service %1 is not a login to Tovalin's session")
-                      .arg(shown(request.service)));
+    return allow(QStringLiteral("Tovalin's session"));
 }
 
 std::optional<QString> keyFileValue(const QString &text, const QString &group, const QString &key)

@@ -12,24 +12,40 @@ namespace accounts {
 
 // The system group of child accounts, made when the package is installed.
 inline const QString CHILD_GROUP = QStringLiteral("tovalin-child");
-// The login session that runs Tovalin alone (wayland-sessions/tovalin.desktop).
+// The login session that runs Tovalin alone (wayland-sessions/tovalin.desktop and
+// xsessions/tovalin.desktop).
 inline const QString CHILD_SESSION = QStringLiteral("tovalin");
+
+// Which of Tovalin's session entries can start on this machine: each is there with every program
+// it runs.
+struct SessionEntries
+{
+    bool wayland = false;
+    bool x11 = false;
+    // The files missing for either, beside the system's root; empty when both can start.
+    QStringList missing;
+};
 
 // What the PAM stack shows the check at a login of the account.
 struct LoginRequest
 {
     QString service;                        // PAM_SERVICE
-    QString phase;                          // PAM_TYPE
+    QString phase;                          // open_session or close_session
     bool member = false;                    // the account is in CHILD_GROUP
-    QHash<QString, QString> environment;    // the PAM environment
+    QHash<QString, QString> environment;    // the session variables of the PAM environment
     std::optional<QString> recordedSession; // AccountsService's Session=, if readable
     bool lingers = false; // systemd starts its user manager at boot, with no login
+    std::optional<QString> recordedSessionType; // AccountsService's SessionType=, if set
+    SessionEntries entries;
+    bool watcherAnswered = false;       // tovalin-watch said it runs
+    std::optional<QString> homeRefusal; // why the home's startup files fail the home check
 };
 
 struct LoginVerdict
 {
     bool allowed = false;
-    QString reason; // for the system journal, in English
+    QString reason;  // for the system journal, in English
+    QString message; // for the person at the login screen, translated; empty when allowed
 };
 
 LoginVerdict judgeLogin(const LoginRequest &request);

@@ -415,7 +415,7 @@ bool pamRuleInForce()
 {
     const QString text = readText(QStringLiteral("/etc/pam.d/common-session")).value_or(QString());
     for (const QString &line : text.split(u'\n'))
-        if (!line.trimmed().startsWith(u'#') && line.contains(u"tovalin-session-check"))
+        if (!line.trimmed().startsWith(u'#') && line.contains(u"pam_tovalin.so"))
             return true;
     return false;
 }
@@ -443,6 +443,12 @@ std::optional<QString> recordedSession(const QString &name)
 {
     const std::optional<QString> text = readText(accountsServiceFile(name));
     return text ? sessionsIn(*text, QStringLiteral("User")).session : std::nullopt;
+}
+
+std::optional<QString> userFileValue(const QString &file, const QString &key)
+{
+    const std::optional<QString> text = readText(file);
+    return text ? nonEmpty(keyFileValue(*text, QStringLiteral("User"), key)) : std::nullopt;
 }
 
 bool lingers(const QString &name)

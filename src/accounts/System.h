@@ -17,8 +17,8 @@ std::optional<bool> sudoRights(const QString &name);
 // /etc/login.defs' range of uids for people and /etc/shells.
 PersonAccounts readPersonAccounts();
 bool childGroupExists();
-// Whether the system's PAM configuration runs the session check (pam-auth-update leaves locally
-// changed files alone, and the profile can be unticked).
+// Whether the system's PAM configuration runs the session check, pam_tovalin (pam-auth-update
+// leaves locally changed files alone, and the profile can be unticked).
 bool pamRuleInForce();
 // The files in the home that the account's logins and session run or read: its systemd user
 // units and settings, its environment.d, its sound server's settings, the Widevine folders that
@@ -35,6 +35,8 @@ QStringList childMembers();
 QString accountsServiceFile(const QString &name);
 // Session= from that file: nullopt when the file or the key is missing or unreadable.
 std::optional<QString> recordedSession(const QString &name);
+// A key of the [User] group in an AccountsService file: nullopt when it is missing or empty.
+std::optional<QString> userFileValue(const QString &file, const QString &key);
 // Whether logind starts the account's user manager at boot (loginctl enable-linger).
 bool lingers(const QString &name);
 

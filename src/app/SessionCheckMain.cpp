@@ -1,40 +1,97 @@
-// tovalin-session-check: run by pam_exec when a session opens (the PAM profile "tovalin"); exits 0
-// where the login may go on. pam_exec hands it the PAM items and the PAM environment as its own
-// environment. A refusal is logged to the system journal, so a parent can find out why.
-#include "accounts/System.h"
+// tovalin-session-check: run by the PAM module pam_tovalin when a child account's session
+// opens, in an empty environment, with every fact of the login as an argument. Exits 0 where the
+// login may go on and 1 where it is refused, and then writes two lines: what the person at the
+// login screen is told (in the language given) and why, in English, for the journal, which the
+// module writes. Any other status is a failure to check, which the module refuses too.
+#include "accounts/SessionCheck.h"
+#include "platform/Translation.h"
 
-#include <syslog.h>
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <cstdio>
 
 using namespace accounts;
 
-int main()
+namespace {
+constexpr int CANNOT_CHECK = 2;
+
+QCommandLineOption option(const char *name, const char *about, bool hidden = false)
 {
-    const QString user = qEnvironmentVariable("PAM_USER");
-    openlog("tovalin-session-check", LOG_PID, LOG_AUTHPRIV);
-    const Account account = readAccount(user);
-    // pam_succeed_if runs this only for a member of the group, so an account that cannot be read
-    // now is taken for one.
-    const bool unreadable = !account.exists || account.groups.isEmpty();
-    if (unreadable)
-        syslog(LOG_WARNING, "cannot read the account %s or its groups; judged as a child account",
-               qPrintable(user));
-    accounts::LoginRequest request{qEnvironmentVariable("PAM_SERVICE"),
-                                   qEnvironmentVariable("PAM_TYPE"),
-                                   unreadable || account.groups.contains(CHILD_GROUP),
-                                   {},
-                                   std::nullopt};
-    if (request.member) {
-        request.recordedSession = recordedSession(user);
-        request.lingers = lingers(user);
-        for (const char *variable : {"XDG_SESSION_DESKTOP", "DESKTOP_SESSION", "GDMSESSION"})
-            if (qEnvironmentVariableIsSet(variable))
-                request.environment.insert(QString::fromLatin1(variable),
-                                           qEnvironmentVariable(variable));
-    }
+    QCommandLineOption made(QString::fromLatin1(name), QString::fromLatin1(about),
+                            QStringLiteral("value"));
+    if (hidden)
+        made.setFlags(QCommandLineOption::HiddenFromHelp);
+    return made;
+}
+
+// One line of output, whatever the text holds.
+void writeLine(QString text)
+{
+    text.replace(u'\n', u' ');
+    std::fputs(text.toUtf8().append('\n').constData(), stdout);
+}
+
+int cannotCheck(const QString &why)
+{
+    writeLine(QString());
+    writeLine(why);
+    return CANNOT_CHECK;
+}
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCommandLineParser parser;
+    const QCommandLineOption child(QStringLiteral("child"),
+                                   QStringLiteral("The account is a child account."));
+    // The session variables of the PAM environment, by the name of each.
+    const QList<std::pair<QString, QCommandLineOption>> variables{
+        {QStringLiteral("XDG_SESSION_DESKTOP"), option("session-desktop", "XDG_SESSION_DESKTOP")},
+        {QStringLiteral("XDG_SESSION_TYPE"), option("session-type", "XDG_SESSION_TYPE")},
+        {QStringLiteral("DESKTOP_SESSION"), option("desktop-session", "DESKTOP_SESSION")},
+        {QStringLiteral("GDMSESSION"), option("gdm-session", "GDMSESSION")}};
+    const QCommandLineOption user = option("user", "The account's own name.");
+    const QCommandLineOption home = option("home", "The account's home.");
+    const QCommandLineOption service = option("service", "PAM_SERVICE.");
+    const QCommandLineOption phase = option("phase", "open_session or close_session.");
+    const QCommandLineOption language = option("language", "The languages the person reads.");
+    const QCommandLineOption socket = option("watch-socket", "tovalin-watch's socket.", true);
+    // For the test suite: the system's files are read under this folder instead of /.
+    const QCommandLineOption root = option("root", "The system's root.", true);
+    parser.addOptions({child, user, home, service, phase, language, socket, root});
+    for (const auto &[name, variable] : variables)
+        parser.addOption(variable);
+    if (!parser.parse(app.arguments()))
+        return cannotCheck(parser.errorText());
+    if (!parser.positionalArguments().isEmpty())
+        return cannotCheck(QStringLiteral("unexpected arguments"));
+    // A fact given twice is refused rather than read one way or the other.
+    const QStringList given = parser.optionNames();
+    for (const QString &name : given)
+        if (given.count(name) > 1)
+            return cannotCheck(QStringLiteral("--%1 given more than once").arg(name));
+    if (!parser.isSet(user) || !parser.isSet(service) || !parser.isSet(phase))
+        return cannotCheck(QStringLiteral("--user, --service and --phase are needed"));
+
+    const QString name = parser.value(user);
+    LoginRequest request;
+    request.service = parser.value(service);
+    request.phase = parser.value(phase);
+    request.member = parser.isSet(child);
+    for (const auto &[variable, value] : variables)
+        if (parser.isSet(value))
+            request.environment.insert(variable, parser.value(value));
+    if (request.member && request.phase == u"open_session")
+        readSystemFacts(
+            request, name, parser.isSet(home) ? std::optional(parser.value(home)) : std::nullopt,
+            parser.value(root), parser.isSet(socket) ? parser.value(socket) : WATCH_SOCKET);
+    // Only now: the journal's detail, read above, stays in English.
+    platform::installTranslationsFor(parser.value(language).split(u':', Qt::SkipEmptyParts));
     const LoginVerdict verdict = judgeLogin(request);
-    if (!verdict.allowed)
-        syslog(LOG_WARNING, "refused the child account %s a session through %s: %s",
-               qPrintable(user), qPrintable(request.service), qPrintable(verdict.reason));
-    closelog();
-    return verdict.allowed ? 0 : 1;
+    if (verdict.allowed)
+        return 0;
+    writeLine(verdict.message);
+    writeLine(verdict.reason);
+    return 1;
 }

@@ -1,5 +1,6 @@
 #include "check/Check.h"
 
+#include "accounts/SessionCheck.h"
 #include "accounts/System.h"
 #include "check/MediaProbe.h"
 #include "check/Widevine.h"
@@ -15,7 +16,6 @@
 #include <QGuiApplication>
 #include <QLocale>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QTextStream>
 #include <QtWebEngineCore/qtwebenginecoreglobal.h>
 
@@ -190,22 +190,24 @@ void password(Report &report, const CheckSettings &settings)
 
 void childSession(Report &report)
 {
-    const QString entry = QStandardPaths::locate(
-        QStandardPaths::GenericDataLocation, QStringLiteral("wayland-sessions/tovalin.desktop"));
-    QStringList missing;
-    if (QStandardPaths::findExecutable(QStringLiteral("cage")).isEmpty())
-        missing << QCoreApplication::translate(
-            "tovalin-check", "cage is not installed (sudo apt-get install cage xwayland)");
-    if (entry.isEmpty())
-        missing << QCoreApplication::translate("tovalin-check",
-                                               "the session entry wayland-sessions/tovalin.desktop "
-                                               "is missing (install the tovalin package)");
-    report.line(QCoreApplication::translate("tovalin-check", "Child's session"),
-                missing.isEmpty()
-                    ? QCoreApplication::translate("tovalin-check", "can run (cage installed; %1)")
-                          .arg(entry)
-                    : QCoreApplication::translate("tovalin-check", "cannot run: %1")
-                          .arg(missing.join(QStringLiteral("; "))));
+    // As the session check judges a child account's login (src/accounts/SessionCheck.cpp).
+    const accounts::SessionEntries entries = accounts::sessionEntries(QString());
+    const QString missing = entries.missing.join(QStringLiteral(", "));
+    QString text;
+    if (!entries.wayland)
+        text = QCoreApplication::translate(
+                   "tovalin-check",
+                   "cannot run, so child accounts cannot log in: missing %1 (sudo apt-get install "
+                   "--reinstall tovalin cage xwayland)")
+                   .arg(missing);
+    else if (!entries.x11)
+        text = QCoreApplication::translate("tovalin-check",
+                                           "can run on Wayland only: a login screen that runs X "
+                                           "alone cannot start it (missing %1)")
+                   .arg(missing);
+    else
+        text = QCoreApplication::translate("tovalin-check", "can run, on Wayland and on X11");
+    report.line(QCoreApplication::translate("tovalin-check", "Child's session"), text);
 
     const QString label = QCoreApplication::translate("tovalin-check", "Child accounts");
     const QStringList names = accounts::childMembers();

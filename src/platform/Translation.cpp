@@ -31,6 +31,14 @@ std::optional<QString> translationFor(const QStringList &preferred, const QStrin
 
 void installTranslations(const QStringList &qtCatalogs)
 {
+    // As with gettext, a C or POSIX locale stays in English whatever LANGUAGE asks for.
+    const QLocale system = QLocale::system();
+    installTranslationsFor(system.language() == QLocale::C ? QStringList() : system.uiLanguages(),
+                           qtCatalogs);
+}
+
+void installTranslationsFor(const QStringList &preferred, const QStringList &qtCatalogs)
+{
     auto *app = QCoreApplication::instance();
     if (!app)
         return;
@@ -38,10 +46,7 @@ void installTranslations(const QStringList &qtCatalogs)
     for (const QString &file :
          QDir(TRANSLATIONS_FOLDER).entryList({TRANSLATION_PREFIX + QStringLiteral("*.qm")}))
         shipped.append(file.mid(TRANSLATION_PREFIX.size()).chopped(3));
-    // As with gettext, a C or POSIX locale stays in English whatever LANGUAGE asks for.
-    const QLocale system = QLocale::system();
-    const std::optional<QString> language = translationFor(
-        system.language() == QLocale::C ? QStringList() : system.uiLanguages(), shipped);
+    const std::optional<QString> language = translationFor(preferred, shipped);
     if (!language)
         return;
     const auto install = [app](const QString &catalog, const QString &folder) {

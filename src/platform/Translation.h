@@ -16,5 +16,7 @@ std::optional<QString> translationFor(const QStringList &preferred, const QStrin
 // "qtbase"), where the system has them. Call it once the application object is made; one call
 // serves every program of Tovalin's.
 void installTranslations(const QStringList &qtCatalogs = {});
+// The same for someone who prefers these languages, most wanted first, whatever the system's.
+void installTranslationsFor(const QStringList &preferred, const QStringList &qtCatalogs = {});
 
 } // namespace platform

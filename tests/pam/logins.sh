@@ -1,0 +1,147 @@
+#!/bin/bash
+# Child accounts through the real PAM profile and module, as an ordinary user: pam_wrapper reads
+# the test's own service files, whose common-session holds the profile's lines as pam-auth-update
+# writes them (included by its absolute path: Debian 12's libpam looks up a relative @include in
+# /etc/pam.d even under pam_wrapper); nss_wrapper gives the accounts; each "system" is a folder
+# that stands for one (AccountsService's users, the session entries and their programs), and
+# tovalin-watch is a fake on its socket.
+# Usage: logins.sh MODULE HELPER REPLAY PROFILE PREFIX
+set -euo pipefail
+module=$1 helper=$2 replay=$3 profile=$4 prefix=$5
+work=$(mktemp -d)
+coproc WATCHER { exec python3 -c '
+import socket, sys, threading
+def serve(path, reply):
+    server = socket.socket(socket.AF_UNIX, socket.SOCK_STREAM)
+    server.bind(path)
+    server.listen(8)
+    def loop():
+        while True:
+            client = server.accept()[0]
+            if client.recv(16) == b"ping\n":
+                client.sendall(reply)
+            client.close()
+    threading.Thread(target=loop, daemon=True).start()
+serve(sys.argv[1], b"ok\n")
+serve(sys.argv[2], b"no\n")
+print("ready", flush=True)
+sys.stdin.read()' "$work/watch.ok" "$work/watch.no"; }
+trap 'kill "$WATCHER_PID"; [ -n "${KEEP:-}" ] || rm -rf "$work"' EXIT
+read -r _ <&"${WATCHER[0]}"
+failures=0
+
+mkdir -p "$work"/home/{kid,other,planted}
+echo 'systemctl --user start planted.service' >"$work/home/planted/.profile"
+printf '%s\n' "root:x:0:0::/root:/bin/sh" "kid:x:1001:1001::$work/home/kid:/bin/sh" \
+    "other:x:1002:1002::$work/home/other:/bin/sh" \
+    "planted:x:1003:1003::$work/home/planted:/bin/sh" >"$work/passwd"
+printf '%s\n' root:x:0: kid:x:1001: other:x:1002: planted:x:1003: \
+    tovalin-child:x:990:kid,planted >"$work/group"
+
+system() { # system NAME [MODULE-ARGUMENT...] [-PATH...] [+etc/os-release line]
+    local root=$work/$1 path arguments=()
+    shift
+    for path in /usr/bin/cage /usr/bin/Xwayland "$prefix/bin/tovalin" \
+        "$prefix/libexec/tovalin/tovalin-x11-session" \
+        "$prefix/share/wayland-sessions/tovalin.desktop" \
+        "$prefix/share/xsessions/tovalin.desktop"; do
+        mkdir -p "$root${path%/*}" && : >"$root$path" && chmod +x "$root$path"
+    done
+    mkdir -p "$root"/{pam.d,etc,var/lib/AccountsService/users,var/lib/systemd/linger}
+    arguments=("helper=$helper" "socket=$work/watch.ok" "root=$root")
+    for path; do
+        case $path in
+        -*) rm "$root${path#-}" ;;
+        +*) echo "${path#+}" >>"$root/etc/os-release" ;;
+        *=*) arguments+=("$path") ;;
+        esac
+    done
+    sed -n '/^Session:/,$p' "$profile" | tail -n +2 |
+        sed "s|^\t|session\t|; s|pam_tovalin.so|$module ${arguments[*]}|" \
+            >"$root/pam.d/common-session"
+    echo 'session required pam_permit.so' >>"$root/pam.d/common-session"
+    for service in gdm-password gdm-autologin lightdm login sshd su systemd-user; do
+        printf '%s\n' 'auth required pam_permit.so' 'account required pam_permit.so' \
+            "@include $root/pam.d/common-session" >"$root/pam.d/$service"
+    done
+}
+system full
+system nox11 "-$prefix/share/xsessions/tovalin.desktop"
+system nocage -/usr/bin/cage
+system debian12 -/usr/bin/Xwayland '+VERSION_ID="12"'
+system down "socket=$work/watch.none"
+system wrong "socket=$work/watch.no"
+system nohelper helper=/nonexistent
+system linger && touch "$work/linger/var/lib/systemd/linger/kid"
+
+login() { # login USER SYSTEM SERVICE SESSION TYPE RECORDED-TYPE [VAR=VALUE...]
+    local user=$1 root=$work/$2 service=$3 mode=plain
+    shift 3
+    case $service in gdm-*) mode=gdm ;; lightdm*) mode=lightdm ;; esac
+    LD_PRELOAD="libpam_wrapper.so libnss_wrapper.so" PAM_WRAPPER=1 PAM_WRAPPER_DISABLE_DEEPBIND=1 \
+        PAM_WRAPPER_DEBUGLEVEL=2 \
+        PAM_WRAPPER_SERVICE_DIR="$root/pam.d" NSS_WRAPPER_PASSWD="$work/passwd" \
+        NSS_WRAPPER_GROUP="$work/group" \
+        "$replay" "$mode" "$service" "$user" "$1" "$2" "$3" "$root/var/lib/AccountsService/users" \
+        "${@:4}"
+}
+row() { # row WANTED USER SYSTEM SERVICE SESSION TYPE RECORDED-TYPE [VAR=VALUE...]
+    local wanted=$1 user=$2 got=yes mark=ok
+    shift 2
+    login "$user" "$@" >"$work/out" 2>&1 || got=no
+    # A refused person is told why, and the journal (here pam_wrapper's log) has the detail.
+    if [ "$got" != "$wanted" ] || { [ "$got" = no ] && ! { grep -q '^shown: .' "$work/out" &&
+        grep -q "SYSLOG.*refused the child account $user" "$work/out"; }; }; then
+        mark=FAILED failures=$((failures + 1))
+    fi
+    printf '%-8s %-8s %-52s %-4s %s\n' "$user" "$1" "${*:2}" "$got" "$mark"
+    [ "$mark" = ok ] || sed 's/^/    /' "$work/out"
+    # Whoever is not a child account logs in as before, whatever the system.
+    [ "$user" = other ] || row yes other "$@"
+}
+while read -r wanted user system service session type recorded env; do
+    # shellcheck disable=SC2086 # the extra variables, one a word
+    row "$wanted" "$user" "$system" "$service" "$session" "$type" "$recorded" $env
+done <<'ROWS'
+yes kid full gdm-password tovalin wayland -
+no kid full gdm-password gnome wayland -
+no kid full gdm-password - wayland -
+yes kid full gdm-autologin tovalin wayland -
+no kid full gdm-autologin gnome wayland -
+no kid full gdm-autologin - wayland -
+yes kid full gdm-autologin tovalin x11 -
+no kid nox11 gdm-autologin tovalin x11 -
+no kid nox11 gdm-password tovalin - -
+yes kid full gdm-password tovalin wayland x11
+no kid nox11 gdm-password tovalin wayland x11
+no kid full gdm-password tovalin wayland mir
+yes kid full lightdm tovalin x11 -
+yes kid full lightdm tovalin - -
+no kid full lightdm gnome x11 -
+no kid full lightdm - - -
+no kid nox11 lightdm tovalin x11 -
+no kid full login - - -
+no kid full sshd - - -
+no kid full su - - -
+yes kid full systemd-user - - -
+no kid linger systemd-user - - -
+no kid nocage gdm-password tovalin wayland -
+no kid nocage lightdm tovalin x11 -
+no kid debian12 gdm-password tovalin wayland -
+no kid down gdm-password tovalin wayland -
+no kid wrong lightdm tovalin x11 -
+no kid nohelper gdm-password tovalin wayland -
+no planted full gdm-password tovalin wayland -
+no kid full gdm-password gnome wayland - PAM_TYPE=close_session
+no kid full gdm-autologin gnome x11 - PAM_USER=root PAM_SERVICE=systemd-user
+no kid full login - - - PAM_TYPE=close_session PAM_SERVICE=gdm-password XDG_SESSION_DESKTOP=tovalin
+ROWS
+# The person reads why in the language the PAM environment names.
+{ login kid full login - - - LANG=de_DE.UTF-8 || true; } | grep -q '^shown: Dieses Konto' ||
+    { echo "the refusal was not shown in German"; failures=$((failures + 1)); }
+# A fact given twice is no fact: the check refuses to judge.
+status=0
+"$helper" --user=root --user=kid --service=login --phase=open_session >/dev/null || status=$?
+[ "$status" = 2 ] ||
+    { echo "a duplicated --user was taken (status $status)"; failures=$((failures + 1)); }
+[ "$failures" = 0 ] || { echo "$failures rows failed"; exit 1; }
