@@ -481,8 +481,8 @@
         <translation>%1 kann nicht gelesen werden</translation>
     </message>
     <message>
-        <source>The PAM rule for child accounts is not in force: /etc/pam.d/common-session does not run tovalin-session-check. Nothing was changed. Run: sudo pam-auth-update --enable tovalin</source>
-        <translation>Die PAM-Regel für Kinderkonten ist nicht in Kraft: /etc/pam.d/common-session führt tovalin-session-check nicht aus. Es wurde nichts geändert. Führen Sie aus: sudo pam-auth-update --enable tovalin</translation>
+        <source>The PAM rule for child accounts is not in force: /etc/pam.d/common-session does not run pam_tovalin.so. Nothing was changed. Run: sudo pam-auth-update --enable tovalin</source>
+        <translation>Die PAM-Regel für Kinderkonten ist nicht in Kraft: /etc/pam.d/common-session führt pam_tovalin.so nicht aus. Es wurde nichts geändert. Führen Sie aus: sudo pam-auth-update --enable tovalin</translation>
     </message>
     <message>
         <source>%1 is a system account (its uid %2 is outside UID_MIN to UID_MAX of /etc/login.defs), not a person&apos;s. Nothing was changed.</source>

@@ -481,8 +481,8 @@
         <translation>No se puede leer %1</translation>
     </message>
     <message>
-        <source>The PAM rule for child accounts is not in force: /etc/pam.d/common-session does not run tovalin-session-check. Nothing was changed. Run: sudo pam-auth-update --enable tovalin</source>
-        <translation>La regla PAM de las cuentas infantiles no está en vigor: /etc/pam.d/common-session no ejecuta tovalin-session-check. No se ha cambiado nada. Ejecute: sudo pam-auth-update --enable tovalin</translation>
+        <source>The PAM rule for child accounts is not in force: /etc/pam.d/common-session does not run pam_tovalin.so. Nothing was changed. Run: sudo pam-auth-update --enable tovalin</source>
+        <translation>La regla PAM de las cuentas infantiles no está en vigor: /etc/pam.d/common-session no ejecuta pam_tovalin.so. No se ha cambiado nada. Ejecute: sudo pam-auth-update --enable tovalin</translation>
     </message>
     <message>
         <source>%1 is a system account (its uid %2 is outside UID_MIN to UID_MAX of /etc/login.defs), not a person&apos;s. Nothing was changed.</source>

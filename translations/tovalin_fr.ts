@@ -481,8 +481,8 @@
         <translation>%1 ne peut pas être lu</translation>
     </message>
     <message>
-        <source>The PAM rule for child accounts is not in force: /etc/pam.d/common-session does not run tovalin-session-check. Nothing was changed. Run: sudo pam-auth-update --enable tovalin</source>
-        <translation>La règle PAM des comptes enfants n&apos;est pas en vigueur&#xa0;: /etc/pam.d/common-session n&apos;exécute pas tovalin-session-check. Rien n&apos;a été modifié. Exécutez&#xa0;: sudo pam-auth-update --enable tovalin</translation>
+        <source>The PAM rule for child accounts is not in force: /etc/pam.d/common-session does not run pam_tovalin.so. Nothing was changed. Run: sudo pam-auth-update --enable tovalin</source>
+        <translation>La règle PAM des comptes enfants n&apos;est pas en vigueur&#xa0;: /etc/pam.d/common-session n&apos;exécute pas pam_tovalin.so. Rien n&apos;a été modifié. Exécutez&#xa0;: sudo pam-auth-update --enable tovalin</translation>
     </message>
     <message>
         <source>%1 is a system account (its uid %2 is outside UID_MIN to UID_MAX of /etc/login.defs), not a person&apos;s. Nothing was changed.</source>

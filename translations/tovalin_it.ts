@@ -481,8 +481,8 @@
         <translation>Impossibile leggere %1</translation>
     </message>
     <message>
-        <source>The PAM rule for child accounts is not in force: /etc/pam.d/common-session does not run tovalin-session-check. Nothing was changed. Run: sudo pam-auth-update --enable tovalin</source>
-        <translation>La regola PAM per gli account dei bambini non è attiva: /etc/pam.d/common-session non esegue tovalin-session-check. Non è stato modificato nulla. Esegui: sudo pam-auth-update --enable tovalin</translation>
+        <source>The PAM rule for child accounts is not in force: /etc/pam.d/common-session does not run pam_tovalin.so. Nothing was changed. Run: sudo pam-auth-update --enable tovalin</source>
+        <translation>La regola PAM per gli account dei bambini non è attiva: /etc/pam.d/common-session non esegue pam_tovalin.so. Non è stato modificato nulla. Esegui: sudo pam-auth-update --enable tovalin</translation>
     </message>
     <message>
         <source>%1 is a system account (its uid %2 is outside UID_MIN to UID_MAX of /etc/login.defs), not a person&apos;s. Nothing was changed.</source>

@@ -481,8 +481,8 @@
         <translation>%1 kan niet worden gelezen</translation>
     </message>
     <message>
-        <source>The PAM rule for child accounts is not in force: /etc/pam.d/common-session does not run tovalin-session-check. Nothing was changed. Run: sudo pam-auth-update --enable tovalin</source>
-        <translation>De PAM-regel voor kinderaccounts is niet van kracht: /etc/pam.d/common-session voert tovalin-session-check niet uit. Er is niets gewijzigd. Voer uit: sudo pam-auth-update --enable tovalin</translation>
+        <source>The PAM rule for child accounts is not in force: /etc/pam.d/common-session does not run pam_tovalin.so. Nothing was changed. Run: sudo pam-auth-update --enable tovalin</source>
+        <translation>De PAM-regel voor kinderaccounts is niet van kracht: /etc/pam.d/common-session voert pam_tovalin.so niet uit. Er is niets gewijzigd. Voer uit: sudo pam-auth-update --enable tovalin</translation>
     </message>
     <message>
         <source>%1 is a system account (its uid %2 is outside UID_MIN to UID_MAX of /etc/login.defs), not a person&apos;s. Nothing was changed.</source>

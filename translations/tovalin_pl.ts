@@ -481,8 +481,8 @@
         <translation>Nie można odczytać %1</translation>
     </message>
     <message>
-        <source>The PAM rule for child accounts is not in force: /etc/pam.d/common-session does not run tovalin-session-check. Nothing was changed. Run: sudo pam-auth-update --enable tovalin</source>
-        <translation>Reguła PAM dla kont dzieci nie obowiązuje: /etc/pam.d/common-session nie uruchamia tovalin-session-check. Nic nie zostało zmienione. Uruchom: sudo pam-auth-update --enable tovalin</translation>
+        <source>The PAM rule for child accounts is not in force: /etc/pam.d/common-session does not run pam_tovalin.so. Nothing was changed. Run: sudo pam-auth-update --enable tovalin</source>
+        <translation>Reguła PAM dla kont dzieci nie obowiązuje: /etc/pam.d/common-session nie uruchamia pam_tovalin.so. Nic nie zostało zmienione. Uruchom: sudo pam-auth-update --enable tovalin</translation>
     </message>
     <message>
         <source>%1 is a system account (its uid %2 is outside UID_MIN to UID_MAX of /etc/login.defs), not a person&apos;s. Nothing was changed.</source>

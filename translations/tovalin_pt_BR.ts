@@ -481,8 +481,8 @@
         <translation>Não é possível ler %1</translation>
     </message>
     <message>
-        <source>The PAM rule for child accounts is not in force: /etc/pam.d/common-session does not run tovalin-session-check. Nothing was changed. Run: sudo pam-auth-update --enable tovalin</source>
-        <translation>A regra PAM das contas infantis não está em vigor: /etc/pam.d/common-session não executa tovalin-session-check. Nada foi alterado. Execute: sudo pam-auth-update --enable tovalin</translation>
+        <source>The PAM rule for child accounts is not in force: /etc/pam.d/common-session does not run pam_tovalin.so. Nothing was changed. Run: sudo pam-auth-update --enable tovalin</source>
+        <translation>A regra PAM das contas infantis não está em vigor: /etc/pam.d/common-session não executa pam_tovalin.so. Nada foi alterado. Execute: sudo pam-auth-update --enable tovalin</translation>
     </message>
     <message>
         <source>%1 is a system account (its uid %2 is outside UID_MIN to UID_MAX of /etc/login.defs), not a person&apos;s. Nothing was changed.</source>

@@ -84,7 +84,7 @@ int add(const QString &typed, bool create, bool fresh)
         return fail(QCoreApplication::translate(
             "tovalin-child",
             "The PAM rule for child accounts is not in force: /etc/pam.d/common-session does not "
-            "run tovalin-session-check. Nothing was changed. Run: sudo pam-auth-update --enable "
+            "run pam_tovalin.so. Nothing was changed. Run: sudo pam-auth-update --enable "
             "tovalin"));
     if (create && !readAccount(typed).exists && !runTool(ADDUSER, {typed}))
         return fail(
