@@ -329,32 +329,52 @@ private slots:
         QVERIFY(accounts::judgeLogin(request).allowed);
     }
 
-    // Only a file as /etc/skel has it may stay in a home that becomes a child account's.
-    void homeFiles_data()
+    // Only a person's standard account may become a child account.
+    void refusalToAdd_data()
     {
-        QTest::addColumn<QString>("home"); // "-": unreadable
-        QTest::addColumn<QString>("skel"); // "-": none
+        QTest::addColumn<uint>("uid");
+        QTest::addColumn<QString>("shell");
+        QTest::addColumn<QString>("group");
+        QTest::addColumn<int>("sudo"); // -1: sudo did not say
         QTest::addColumn<bool>("refused");
-        QTest::newRow("as in skel") << "umask 022"
-                                    << "umask 022" << false;
-        QTest::newRow("changed") << "systemctl --user start x"
-                                 << "umask 022" << true;
-        QTest::newRow("not in skel") << ""
-                                     << "-" << true;
-        QTest::newRow("unreadable") << "-"
-                                    << "-" << true;
+        // clang-format off
+        QTest::newRow("a person") << 1000u << "/bin/bash" << "users" << 0 << false;
+        QTest::newRow("empty shell is /bin/sh") << 60000u << "" << "users" << 0 << false;
+        QTest::newRow("root") << 0u << "/bin/bash" << "users" << 0 << true;
+        QTest::newRow("the greeter's") << 999u << "/bin/bash" << "users" << 0 << true;
+        QTest::newRow("above UID_MAX") << 60001u << "/bin/bash" << "users" << 0 << true;
+        QTest::newRow("nologin") << 1000u << "/usr/sbin/nologin" << "users" << 0 << true;
+        QTest::newRow("false, listed") << 1000u << "/bin/false" << "users" << 0 << true;
+        QTest::newRow("not in /etc/shells") << 1000u << "/usr/bin/python3" << "users" << 0 << true;
+        QTest::newRow("wheel") << 1000u << "/bin/bash" << "wheel" << 0 << true;
+        QTest::newRow("sudoers.d") << 1000u << "/bin/bash" << "users" << 1 << true;
+        QTest::newRow("sudo did not say") << 1000u << "/bin/bash" << "users" << -1 << true;
+        // clang-format on
     }
-    void homeFiles()
+    void refusalToAdd()
     {
-        QFETCH(QString, home);
-        QFETCH(QString, skel);
-        const auto content = [](const QString &text) {
-            return text == u"-" ? std::nullopt : std::optional(text.toUtf8());
-        };
-        const accounts::HomeFile file{".profile", content(home), content(skel)};
-        const auto refusal = accounts::refusalForHomeFiles("kid", {file});
-        QTEST(refusal.has_value(), "refused");
-        QVERIFY(!refusal || refusal->contains("~/.profile"));
+        QFETCH(uint, uid);
+        QFETCH(QString, shell);
+        QFETCH(QString, group);
+        QFETCH(int, sudo);
+        const accounts::Account account{
+            true,    "kid",       uid_t(uid), 100,
+            {group}, "/home/kid", shell,      sudo < 0 ? std::nullopt : std::optional(sudo == 1)};
+        const accounts::PersonAccounts people{
+            1000, 60000, accounts::shellsIn("# /etc/shells\n/bin/sh\n/bin/bash\n/bin/false\n")};
+        QTEST(accounts::refusalToAdd("kid", account, people).has_value(), "refused");
+    }
+    // What login.defs and sudo say, as tovalin-child reads them.
+    void systemAnswers()
+    {
+        QCOMPARE(accounts::loginDefsValue("UID_MIN 500\n#UID_MAX 9\n  UID_MIN\t1000\n", "UID_MIN"),
+                 "1000");
+        QCOMPARE(accounts::sudoListing("User kid may run the following commands on pc:\n", "kid"),
+                 true);
+        QCOMPARE(accounts::sudoListing("User kid is not allowed to run sudo on pc.\n", "kid"),
+                 false);
+        QCOMPARE(accounts::sudoListing("User kidd may run the following commands on pc:", "kid"),
+                 std::nullopt);
     }
 
     // AccountsService's files keep every other line when tovalin-child sets or clears a session.

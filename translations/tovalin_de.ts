@@ -447,10 +447,6 @@
         <translation>%1 ist ein Administrator (in der Gruppe %2); ein Kinderkonto muss ein Standardkonto sein. Es wurde nichts geändert.</translation>
     </message>
     <message>
-        <source>usage: tovalin-child add [--create] NAME | remove NAME | list</source>
-        <translation>Aufruf: tovalin-child add [--create] NAME | remove NAME | list</translation>
-    </message>
-    <message>
         <source>adduser could not make the account %1; nothing else was changed.</source>
         <translation>adduser konnte das Konto %1 nicht anlegen; sonst wurde nichts geändert.</translation>
     </message>
@@ -503,16 +499,56 @@
         <translation>die Gruppe %1 fehlt; installieren Sie das Paket tovalin erneut.</translation>
     </message>
     <message>
-        <source>The home of %1 holds files that would run at its logins: %2. Move them out of the home, then run tovalin-child add %1 again. Nothing was changed.</source>
-        <translation>Im Persönlichen Ordner von %1 liegen Dateien, die bei seinen Anmeldungen ausgeführt würden: %2. Verschieben Sie sie aus dem Persönlichen Ordner und führen Sie dann erneut tovalin-child add %1 aus. Es wurde nichts geändert.</translation>
-    </message>
-    <message>
         <source>%1 cannot be read</source>
         <translation>%1 kann nicht gelesen werden</translation>
     </message>
     <message>
-        <source>The PAM rule for child accounts is not in force: /etc/pam.d/common-session does not run tovalin-session-check. Nothing was changed. Run: sudo pam-auth-update --enable tovalin</source>
-        <translation>Die PAM-Regel für Kinderkonten ist nicht in Kraft: /etc/pam.d/common-session führt tovalin-session-check nicht aus. Es wurde nichts geändert. Führen Sie aus: sudo pam-auth-update --enable tovalin</translation>
+        <source>The PAM rule for child accounts is not in force: /etc/pam.d/common-session does not run pam_tovalin.so. Nothing was changed. Run: sudo pam-auth-update --enable tovalin</source>
+        <translation>Die PAM-Regel für Kinderkonten ist nicht in Kraft: /etc/pam.d/common-session führt pam_tovalin.so nicht aus. Es wurde nichts geändert. Führen Sie aus: sudo pam-auth-update --enable tovalin</translation>
+    </message>
+    <message>
+        <source>%1 is a system account (its uid %2 is outside UID_MIN to UID_MAX of /etc/login.defs), not a person&apos;s. Nothing was changed.</source>
+        <translation>%1 ist ein Systemkonto (seine UID %2 liegt außerhalb von UID_MIN bis UID_MAX in /etc/login.defs), nicht das Konto einer Person. Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>%1 is not a person&apos;s account: its shell %2 is no login shell of /etc/shells. Nothing was changed.</source>
+        <translation>%1 ist nicht das Konto einer Person: seine Shell %2 ist keine Anmelde-Shell aus /etc/shells. Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>sudo -l -U %1 did not say whether %1 may run commands as another user; nothing was changed.</source>
+        <translation>sudo -l -U %1 hat nicht gesagt, ob %1 Befehle als ein anderer Benutzer ausführen darf; es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>%1 may run commands as another user (sudo -l -U %1 lists them); a child account must be a standard one. Nothing was changed.</source>
+        <translation>%1 darf Befehle als ein anderer Benutzer ausführen (sudo -l -U %1 listet sie auf); ein Kinderkonto muss ein Standardkonto sein. Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>The home of %1 holds files that would run at its logins: %2. Move them out of the home, then run tovalin-child add %1 again, or run tovalin-child add --fresh-home %1 to move the whole home aside. Nothing was changed.</source>
+        <translation>Im Persönlichen Ordner von %1 liegen Dateien, die bei seinen Anmeldungen ausgeführt würden: %2. Verschieben Sie sie aus dem Persönlichen Ordner und führen Sie dann erneut tovalin-child add %1 aus, oder führen Sie tovalin-child add --fresh-home %1 aus, um den ganzen Persönlichen Ordner beiseitezulegen. Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>%1 is not a home folder of the account&apos;s own</source>
+        <translation>%1 ist kein eigener Persönlicher Ordner des Kontos</translation>
+    </message>
+    <message>
+        <source>%1 was moved to %2, which could not be made root&apos;s alone: %3</source>
+        <translation>%1 wurde nach %2 verschoben, das nicht root allein gehören konnte: %3</translation>
+    </message>
+    <message>
+        <source>%1 was moved to %2, but mkhomedir_helper could not make a new home</source>
+        <translation>%1 wurde nach %2 verschoben, aber mkhomedir_helper konnte keinen neuen Persönlichen Ordner anlegen</translation>
+    </message>
+    <message>
+        <source>usage: tovalin-child add [--create] [--fresh-home] NAME | remove NAME | list</source>
+        <translation>Aufruf: tovalin-child add [--create] [--fresh-home] NAME | remove NAME | list</translation>
+    </message>
+    <message>
+        <source>cannot make a fresh home for %1: %2. Nothing else was changed.</source>
+        <translation>Für %1 kann kein neuer Persönlicher Ordner angelegt werden: %2. Sonst wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>The old home of %1 is now %2, readable by root alone; %1 has a new home made from /etc/skel.</source>
+        <translation>Der alte Persönliche Ordner von %1 ist jetzt %2 und nur für root lesbar; %1 hat einen neuen Persönlichen Ordner aus /etc/skel.</translation>
     </message>
 </context>
 <context>

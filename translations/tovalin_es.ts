@@ -447,10 +447,6 @@
         <translation>%1 es administrador (está en el grupo %2); una cuenta infantil debe ser una cuenta estándar. No se ha cambiado nada.</translation>
     </message>
     <message>
-        <source>usage: tovalin-child add [--create] NAME | remove NAME | list</source>
-        <translation>uso: tovalin-child add [--create] NOMBRE | remove NOMBRE | list</translation>
-    </message>
-    <message>
         <source>adduser could not make the account %1; nothing else was changed.</source>
         <translation>adduser no pudo crear la cuenta %1; no se ha cambiado nada más.</translation>
     </message>
@@ -503,16 +499,56 @@
         <translation>falta el grupo %1; vuelve a instalar el paquete tovalin.</translation>
     </message>
     <message>
-        <source>The home of %1 holds files that would run at its logins: %2. Move them out of the home, then run tovalin-child add %1 again. Nothing was changed.</source>
-        <translation>La carpeta personal de %1 contiene archivos que se ejecutarían al iniciar sesión: %2. Sáquelos de la carpeta personal y vuelva a ejecutar tovalin-child add %1. No se ha cambiado nada.</translation>
-    </message>
-    <message>
         <source>%1 cannot be read</source>
         <translation>No se puede leer %1</translation>
     </message>
     <message>
-        <source>The PAM rule for child accounts is not in force: /etc/pam.d/common-session does not run tovalin-session-check. Nothing was changed. Run: sudo pam-auth-update --enable tovalin</source>
-        <translation>La regla PAM de las cuentas infantiles no está en vigor: /etc/pam.d/common-session no ejecuta tovalin-session-check. No se ha cambiado nada. Ejecute: sudo pam-auth-update --enable tovalin</translation>
+        <source>The PAM rule for child accounts is not in force: /etc/pam.d/common-session does not run pam_tovalin.so. Nothing was changed. Run: sudo pam-auth-update --enable tovalin</source>
+        <translation>La regla PAM de las cuentas infantiles no está en vigor: /etc/pam.d/common-session no ejecuta pam_tovalin.so. No se ha cambiado nada. Ejecute: sudo pam-auth-update --enable tovalin</translation>
+    </message>
+    <message>
+        <source>%1 is a system account (its uid %2 is outside UID_MIN to UID_MAX of /etc/login.defs), not a person&apos;s. Nothing was changed.</source>
+        <translation>%1 es una cuenta del sistema (su uid %2 está fuera del rango de UID_MIN a UID_MAX de /etc/login.defs), no la de una persona. No se ha cambiado nada.</translation>
+    </message>
+    <message>
+        <source>%1 is not a person&apos;s account: its shell %2 is no login shell of /etc/shells. Nothing was changed.</source>
+        <translation>%1 no es la cuenta de una persona: su shell %2 no es un shell de inicio de sesión de /etc/shells. No se ha cambiado nada.</translation>
+    </message>
+    <message>
+        <source>sudo -l -U %1 did not say whether %1 may run commands as another user; nothing was changed.</source>
+        <translation>sudo -l -U %1 no ha dicho si %1 puede ejecutar órdenes como otro usuario; no se ha cambiado nada.</translation>
+    </message>
+    <message>
+        <source>%1 may run commands as another user (sudo -l -U %1 lists them); a child account must be a standard one. Nothing was changed.</source>
+        <translation>%1 puede ejecutar órdenes como otro usuario (sudo -l -U %1 las muestra); una cuenta infantil debe ser una cuenta estándar. No se ha cambiado nada.</translation>
+    </message>
+    <message>
+        <source>The home of %1 holds files that would run at its logins: %2. Move them out of the home, then run tovalin-child add %1 again, or run tovalin-child add --fresh-home %1 to move the whole home aside. Nothing was changed.</source>
+        <translation>La carpeta personal de %1 contiene archivos que se ejecutarían al iniciar sesión: %2. Sáquelos de la carpeta personal y vuelva a ejecutar tovalin-child add %1, o ejecute tovalin-child add --fresh-home %1 para apartar toda la carpeta personal. No se ha cambiado nada.</translation>
+    </message>
+    <message>
+        <source>%1 is not a home folder of the account&apos;s own</source>
+        <translation>%1 no es una carpeta personal propia de la cuenta</translation>
+    </message>
+    <message>
+        <source>%1 was moved to %2, which could not be made root&apos;s alone: %3</source>
+        <translation>%1 se ha movido a %2, que no se ha podido dejar solo para root: %3</translation>
+    </message>
+    <message>
+        <source>%1 was moved to %2, but mkhomedir_helper could not make a new home</source>
+        <translation>%1 se ha movido a %2, pero mkhomedir_helper no ha podido crear una carpeta personal nueva</translation>
+    </message>
+    <message>
+        <source>usage: tovalin-child add [--create] [--fresh-home] NAME | remove NAME | list</source>
+        <translation>uso: tovalin-child add [--create] [--fresh-home] NOMBRE | remove NOMBRE | list</translation>
+    </message>
+    <message>
+        <source>cannot make a fresh home for %1: %2. Nothing else was changed.</source>
+        <translation>no se puede crear una carpeta personal nueva para %1: %2. No se ha cambiado nada más.</translation>
+    </message>
+    <message>
+        <source>The old home of %1 is now %2, readable by root alone; %1 has a new home made from /etc/skel.</source>
+        <translation>La carpeta personal anterior de %1 es ahora %2, que solo root puede leer; %1 tiene una carpeta personal nueva creada a partir de /etc/skel.</translation>
     </message>
 </context>
 <context>

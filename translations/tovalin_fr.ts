@@ -447,10 +447,6 @@
         <translation>%1 est administrateur (dans le groupe %2)&#xa0;; un compte enfant doit être un compte standard. Rien n&apos;a été modifié.</translation>
     </message>
     <message>
-        <source>usage: tovalin-child add [--create] NAME | remove NAME | list</source>
-        <translation>utilisation&#xa0;: tovalin-child add [--create] NOM | remove NOM | list</translation>
-    </message>
-    <message>
         <source>adduser could not make the account %1; nothing else was changed.</source>
         <translation>adduser n&apos;a pas pu créer le compte %1&#xa0;; rien d&apos;autre n&apos;a été modifié.</translation>
     </message>
@@ -503,16 +499,56 @@
         <translation>le groupe %1 est absent&#xa0;; réinstallez le paquet tovalin.</translation>
     </message>
     <message>
-        <source>The home of %1 holds files that would run at its logins: %2. Move them out of the home, then run tovalin-child add %1 again. Nothing was changed.</source>
-        <translation>Le dossier personnel de %1 contient des fichiers qui s&apos;exécuteraient à ses connexions&#xa0;: %2. Sortez-les du dossier personnel, puis relancez tovalin-child add %1. Rien n&apos;a été modifié.</translation>
-    </message>
-    <message>
         <source>%1 cannot be read</source>
         <translation>%1 ne peut pas être lu</translation>
     </message>
     <message>
-        <source>The PAM rule for child accounts is not in force: /etc/pam.d/common-session does not run tovalin-session-check. Nothing was changed. Run: sudo pam-auth-update --enable tovalin</source>
-        <translation>La règle PAM des comptes enfants n&apos;est pas en vigueur&#xa0;: /etc/pam.d/common-session n&apos;exécute pas tovalin-session-check. Rien n&apos;a été modifié. Exécutez&#xa0;: sudo pam-auth-update --enable tovalin</translation>
+        <source>The PAM rule for child accounts is not in force: /etc/pam.d/common-session does not run pam_tovalin.so. Nothing was changed. Run: sudo pam-auth-update --enable tovalin</source>
+        <translation>La règle PAM des comptes enfants n&apos;est pas en vigueur&#xa0;: /etc/pam.d/common-session n&apos;exécute pas pam_tovalin.so. Rien n&apos;a été modifié. Exécutez&#xa0;: sudo pam-auth-update --enable tovalin</translation>
+    </message>
+    <message>
+        <source>%1 is a system account (its uid %2 is outside UID_MIN to UID_MAX of /etc/login.defs), not a person&apos;s. Nothing was changed.</source>
+        <translation>%1 est un compte système (son uid %2 est hors de l&apos;intervalle UID_MIN à UID_MAX de /etc/login.defs), pas celui d&apos;une personne. Rien n&apos;a été modifié.</translation>
+    </message>
+    <message>
+        <source>%1 is not a person&apos;s account: its shell %2 is no login shell of /etc/shells. Nothing was changed.</source>
+        <translation>%1 n&apos;est pas le compte d&apos;une personne&#xa0;: son shell %2 n&apos;est pas un shell de connexion de /etc/shells. Rien n&apos;a été modifié.</translation>
+    </message>
+    <message>
+        <source>sudo -l -U %1 did not say whether %1 may run commands as another user; nothing was changed.</source>
+        <translation>sudo -l -U %1 n&apos;a pas dit si %1 peut lancer des commandes en tant qu&apos;un autre utilisateur&#xa0;; rien n&apos;a été modifié.</translation>
+    </message>
+    <message>
+        <source>%1 may run commands as another user (sudo -l -U %1 lists them); a child account must be a standard one. Nothing was changed.</source>
+        <translation>%1 peut lancer des commandes en tant qu&apos;un autre utilisateur (sudo -l -U %1 les liste)&#xa0;; un compte enfant doit être un compte standard. Rien n&apos;a été modifié.</translation>
+    </message>
+    <message>
+        <source>The home of %1 holds files that would run at its logins: %2. Move them out of the home, then run tovalin-child add %1 again, or run tovalin-child add --fresh-home %1 to move the whole home aside. Nothing was changed.</source>
+        <translation>Le dossier personnel de %1 contient des fichiers qui s&apos;exécuteraient à ses connexions&#xa0;: %2. Sortez-les du dossier personnel, puis relancez tovalin-child add %1, ou lancez tovalin-child add --fresh-home %1 pour mettre tout le dossier personnel de côté. Rien n&apos;a été modifié.</translation>
+    </message>
+    <message>
+        <source>%1 is not a home folder of the account&apos;s own</source>
+        <translation>%1 n&apos;est pas un dossier personnel propre au compte</translation>
+    </message>
+    <message>
+        <source>%1 was moved to %2, which could not be made root&apos;s alone: %3</source>
+        <translation>%1 a été déplacé vers %2, qui n&apos;a pas pu être réservé à root&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>%1 was moved to %2, but mkhomedir_helper could not make a new home</source>
+        <translation>%1 a été déplacé vers %2, mais mkhomedir_helper n&apos;a pas pu créer de nouveau dossier personnel</translation>
+    </message>
+    <message>
+        <source>usage: tovalin-child add [--create] [--fresh-home] NAME | remove NAME | list</source>
+        <translation>utilisation&#xa0;: tovalin-child add [--create] [--fresh-home] NOM | remove NOM | list</translation>
+    </message>
+    <message>
+        <source>cannot make a fresh home for %1: %2. Nothing else was changed.</source>
+        <translation>impossible de créer un nouveau dossier personnel pour %1&#xa0;: %2. Rien d&apos;autre n&apos;a été modifié.</translation>
+    </message>
+    <message>
+        <source>The old home of %1 is now %2, readable by root alone; %1 has a new home made from /etc/skel.</source>
+        <translation>L&apos;ancien dossier personnel de %1 est maintenant %2, lisible par root seul&#xa0;; %1 a un nouveau dossier personnel créé à partir de /etc/skel.</translation>
     </message>
 </context>
 <context>

@@ -447,10 +447,6 @@
         <translation>%1 è un amministratore (nel gruppo %2); un account per bambini deve essere un account standard. Non è stato cambiato nulla.</translation>
     </message>
     <message>
-        <source>usage: tovalin-child add [--create] NAME | remove NAME | list</source>
-        <translation>uso: tovalin-child add [--create] NOME | remove NOME | list</translation>
-    </message>
-    <message>
         <source>adduser could not make the account %1; nothing else was changed.</source>
         <translation>adduser non è riuscito a creare l&apos;account %1; non è stato cambiato nient&apos;altro.</translation>
     </message>
@@ -503,16 +499,56 @@
         <translation>manca il gruppo %1; reinstalla il pacchetto tovalin.</translation>
     </message>
     <message>
-        <source>The home of %1 holds files that would run at its logins: %2. Move them out of the home, then run tovalin-child add %1 again. Nothing was changed.</source>
-        <translation>La cartella home di %1 contiene file che verrebbero eseguiti ai suoi accessi: %2. Spostali fuori dalla cartella home, poi esegui di nuovo tovalin-child add %1. Non è stato modificato nulla.</translation>
-    </message>
-    <message>
         <source>%1 cannot be read</source>
         <translation>Impossibile leggere %1</translation>
     </message>
     <message>
-        <source>The PAM rule for child accounts is not in force: /etc/pam.d/common-session does not run tovalin-session-check. Nothing was changed. Run: sudo pam-auth-update --enable tovalin</source>
-        <translation>La regola PAM per gli account dei bambini non è attiva: /etc/pam.d/common-session non esegue tovalin-session-check. Non è stato modificato nulla. Esegui: sudo pam-auth-update --enable tovalin</translation>
+        <source>The PAM rule for child accounts is not in force: /etc/pam.d/common-session does not run pam_tovalin.so. Nothing was changed. Run: sudo pam-auth-update --enable tovalin</source>
+        <translation>La regola PAM per gli account dei bambini non è attiva: /etc/pam.d/common-session non esegue pam_tovalin.so. Non è stato modificato nulla. Esegui: sudo pam-auth-update --enable tovalin</translation>
+    </message>
+    <message>
+        <source>%1 is a system account (its uid %2 is outside UID_MIN to UID_MAX of /etc/login.defs), not a person&apos;s. Nothing was changed.</source>
+        <translation>%1 è un account di sistema (il suo uid %2 è fuori dall&apos;intervallo da UID_MIN a UID_MAX di /etc/login.defs), non quello di una persona. Non è stato cambiato nulla.</translation>
+    </message>
+    <message>
+        <source>%1 is not a person&apos;s account: its shell %2 is no login shell of /etc/shells. Nothing was changed.</source>
+        <translation>%1 non è l&apos;account di una persona: la sua shell %2 non è una shell di accesso di /etc/shells. Non è stato cambiato nulla.</translation>
+    </message>
+    <message>
+        <source>sudo -l -U %1 did not say whether %1 may run commands as another user; nothing was changed.</source>
+        <translation>sudo -l -U %1 non ha detto se %1 può eseguire comandi come un altro utente; non è stato cambiato nulla.</translation>
+    </message>
+    <message>
+        <source>%1 may run commands as another user (sudo -l -U %1 lists them); a child account must be a standard one. Nothing was changed.</source>
+        <translation>%1 può eseguire comandi come un altro utente (sudo -l -U %1 li elenca); un account per bambini deve essere un account standard. Non è stato cambiato nulla.</translation>
+    </message>
+    <message>
+        <source>The home of %1 holds files that would run at its logins: %2. Move them out of the home, then run tovalin-child add %1 again, or run tovalin-child add --fresh-home %1 to move the whole home aside. Nothing was changed.</source>
+        <translation>La cartella home di %1 contiene file che verrebbero eseguiti ai suoi accessi: %2. Spostali fuori dalla cartella home, poi esegui di nuovo tovalin-child add %1, oppure esegui tovalin-child add --fresh-home %1 per mettere da parte l&apos;intera cartella home. Non è stato modificato nulla.</translation>
+    </message>
+    <message>
+        <source>%1 is not a home folder of the account&apos;s own</source>
+        <translation>%1 non è una cartella home propria dell&apos;account</translation>
+    </message>
+    <message>
+        <source>%1 was moved to %2, which could not be made root&apos;s alone: %3</source>
+        <translation>%1 è stata spostata in %2, che non è stato possibile riservare a root: %3</translation>
+    </message>
+    <message>
+        <source>%1 was moved to %2, but mkhomedir_helper could not make a new home</source>
+        <translation>%1 è stata spostata in %2, ma mkhomedir_helper non è riuscito a creare una nuova cartella home</translation>
+    </message>
+    <message>
+        <source>usage: tovalin-child add [--create] [--fresh-home] NAME | remove NAME | list</source>
+        <translation>uso: tovalin-child add [--create] [--fresh-home] NOME | remove NOME | list</translation>
+    </message>
+    <message>
+        <source>cannot make a fresh home for %1: %2. Nothing else was changed.</source>
+        <translation>impossibile creare una nuova cartella home per %1: %2. Non è stato cambiato nient&apos;altro.</translation>
+    </message>
+    <message>
+        <source>The old home of %1 is now %2, readable by root alone; %1 has a new home made from /etc/skel.</source>
+        <translation>La vecchia cartella home di %1 ora è %2, leggibile solo da root; %1 ha una nuova cartella home creata da /etc/skel.</translation>
     </message>
 </context>
 <context>

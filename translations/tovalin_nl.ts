@@ -447,10 +447,6 @@
         <translation>%1 is een beheerder (in de groep %2); een kinderaccount moet een standaardaccount zijn. Er is niets gewijzigd.</translation>
     </message>
     <message>
-        <source>usage: tovalin-child add [--create] NAME | remove NAME | list</source>
-        <translation>gebruik: tovalin-child add [--create] NAAM | remove NAAM | list</translation>
-    </message>
-    <message>
         <source>adduser could not make the account %1; nothing else was changed.</source>
         <translation>adduser kon het account %1 niet aanmaken; er is verder niets gewijzigd.</translation>
     </message>
@@ -503,16 +499,56 @@
         <translation>de groep %1 ontbreekt; installeer het pakket tovalin opnieuw.</translation>
     </message>
     <message>
-        <source>The home of %1 holds files that would run at its logins: %2. Move them out of the home, then run tovalin-child add %1 again. Nothing was changed.</source>
-        <translation>De persoonlijke map van %1 bevat bestanden die bij het aanmelden zouden worden uitgevoerd: %2. Verplaats ze uit de persoonlijke map en voer daarna opnieuw tovalin-child add %1 uit. Er is niets gewijzigd.</translation>
-    </message>
-    <message>
         <source>%1 cannot be read</source>
         <translation>%1 kan niet worden gelezen</translation>
     </message>
     <message>
-        <source>The PAM rule for child accounts is not in force: /etc/pam.d/common-session does not run tovalin-session-check. Nothing was changed. Run: sudo pam-auth-update --enable tovalin</source>
-        <translation>De PAM-regel voor kinderaccounts is niet van kracht: /etc/pam.d/common-session voert tovalin-session-check niet uit. Er is niets gewijzigd. Voer uit: sudo pam-auth-update --enable tovalin</translation>
+        <source>The PAM rule for child accounts is not in force: /etc/pam.d/common-session does not run pam_tovalin.so. Nothing was changed. Run: sudo pam-auth-update --enable tovalin</source>
+        <translation>De PAM-regel voor kinderaccounts is niet van kracht: /etc/pam.d/common-session voert pam_tovalin.so niet uit. Er is niets gewijzigd. Voer uit: sudo pam-auth-update --enable tovalin</translation>
+    </message>
+    <message>
+        <source>%1 is a system account (its uid %2 is outside UID_MIN to UID_MAX of /etc/login.defs), not a person&apos;s. Nothing was changed.</source>
+        <translation>%1 is een systeemaccount (zijn uid %2 ligt buiten UID_MIN tot UID_MAX van /etc/login.defs), niet dat van een persoon. Er is niets gewijzigd.</translation>
+    </message>
+    <message>
+        <source>%1 is not a person&apos;s account: its shell %2 is no login shell of /etc/shells. Nothing was changed.</source>
+        <translation>%1 is niet het account van een persoon: zijn shell %2 is geen aanmeldshell uit /etc/shells. Er is niets gewijzigd.</translation>
+    </message>
+    <message>
+        <source>sudo -l -U %1 did not say whether %1 may run commands as another user; nothing was changed.</source>
+        <translation>sudo -l -U %1 heeft niet gezegd of %1 opdrachten als een andere gebruiker mag uitvoeren; er is niets gewijzigd.</translation>
+    </message>
+    <message>
+        <source>%1 may run commands as another user (sudo -l -U %1 lists them); a child account must be a standard one. Nothing was changed.</source>
+        <translation>%1 mag opdrachten als een andere gebruiker uitvoeren (sudo -l -U %1 toont ze); een kinderaccount moet een standaardaccount zijn. Er is niets gewijzigd.</translation>
+    </message>
+    <message>
+        <source>The home of %1 holds files that would run at its logins: %2. Move them out of the home, then run tovalin-child add %1 again, or run tovalin-child add --fresh-home %1 to move the whole home aside. Nothing was changed.</source>
+        <translation>De persoonlijke map van %1 bevat bestanden die bij het aanmelden zouden worden uitgevoerd: %2. Verplaats ze uit de persoonlijke map en voer daarna opnieuw tovalin-child add %1 uit, of voer tovalin-child add --fresh-home %1 uit om de hele persoonlijke map opzij te zetten. Er is niets gewijzigd.</translation>
+    </message>
+    <message>
+        <source>%1 is not a home folder of the account&apos;s own</source>
+        <translation>%1 is geen eigen persoonlijke map van het account</translation>
+    </message>
+    <message>
+        <source>%1 was moved to %2, which could not be made root&apos;s alone: %3</source>
+        <translation>%1 is verplaatst naar %2, dat niet alleen van root gemaakt kon worden: %3</translation>
+    </message>
+    <message>
+        <source>%1 was moved to %2, but mkhomedir_helper could not make a new home</source>
+        <translation>%1 is verplaatst naar %2, maar mkhomedir_helper kon geen nieuwe persoonlijke map maken</translation>
+    </message>
+    <message>
+        <source>usage: tovalin-child add [--create] [--fresh-home] NAME | remove NAME | list</source>
+        <translation>gebruik: tovalin-child add [--create] [--fresh-home] NAAM | remove NAAM | list</translation>
+    </message>
+    <message>
+        <source>cannot make a fresh home for %1: %2. Nothing else was changed.</source>
+        <translation>kan geen nieuwe persoonlijke map voor %1 maken: %2. Verder is er niets gewijzigd.</translation>
+    </message>
+    <message>
+        <source>The old home of %1 is now %2, readable by root alone; %1 has a new home made from /etc/skel.</source>
+        <translation>De oude persoonlijke map van %1 is nu %2, alleen leesbaar voor root; %1 heeft een nieuwe persoonlijke map, gemaakt uit /etc/skel.</translation>
     </message>
 </context>
 <context>

@@ -449,10 +449,6 @@
         <translation>%1 jest administratorem (w grupie %2); konto dziecka musi być kontem standardowym. Niczego nie zmieniono.</translation>
     </message>
     <message>
-        <source>usage: tovalin-child add [--create] NAME | remove NAME | list</source>
-        <translation>użycie: tovalin-child add [--create] NAZWA | remove NAZWA | list</translation>
-    </message>
-    <message>
         <source>adduser could not make the account %1; nothing else was changed.</source>
         <translation>adduser nie mógł utworzyć konta %1; niczego więcej nie zmieniono.</translation>
     </message>
@@ -505,16 +501,56 @@
         <translation>brak grupy %1; zainstaluj ponownie pakiet tovalin.</translation>
     </message>
     <message>
-        <source>The home of %1 holds files that would run at its logins: %2. Move them out of the home, then run tovalin-child add %1 again. Nothing was changed.</source>
-        <translation>Katalog domowy %1 zawiera pliki, które byłyby uruchamiane przy logowaniu: %2. Przenieś je poza katalog domowy, a potem ponownie uruchom tovalin-child add %1. Nic nie zostało zmienione.</translation>
-    </message>
-    <message>
         <source>%1 cannot be read</source>
         <translation>Nie można odczytać %1</translation>
     </message>
     <message>
-        <source>The PAM rule for child accounts is not in force: /etc/pam.d/common-session does not run tovalin-session-check. Nothing was changed. Run: sudo pam-auth-update --enable tovalin</source>
-        <translation>Reguła PAM dla kont dzieci nie obowiązuje: /etc/pam.d/common-session nie uruchamia tovalin-session-check. Nic nie zostało zmienione. Uruchom: sudo pam-auth-update --enable tovalin</translation>
+        <source>The PAM rule for child accounts is not in force: /etc/pam.d/common-session does not run pam_tovalin.so. Nothing was changed. Run: sudo pam-auth-update --enable tovalin</source>
+        <translation>Reguła PAM dla kont dzieci nie obowiązuje: /etc/pam.d/common-session nie uruchamia pam_tovalin.so. Nic nie zostało zmienione. Uruchom: sudo pam-auth-update --enable tovalin</translation>
+    </message>
+    <message>
+        <source>%1 is a system account (its uid %2 is outside UID_MIN to UID_MAX of /etc/login.defs), not a person&apos;s. Nothing was changed.</source>
+        <translation>%1 to konto systemowe (jego uid %2 jest poza zakresem od UID_MIN do UID_MAX z /etc/login.defs), a nie konto osoby. Niczego nie zmieniono.</translation>
+    </message>
+    <message>
+        <source>%1 is not a person&apos;s account: its shell %2 is no login shell of /etc/shells. Nothing was changed.</source>
+        <translation>%1 nie jest kontem osoby: jego powłoka %2 nie jest powłoką logowania z /etc/shells. Niczego nie zmieniono.</translation>
+    </message>
+    <message>
+        <source>sudo -l -U %1 did not say whether %1 may run commands as another user; nothing was changed.</source>
+        <translation>sudo -l -U %1 nie powiedziało, czy %1 może uruchamiać polecenia jako inny użytkownik; niczego nie zmieniono.</translation>
+    </message>
+    <message>
+        <source>%1 may run commands as another user (sudo -l -U %1 lists them); a child account must be a standard one. Nothing was changed.</source>
+        <translation>%1 może uruchamiać polecenia jako inny użytkownik (sudo -l -U %1 je wymienia); konto dziecka musi być kontem standardowym. Niczego nie zmieniono.</translation>
+    </message>
+    <message>
+        <source>The home of %1 holds files that would run at its logins: %2. Move them out of the home, then run tovalin-child add %1 again, or run tovalin-child add --fresh-home %1 to move the whole home aside. Nothing was changed.</source>
+        <translation>Katalog domowy %1 zawiera pliki, które byłyby uruchamiane przy logowaniu: %2. Przenieś je poza katalog domowy, a potem ponownie uruchom tovalin-child add %1, albo uruchom tovalin-child add --fresh-home %1, aby odłożyć cały katalog domowy na bok. Nic nie zostało zmienione.</translation>
+    </message>
+    <message>
+        <source>%1 is not a home folder of the account&apos;s own</source>
+        <translation>%1 nie jest własnym katalogiem domowym konta</translation>
+    </message>
+    <message>
+        <source>%1 was moved to %2, which could not be made root&apos;s alone: %3</source>
+        <translation>%1 przeniesiono do %2, którego nie udało się oddać wyłącznie rootowi: %3</translation>
+    </message>
+    <message>
+        <source>%1 was moved to %2, but mkhomedir_helper could not make a new home</source>
+        <translation>%1 przeniesiono do %2, ale mkhomedir_helper nie mógł utworzyć nowego katalogu domowego</translation>
+    </message>
+    <message>
+        <source>usage: tovalin-child add [--create] [--fresh-home] NAME | remove NAME | list</source>
+        <translation>użycie: tovalin-child add [--create] [--fresh-home] NAZWA | remove NAZWA | list</translation>
+    </message>
+    <message>
+        <source>cannot make a fresh home for %1: %2. Nothing else was changed.</source>
+        <translation>nie można utworzyć nowego katalogu domowego dla %1: %2. Niczego więcej nie zmieniono.</translation>
+    </message>
+    <message>
+        <source>The old home of %1 is now %2, readable by root alone; %1 has a new home made from /etc/skel.</source>
+        <translation>Stary katalog domowy %1 to teraz %2, czytelny tylko dla roota; %1 ma nowy katalog domowy utworzony z /etc/skel.</translation>
     </message>
 </context>
 <context>

@@ -447,10 +447,6 @@
         <translation>%1 é um administrador (no grupo %2); uma conta de criança deve ser uma conta padrão. Nada foi alterado.</translation>
     </message>
     <message>
-        <source>usage: tovalin-child add [--create] NAME | remove NAME | list</source>
-        <translation>uso: tovalin-child add [--create] NOME | remove NOME | list</translation>
-    </message>
-    <message>
         <source>adduser could not make the account %1; nothing else was changed.</source>
         <translation>o adduser não conseguiu criar a conta %1; nada mais foi alterado.</translation>
     </message>
@@ -503,16 +499,56 @@
         <translation>o grupo %1 está faltando; reinstale o pacote tovalin.</translation>
     </message>
     <message>
-        <source>The home of %1 holds files that would run at its logins: %2. Move them out of the home, then run tovalin-child add %1 again. Nothing was changed.</source>
-        <translation>A pasta pessoal de %1 contém arquivos que seriam executados nos seus logins: %2. Tire-os da pasta pessoal e depois execute tovalin-child add %1 novamente. Nada foi alterado.</translation>
-    </message>
-    <message>
         <source>%1 cannot be read</source>
         <translation>Não é possível ler %1</translation>
     </message>
     <message>
-        <source>The PAM rule for child accounts is not in force: /etc/pam.d/common-session does not run tovalin-session-check. Nothing was changed. Run: sudo pam-auth-update --enable tovalin</source>
-        <translation>A regra PAM das contas infantis não está em vigor: /etc/pam.d/common-session não executa tovalin-session-check. Nada foi alterado. Execute: sudo pam-auth-update --enable tovalin</translation>
+        <source>The PAM rule for child accounts is not in force: /etc/pam.d/common-session does not run pam_tovalin.so. Nothing was changed. Run: sudo pam-auth-update --enable tovalin</source>
+        <translation>A regra PAM das contas infantis não está em vigor: /etc/pam.d/common-session não executa pam_tovalin.so. Nada foi alterado. Execute: sudo pam-auth-update --enable tovalin</translation>
+    </message>
+    <message>
+        <source>%1 is a system account (its uid %2 is outside UID_MIN to UID_MAX of /etc/login.defs), not a person&apos;s. Nothing was changed.</source>
+        <translation>%1 é uma conta do sistema (seu uid %2 está fora do intervalo de UID_MIN a UID_MAX de /etc/login.defs), não a de uma pessoa. Nada foi alterado.</translation>
+    </message>
+    <message>
+        <source>%1 is not a person&apos;s account: its shell %2 is no login shell of /etc/shells. Nothing was changed.</source>
+        <translation>%1 não é a conta de uma pessoa: seu shell %2 não é um shell de login de /etc/shells. Nada foi alterado.</translation>
+    </message>
+    <message>
+        <source>sudo -l -U %1 did not say whether %1 may run commands as another user; nothing was changed.</source>
+        <translation>sudo -l -U %1 não disse se %1 pode executar comandos como outro usuário; nada foi alterado.</translation>
+    </message>
+    <message>
+        <source>%1 may run commands as another user (sudo -l -U %1 lists them); a child account must be a standard one. Nothing was changed.</source>
+        <translation>%1 pode executar comandos como outro usuário (sudo -l -U %1 os lista); uma conta de criança deve ser uma conta padrão. Nada foi alterado.</translation>
+    </message>
+    <message>
+        <source>The home of %1 holds files that would run at its logins: %2. Move them out of the home, then run tovalin-child add %1 again, or run tovalin-child add --fresh-home %1 to move the whole home aside. Nothing was changed.</source>
+        <translation>A pasta pessoal de %1 contém arquivos que seriam executados nos seus logins: %2. Tire-os da pasta pessoal e depois execute tovalin-child add %1 novamente, ou execute tovalin-child add --fresh-home %1 para pôr de lado a pasta pessoal inteira. Nada foi alterado.</translation>
+    </message>
+    <message>
+        <source>%1 is not a home folder of the account&apos;s own</source>
+        <translation>%1 não é uma pasta pessoal da própria conta</translation>
+    </message>
+    <message>
+        <source>%1 was moved to %2, which could not be made root&apos;s alone: %3</source>
+        <translation>%1 foi movida para %2, que não pôde ficar só para o root: %3</translation>
+    </message>
+    <message>
+        <source>%1 was moved to %2, but mkhomedir_helper could not make a new home</source>
+        <translation>%1 foi movida para %2, mas o mkhomedir_helper não conseguiu criar uma pasta pessoal nova</translation>
+    </message>
+    <message>
+        <source>usage: tovalin-child add [--create] [--fresh-home] NAME | remove NAME | list</source>
+        <translation>uso: tovalin-child add [--create] [--fresh-home] NOME | remove NOME | list</translation>
+    </message>
+    <message>
+        <source>cannot make a fresh home for %1: %2. Nothing else was changed.</source>
+        <translation>não foi possível criar uma pasta pessoal nova para %1: %2. Nada mais foi alterado.</translation>
+    </message>
+    <message>
+        <source>The old home of %1 is now %2, readable by root alone; %1 has a new home made from /etc/skel.</source>
+        <translation>A pasta pessoal antiga de %1 agora é %2, legível só pelo root; %1 tem uma pasta pessoal nova criada a partir de /etc/skel.</translation>
     </message>
 </context>
 <context>

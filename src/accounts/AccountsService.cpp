@@ -36,7 +36,7 @@ Sessions readSessions(const QString &name)
         const QString value = user.property(property).toString();
         return value.isEmpty() ? std::nullopt : std::optional(value);
     };
-    return {read("Session"), read("XSession")};
+    return {read("Session"), read("XSession"), read("SessionType")};
 }
 
 bool writeSessions(const QString &name, const Sessions &sessions, QString *error)
@@ -45,9 +45,12 @@ bool writeSessions(const QString &name, const Sessions &sessions, QString *error
     if (object.isEmpty())
         return writeSessionsToFile(name, sessions, error);
     QDBusInterface user(SERVICE, object, USER_INTERFACE, QDBusConnection::systemBus());
+    // accountsservice's src/user.c: each setter saves the user's file, SessionType= among its
+    // keys (user_save_to_keyfile()), before it answers.
     for (const auto &[method, value] :
          {std::pair(QStringLiteral("SetSession"), sessions.session),
-          std::pair(QStringLiteral("SetXSession"), sessions.xSession)}) {
+          std::pair(QStringLiteral("SetXSession"), sessions.xSession),
+          std::pair(QStringLiteral("SetSessionType"), sessions.sessionType)}) {
         const QDBusReply<void> reply = user.call(method, value.value_or(QString()));
         if (!reply.isValid()) {
             *error = reply.error().message();

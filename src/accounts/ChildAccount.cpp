@@ -236,23 +236,90 @@ QString withKeyFileValue(const QString &text, const QString &group, const QStrin
     return lines.join(u'\n') + u'\n';
 }
 
-std::optional<QString> refusalToAdd(const QString &name, const Account &account)
+std::optional<QString> loginDefsValue(const QString &text, const QString &key)
 {
+    std::optional<QString> value; // the last setting wins, as login.defs(5) reads them
+    for (const QString &line : text.split(u'\n')) {
+        const QStringList words = line.simplified().split(u' ');
+        if (words.size() >= 2 && words[0] == key)
+            value = words[1];
+    }
+    return value;
+}
+
+QStringList shellsIn(const QString &text)
+{
+    QStringList shells;
+    for (const QString &line : text.split(u'\n'))
+        if (const QString shell = line.trimmed(); !shell.isEmpty() && !shell.startsWith(u'#'))
+            shells.append(shell);
+    return shells;
+}
+
+// sudo's plugins/sudoers display_privs() prints "User %s may run the following commands on %s:"
+// before the privileges, and only "User %s is not allowed to run sudo on %s." where there are
+// none (both through gettext, hence the C locale).
+std::optional<bool> sudoListing(const QString &output, const QString &name)
+{
+    const QString user = QStringLiteral("User %1 ").arg(name);
+    for (const QString &line : output.split(u'\n')) {
+        if (line.startsWith(user + QStringLiteral("may run the following commands on ")))
+            return true;
+        if (line.startsWith(user + QStringLiteral("is not allowed to run sudo on ")))
+            return false;
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> refusalToAdd(const QString &name, const Account &account,
+                                    const PersonAccounts &people)
+{
+    // In one arg(): a name holding "%2" is not filled in again.
+    const auto refusal = [&name](const char *text, const QString &detail = QString()) {
+        const QString translated = QCoreApplication::translate("tovalin-child", text);
+        return detail.isEmpty() ? translated.arg(name) : translated.arg(name, detail);
+    };
     if (!account.exists)
-        return QCoreApplication::translate("tovalin-child",
-                                           "There is no account %1; nothing was changed. "
-                                           "To make one, run: tovalin-child add --create %1")
-            .arg(name);
+        return refusal(QT_TRANSLATE_NOOP("tovalin-child",
+                                         "There is no account %1; nothing was changed. "
+                                         "To make one, run: tovalin-child add --create %1"));
     if (account.uid == 0)
-        return QCoreApplication::translate(
-                   "tovalin-child", "%1 is the administrator's account root; nothing was changed.")
-            .arg(name);
-    for (const QString &administrators : {QStringLiteral("sudo"), QStringLiteral("adm")})
+        return refusal(QT_TRANSLATE_NOOP(
+            "tovalin-child", "%1 is the administrator's account root; nothing was changed."));
+    // The greeter's, the daemons' and nobody's accounts have uids outside the range that adduser
+    // gives people.
+    if (account.uid < people.uidMin || account.uid > people.uidMax)
+        return refusal(QT_TRANSLATE_NOOP("tovalin-child",
+                                         "%1 is a system account (its uid %2 is outside UID_MIN "
+                                         "to UID_MAX of /etc/login.defs), not a person's. Nothing "
+                                         "was changed."),
+                       QString::number(account.uid));
+    // An empty shell is /bin/sh (passwd(5)).
+    const QString shell = account.shell.isEmpty() ? QStringLiteral("/bin/sh") : account.shell;
+    const QString program = shell.section(u'/', -1);
+    if (program == u"nologin" || program == u"false" ||
+        (people.shells && !people.shells->contains(shell)))
+        return refusal(QT_TRANSLATE_NOOP("tovalin-child",
+                                         "%1 is not a person's account: its shell %2 is no login "
+                                         "shell of /etc/shells. Nothing was changed."),
+                       shell);
+    for (const QString &administrators :
+         {QStringLiteral("sudo"), QStringLiteral("adm"), QStringLiteral("wheel")})
         if (account.groups.contains(administrators))
-            return QCoreApplication::translate(
-                       "tovalin-child", "%1 is an administrator (in the group %2); a child account "
-                                        "must be a standard one. Nothing was changed.")
-                .arg(name, administrators);
+            return refusal(
+                QT_TRANSLATE_NOOP("tovalin-child",
+                                  "%1 is an administrator (in the group %2); a child "
+                                  "account must be a standard one. Nothing was changed."),
+                administrators);
+    if (!account.sudoRights)
+        return refusal(QT_TRANSLATE_NOOP("tovalin-child",
+                                         "sudo -l -U %1 did not say whether %1 may run commands "
+                                         "as another user; nothing was changed."));
+    if (*account.sudoRights)
+        return refusal(QT_TRANSLATE_NOOP("tovalin-child",
+                                         "%1 may run commands as another user (sudo -l -U %1 "
+                                         "lists them); a child account must be a standard one. "
+                                         "Nothing was changed."));
     return std::nullopt;
 }
 
@@ -268,7 +335,8 @@ std::optional<QString> refusalForHomeFiles(const QString &name, const QList<Home
     return QCoreApplication::translate(
                "tovalin-child",
                "The home of %1 holds files that would run at its logins: %2. Move them out of the "
-               "home, then run tovalin-child add %1 again. Nothing was changed.")
+               "home, then run tovalin-child add %1 again, or run tovalin-child add --fresh-home "
+               "%1 to move the whole home aside. Nothing was changed.")
         .arg(name, own.join(QStringLiteral(", ")));
 }
 
@@ -279,7 +347,7 @@ Sessions sessionsToRestore(const Sessions &current, const std::optional<Sessions
     const auto without = [](const std::optional<QString> &value) {
         return value == CHILD_SESSION ? std::nullopt : value;
     };
-    return {without(current.session), without(current.xSession)};
+    return {without(current.session), without(current.xSession), current.sessionType};
 }
 
 } // namespace accounts

@@ -60,20 +60,46 @@ QString withKeyFileValue(const QString &text, const QString &group, const QStrin
 struct Account
 {
     bool exists = false;
+    QString name; // its own (pw_name), which NSS may spell unlike the name typed
     uid_t uid = 0;
+    gid_t gid = 0;
     QStringList groups; // every group the account is in, its primary group among them
     QString home;
+    QString shell;
+    // What "sudo -l -U" says: the account may run commands (true), none (false), or nullopt where
+    // sudo is installed and did not answer plainly.
+    std::optional<bool> sudoRights;
 };
 
+// What the system calls a person's account: login.defs' range of uids and the login shells.
+struct PersonAccounts
+{
+    uid_t uidMin = 1000;
+    uid_t uidMax = 60000;
+    std::optional<QStringList> shells; // /etc/shells, nullopt where it cannot be read
+};
+
+// The value of a setting in /etc/login.defs ("UID_MIN 1000"), nullopt where it is not set.
+std::optional<QString> loginDefsValue(const QString &text, const QString &key);
+// /etc/shells' shells: its lines without comments and blanks.
+QStringList shellsIn(const QString &text);
+
+// What "sudo -l -U NAME" printed in the C locale: whether it lists commands that the account may
+// run; nullopt for anything else.
+std::optional<bool> sudoListing(const QString &output, const QString &name);
+
 // Why the account may not become a child account, translated; nullopt when it may.
-std::optional<QString> refusalToAdd(const QString &name, const Account &account);
+std::optional<QString> refusalToAdd(const QString &name, const Account &account,
+                                    const PersonAccounts &people);
 
 // A file in the account's home that its logins would run or read, beside its namesake in
 // /etc/skel.
 struct HomeFile
 {
-    QString path;                   // relative to the home
-    std::optional<QByteArray> home; // its content; nullopt where it cannot be read
+    QString path; // relative to the home
+    // Its content; nullopt where it is no plain file to read: a symbolic link on its path
+    // (dangling or not), a named pipe or device, one past the size limit.
+    std::optional<QByteArray> home;
     std::optional<QByteArray> skel; // nullopt where /etc/skel has none
 };
 
@@ -81,15 +107,19 @@ struct HomeFile
 // nullopt when each is as /etc/skel has it.
 std::optional<QString> refusalForHomeFiles(const QString &name, const QList<HomeFile> &files);
 
-// The account's sessions in AccountsService (Session= for Wayland, XSession= for X).
+// The account's sessions in AccountsService (Session= for Wayland, XSession= for X) and the kind of
+// session GDM looks for it among (SessionType=, "wayland" or "x11"), which the account may set
+// for itself.
 struct Sessions
 {
     std::optional<QString> session;
     std::optional<QString> xSession;
+    std::optional<QString> sessionType;
     bool operator==(const Sessions &) const = default;
 };
 
-inline const Sessions CHILD_SESSIONS{CHILD_SESSION, CHILD_SESSION};
+// Tovalin's, with no session type: GDM then looks where its own default puts it.
+inline const Sessions CHILD_SESSIONS{CHILD_SESSION, CHILD_SESSION, std::nullopt};
 
 // The sessions to restore on removal: those kept at add, or, where none were kept, the current
 // ones without any that name Tovalin's.

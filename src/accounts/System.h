@@ -6,8 +6,16 @@
 
 namespace accounts {
 
-// Groups is empty where they cannot be read (it always holds the primary group otherwise).
+// Where the system's files are read and written: "/" (the default), a test's folder in tests.
+void setSystemRoot(const QString &root);
+
+// Groups is empty where they cannot be read (it always holds the primary group otherwise), and
+// sudoRights unknown: sudoRights() asks.
 Account readAccount(const QString &name);
+// What "sudo -l -U" says of the account; false where sudo is not installed.
+std::optional<bool> sudoRights(const QString &name);
+// /etc/login.defs' range of uids for people and /etc/shells.
+PersonAccounts readPersonAccounts();
 bool childGroupExists();
 // Whether this process runs in a child account: CHILD_GROUP is among its own groups. (The child's
 // session also says so in TOVALIN_CHILD_SESSION, but anything may set a variable.)
@@ -15,9 +23,14 @@ bool runsInChildAccount();
 // Whether the system's PAM configuration runs the session check, pam_tovalin (pam-auth-update
 // leaves locally changed files alone, and the profile can be unticked).
 bool pamRuleInForce();
-// The files in the home that the account's logins run or read: its systemd user units, its
-// environment.d and the startup files that the sessions' wrappers source.
+// The files in the home that the account's logins and session run or read: its systemd user
+// units and settings, its environment.d, its sound server's settings, the Widevine folders that
+// the engine searches and the startup files that the sessions' wrappers source. Read as root
+// without following a link anywhere below the home, plain files alone, each to a size limit.
 QList<HomeFile> startupFiles(const QString &home);
+// Moves the account's home aside, to the returned folder, root's alone, and makes a new one from
+// /etc/skel, the account's own. An empty path, with the reason, where it could not.
+QString freshHome(const Account &account, QString *error);
 // The accounts listed as members of the child group.
 QStringList childMembers();
 

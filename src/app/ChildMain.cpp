@@ -32,32 +32,76 @@ int fail(const QString &why)
     return 1;
 }
 
+// Names go to Debian's tools as arguments and name files: none may pass for an option or path.
+bool isAccountName(const QString &name)
+{
+    return !name.isEmpty() && !name.startsWith(u'-') && !name.contains(u'/');
+}
+
+int notAnAccount(const QString &name)
+{
+    return fail(
+        QCoreApplication::translate("tovalin-child", "%1 is not an account name.").arg(name));
+}
+
 int usage()
 {
     return fail(QCoreApplication::translate(
-        "tovalin-child", "usage: tovalin-child add [--create] NAME | remove NAME | list"));
+        "tovalin-child",
+        "usage: tovalin-child add [--create] [--fresh-home] NAME | remove NAME | list"));
 }
 
-int add(const QString &name, bool create)
+// Where the home holds what the account's logins would run, moves it aside for the parent and
+// makes a fresh one with --fresh-home. False, having said why, where the home stays refused.
+bool homeIsClean(const Account &account, bool fresh)
+{
+    std::optional<QString> refusal = refusalForHomeFiles(account.name, startupFiles(account.home));
+    if (refusal && fresh) {
+        QString error;
+        const QString aside = freshHome(account, &error);
+        if (aside.isEmpty()) {
+            refusal = QCoreApplication::translate(
+                          "tovalin-child",
+                          "cannot make a fresh home for %1: %2. Nothing else was changed.")
+                          .arg(account.name, error);
+        } else {
+            say(QCoreApplication::translate("tovalin-child",
+                                            "The old home of %1 is now %2, readable by root "
+                                            "alone; %1 has a new home made from /etc/skel.")
+                    .arg(account.name, aside));
+            refusal = refusalForHomeFiles(account.name, startupFiles(account.home));
+        }
+    }
+    if (refusal)
+        fail(*refusal);
+    return !refusal;
+}
+
+int add(const QString &typed, bool create, bool fresh)
 {
     // Without the rule a child account would log in to any session, so none is made.
     if (!pamRuleInForce())
         return fail(QCoreApplication::translate(
             "tovalin-child",
             "The PAM rule for child accounts is not in force: /etc/pam.d/common-session does not "
-            "run tovalin-session-check. Nothing was changed. Run: sudo pam-auth-update --enable "
+            "run pam_tovalin.so. Nothing was changed. Run: sudo pam-auth-update --enable "
             "tovalin"));
-    if (create && !readAccount(name).exists && !runTool(ADDUSER, {name}))
+    if (create && !readAccount(typed).exists && !runTool(ADDUSER, {typed}))
         return fail(
             QCoreApplication::translate(
                 "tovalin-child", "adduser could not make the account %1; nothing else was changed.")
-                .arg(name));
-    const Account account = readAccount(name);
-    if (const std::optional<QString> refusal = refusalToAdd(name, account))
+                .arg(typed));
+    Account account = readAccount(typed);
+    if (account.exists)
+        account.sudoRights = sudoRights(account.name);
+    if (const std::optional<QString> refusal = refusalToAdd(typed, account, readPersonAccounts()))
         return fail(*refusal);
-    if (const std::optional<QString> refusal =
-            refusalForHomeFiles(name, startupFiles(account.home)))
-        return fail(*refusal);
+    // The account's own name from here on, as the group and AccountsService know it.
+    const QString name = account.name;
+    if (!isAccountName(name))
+        return notAnAccount(name);
+    if (!homeIsClean(account, fresh))
+        return 1;
     const bool member = childMembers().contains(name);
     const Sessions current = readSessions(name);
     if (member && current == CHILD_SESSIONS) {
@@ -100,8 +144,12 @@ int add(const QString &name, bool create)
     return 0;
 }
 
-int remove(const QString &name)
+int remove(const QString &typed)
 {
+    const Account account = readAccount(typed);
+    const QString name = account.exists ? account.name : typed;
+    if (!isAccountName(name))
+        return notAnAccount(name);
     if (!childMembers().contains(name))
         return fail(QCoreApplication::translate("tovalin-child",
                                                 "%1 is not a child account; nothing was changed.")
@@ -140,13 +188,12 @@ int main(int argc, char *argv[])
         return 0;
     }
     const bool create = arguments.removeAll(QStringLiteral("--create")) > 0;
-    if (arguments.size() != 2 || (create && arguments[0] != u"add"))
+    const bool fresh = arguments.removeAll(QStringLiteral("--fresh-home")) > 0;
+    if (arguments.size() != 2 || ((create || fresh) && arguments[0] != u"add"))
         return usage();
     const QString name = arguments[1];
-    // Names go to Debian's tools as arguments and name files: none may pass for an option or path.
-    if (name.isEmpty() || name.startsWith(u'-') || name.contains(u'/'))
-        return fail(
-            QCoreApplication::translate("tovalin-child", "%1 is not an account name.").arg(name));
+    if (!isAccountName(name))
+        return notAnAccount(name);
     if (geteuid() != 0)
         return fail(
             QCoreApplication::translate("tovalin-child", "run it as root, for example with sudo"));
@@ -155,7 +202,7 @@ int main(int argc, char *argv[])
                         "tovalin-child", "the group %1 is missing; reinstall the tovalin package.")
                         .arg(CHILD_GROUP));
     if (arguments[0] == u"add")
-        return add(name, create);
+        return add(name, create, fresh);
     if (arguments[0] == u"remove")
         return remove(name);
     return usage();

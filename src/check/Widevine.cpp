@@ -48,17 +48,17 @@ QStringList homePlaces(const QString &home)
 {
     QStringList places;
     QList<QDir> folders;
-    const QDir chrome(home + QStringLiteral("/.config/google-chrome/WidevineCdm"));
+    const QDir chrome(home + u'/' + CHROME_MODULES);
     if (chrome.exists())
         folders << hintedFolder(chrome);
-    const QDir firefox(home + QStringLiteral("/.mozilla/firefox"));
+    const QDir firefox(home + u'/' + FIREFOX_PROFILES);
     for (const QFileInfo &profile :
          firefox.entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::Reversed)) {
-        const QDir module(profile.absoluteFilePath() + QStringLiteral("/gmp-widevinecdm"));
+        const QDir module(profile.absoluteFilePath() + u'/' + FIREFOX_MODULES);
         if (module.exists())
             folders << module;
     }
-    const QDir chromium(home + QStringLiteral("/.config/chromium/WidevineCdm"));
+    const QDir chromium(home + u'/' + CHROMIUM_MODULES);
     if (chromium.exists())
         folders << hintedFolder(chromium);
     for (const QDir &folder : folders) {

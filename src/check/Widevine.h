@@ -5,6 +5,13 @@
 
 namespace check {
 
+// The module folders under the home that the engine searches, relative to it: Chrome's, each
+// Firefox profile's FIREFOX_MODULES, Chromium's.
+inline const QString CHROME_MODULES = QStringLiteral(".config/google-chrome/WidevineCdm");
+inline const QString FIREFOX_PROFILES = QStringLiteral(".mozilla/firefox");
+inline const QString FIREFOX_MODULES = QStringLiteral("gmp-widevinecdm");
+inline const QString CHROMIUM_MODULES = QStringLiteral(".config/chromium/WidevineCdm");
+
 // The places where the web engine looks for the Widevine module, by where they come from, each
 // in the engine's order.
 struct WidevinePlaces

@@ -1,0 +1,165 @@
+// The system's side of child accounts, in the test's own folders and on a private bus: what the
+// home check reads, and how; the sessions kept at add and restored at removal; AccountsService
+// over D-Bus against a mock of accounts-daemon.
+#include "accounts/System.h"
+
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <sys/stat.h>
+
+using namespace accounts;
+
+namespace {
+void write(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(path.section(u'/', 0, -2));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+}
+QByteArray read(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+} // namespace
+
+class AccountsTest : public QObject
+{
+    Q_OBJECT
+    QTemporaryDir root;
+    QProcess bus;
+    QProcess mock;
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(root.isValid());
+        setSystemRoot(root.path());
+        write(root.filePath("etc/skel/.profile"), "umask 022\n");
+        write(root.filePath("elsewhere/systemd/user/x.service"), "[Service]\n");
+        QCOMPARE(::mkfifo(qPrintable(root.filePath("fifo")), 0600), 0);
+    }
+
+    // Only a file as /etc/skel has it may stay in a home that becomes a child account's: anything
+    // else at the checked paths is found without following a link and without opening a pipe (a
+    // pipe read would hang the test).
+    void homeFiles_data()
+    {
+        QTest::addColumn<QString>("planted"); // "kind path [target]; ..."
+        QTest::addColumn<QString>("refused");
+        // clang-format off
+        QTest::newRow("as in skel") << "skel .profile; dir .config/pipewire/x" << "";
+        QTest::newRow("unlike skel") << "file .profile; file .bash_profile"
+                                     << ".bash_profile .profile";
+        QTest::newRow("sessions' own")
+            << "file .config/systemd/user.conf; file .config/systemd/user.control/a; "
+               "file .config/pipewire/pipewire.conf.d/b; file .xinputrc; file .xsession; "
+               "file .config/wireplumber/c; file .Xsession; file .config/systemd/user.conf.d/d; "
+               "file .local/share/wireplumber/e"
+            << ".Xsession .config/pipewire/pipewire.conf.d/b .config/systemd/user.conf "
+               ".config/systemd/user.conf.d/d .config/systemd/user.control/a "
+               ".config/wireplumber/c .local/share/wireplumber/e .xinputrc .xsession";
+        QTest::newRow("Widevine")
+            << "file .config/google-chrome/WidevineCdm/latest-component-updated-widevine-cdm; "
+               "file .mozilla/firefox/p/gmp-widevinecdm/4/libwidevinecdm.so; "
+               "file .config/chromium/WidevineCdm/4/libwidevinecdm.so; "
+               "file .mozilla/firefox/profiles.ini"
+            << ".config/chromium/WidevineCdm/4/libwidevinecdm.so "
+               ".config/google-chrome/WidevineCdm/latest-component-updated-widevine-cdm "
+               ".mozilla/firefox/p/gmp-widevinecdm/4/libwidevinecdm.so";
+        QTest::newRow("links")
+            << "link .profile /nonexistent; link .xsessionrc /proc/kmsg; link .bash_login fifo; "
+               "link .mozilla/firefox/q /; link .config/environment.d/e /dev/null"
+            << ".bash_login .config/environment.d/e .mozilla/firefox/q .profile .xsessionrc";
+        QTest::newRow("a link on the way") << "link .config elsewhere" << ".config";
+        QTest::newRow("pipes, past the limit")
+            << "fifo .xprofile; big .pam_environment; fifo .local/share/systemd/user/u"
+            << ".local/share/systemd/user/u .pam_environment .xprofile";
+        // clang-format on
+    }
+    void homeFiles()
+    {
+        QFETCH(QString, planted);
+        QTemporaryDir home;
+        for (const QString &entry : planted.split(QStringLiteral("; "))) {
+            const QStringList words = entry.split(u' ');
+            const QString path = home.filePath(words[1]);
+            QDir().mkpath(path.section(u'/', 0, -2));
+            if (words[0] == u"file" || words[0] == u"big")
+                write(path, words[0] == u"big" ? QByteArray(2 << 20, 'x') : "x");
+            else if (words[0] == u"skel")
+                write(path, read(root.filePath("etc/skel/.profile")));
+            else if (words[0] == u"dir")
+                QVERIFY(QDir().mkpath(path));
+            else if (words[0] == u"fifo")
+                QCOMPARE(::mkfifo(qPrintable(path), 0600), 0);
+            else
+                QVERIFY(QFile::link(QDir(root.path()).absoluteFilePath(words[2]), path));
+        }
+        const QList<HomeFile> files = startupFiles(home.path());
+        QStringList refused;
+        for (const HomeFile &file : files)
+            if (!file.home || file.home != file.skel)
+                refused.append(file.path);
+        refused.sort();
+        QTEST(refused.join(u' '), "refused");
+        const std::optional<QString> refusal = refusalForHomeFiles("kid", files);
+        QCOMPARE(refusal.has_value(), !refused.isEmpty());
+        QVERIFY(!refusal || refusal->contains("~/" + refused.constFirst()));
+    }
+
+    // Remove gives back what add found, SessionType too, in the file where no daemon runs.
+    void keptAndRestored()
+    {
+        const QString file = root.filePath("var/lib/AccountsService/users/kid");
+        write(file, "[User]\nLanguage=de\nSession=gnome\nSessionType=x11\n");
+        const Sessions before = readSessionsFromFile("kid");
+        QCOMPARE(before, (Sessions{"gnome", std::nullopt, "x11"}));
+        QString error;
+        QVERIFY(keepSessions("kid", before, &error));
+        QVERIFY(writeSessionsToFile("kid", CHILD_SESSIONS, &error));
+        QCOMPARE(read(file), "[User]\nLanguage=de\nSession=tovalin\nXSession=tovalin\n");
+        QVERIFY(writeSessionsToFile(
+            "kid", sessionsToRestore(readSessionsFromFile("kid"), keptSessions("kid")), &error));
+        QCOMPARE(read(file), "[User]\nLanguage=de\nSession=gnome\nSessionType=x11\n");
+        // As the first release kept them: no SessionType, which is then cleared.
+        write(root.filePath("etc/tovalin/children/old"), "[Before]\nSession=plasma\n");
+        QCOMPARE(keptSessions("old"), (Sessions{"plasma", std::nullopt, std::nullopt}));
+    }
+
+    // Where accounts-daemon runs, through it; an account it does not know, in the file.
+    void overDBus()
+    {
+        bus.start("dbus-daemon", {"--session", "--nofork", "--print-address=1"});
+        QVERIFY(bus.waitForReadyRead(20000));
+        qputenv("DBUS_SYSTEM_BUS_ADDRESS", bus.readLine().trimmed());
+        mock.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        mock.start("/usr/bin/python3", {"-m", "dbusmock", "--template", ACCOUNTS_MOCK});
+        QTRY_VERIFY_WITH_TIMEOUT(QDBusConnection::systemBus().interface()->isServiceRegistered(
+                                     "org.freedesktop.Accounts"),
+                                 20000);
+        const QByteArray file = read(accountsServiceFile("kid"));
+        QCOMPARE(readSessions("kid"), (Sessions{"plasma", std::nullopt, "wayland"}));
+        QString error;
+        QVERIFY2(writeSessions("kid", CHILD_SESSIONS, &error), qPrintable(error));
+        QCOMPARE(readSessions("kid"), CHILD_SESSIONS);
+        QCOMPARE(read(accountsServiceFile("kid")), file); // the daemon's to write
+        QVERIFY(writeSessions("other", CHILD_SESSIONS, &error));
+        QCOMPARE(readSessionsFromFile("other"), CHILD_SESSIONS);
+    }
+
+    void cleanupTestCase()
+    {
+        for (QProcess *process : {&mock, &bus}) {
+            process->terminate();
+            process->waitForFinished();
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(AccountsTest)
+#include "tst_accounts.moc"
