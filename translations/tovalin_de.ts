@@ -496,6 +496,14 @@
         <source>The PAM rule for child accounts is not in force: /etc/pam.d/common-session does not run tovalin-session-check. Nothing was changed. Run: sudo pam-auth-update --enable tovalin</source>
         <translation>Die PAM-Regel für Kinderkonten ist nicht in Kraft: /etc/pam.d/common-session führt tovalin-session-check nicht aus. Es wurde nichts geändert. Führen Sie aus: sudo pam-auth-update --enable tovalin</translation>
     </message>
+    <message>
+        <source>Every session and process of %1 was ended, and its user manager no longer starts at boot.</source>
+        <translation>Jede Sitzung und jeder Prozess von %1 wurde beendet, und sein Benutzerdienst startet nicht mehr beim Hochfahren.</translation>
+    </message>
+    <message>
+        <source>logind could not end what %1 runs (%2): log it out, or restart the machine, before the child uses it.</source>
+        <translation>logind konnte nicht beenden, was %1 ausführt (%2): melden Sie das Konto ab oder starten Sie den Rechner neu, bevor das Kind es benutzt.</translation>
+    </message>
 </context>
 <context>
     <name>tovalin-set-password</name>

@@ -496,6 +496,14 @@
         <source>The PAM rule for child accounts is not in force: /etc/pam.d/common-session does not run tovalin-session-check. Nothing was changed. Run: sudo pam-auth-update --enable tovalin</source>
         <translation>La regla PAM de las cuentas infantiles no está en vigor: /etc/pam.d/common-session no ejecuta tovalin-session-check. No se ha cambiado nada. Ejecute: sudo pam-auth-update --enable tovalin</translation>
     </message>
+    <message>
+        <source>Every session and process of %1 was ended, and its user manager no longer starts at boot.</source>
+        <translation>Se terminaron todas las sesiones y procesos de %1, y su gestor de usuario ya no se inicia al arrancar.</translation>
+    </message>
+    <message>
+        <source>logind could not end what %1 runs (%2): log it out, or restart the machine, before the child uses it.</source>
+        <translation>logind no pudo terminar lo que ejecuta %1 (%2): cierre su sesión, o reinicie el equipo, antes de que el niño la use.</translation>
+    </message>
 </context>
 <context>
     <name>tovalin-set-password</name>

@@ -496,6 +496,14 @@
         <source>The PAM rule for child accounts is not in force: /etc/pam.d/common-session does not run tovalin-session-check. Nothing was changed. Run: sudo pam-auth-update --enable tovalin</source>
         <translation>La règle PAM des comptes enfants n&apos;est pas en vigueur&#xa0;: /etc/pam.d/common-session n&apos;exécute pas tovalin-session-check. Rien n&apos;a été modifié. Exécutez&#xa0;: sudo pam-auth-update --enable tovalin</translation>
     </message>
+    <message>
+        <source>Every session and process of %1 was ended, and its user manager no longer starts at boot.</source>
+        <translation>Toutes les sessions et tous les processus de %1 ont été terminés, et son gestionnaire utilisateur ne démarre plus au démarrage.</translation>
+    </message>
+    <message>
+        <source>logind could not end what %1 runs (%2): log it out, or restart the machine, before the child uses it.</source>
+        <translation>logind n&apos;a pas pu terminer ce qu&apos;exécute %1 (%2) : déconnectez-le, ou redémarrez la machine, avant que l&apos;enfant ne l&apos;utilise.</translation>
+    </message>
 </context>
 <context>
     <name>tovalin-set-password</name>

@@ -496,6 +496,14 @@
         <source>The PAM rule for child accounts is not in force: /etc/pam.d/common-session does not run tovalin-session-check. Nothing was changed. Run: sudo pam-auth-update --enable tovalin</source>
         <translation>La regola PAM per gli account dei bambini non è attiva: /etc/pam.d/common-session non esegue tovalin-session-check. Non è stato modificato nulla. Esegui: sudo pam-auth-update --enable tovalin</translation>
     </message>
+    <message>
+        <source>Every session and process of %1 was ended, and its user manager no longer starts at boot.</source>
+        <translation>Tutte le sessioni e i processi di %1 sono stati terminati, e il suo gestore utente non si avvia più all&apos;accensione.</translation>
+    </message>
+    <message>
+        <source>logind could not end what %1 runs (%2): log it out, or restart the machine, before the child uses it.</source>
+        <translation>logind non ha potuto terminare ciò che %1 esegue (%2): chiudine la sessione, o riavvia la macchina, prima che il bambino la usi.</translation>
+    </message>
 </context>
 <context>
     <name>tovalin-set-password</name>

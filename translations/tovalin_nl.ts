@@ -496,6 +496,14 @@
         <source>The PAM rule for child accounts is not in force: /etc/pam.d/common-session does not run tovalin-session-check. Nothing was changed. Run: sudo pam-auth-update --enable tovalin</source>
         <translation>De PAM-regel voor kinderaccounts is niet van kracht: /etc/pam.d/common-session voert tovalin-session-check niet uit. Er is niets gewijzigd. Voer uit: sudo pam-auth-update --enable tovalin</translation>
     </message>
+    <message>
+        <source>Every session and process of %1 was ended, and its user manager no longer starts at boot.</source>
+        <translation>Elke sessie en elk proces van %1 is beëindigd, en zijn gebruikersbeheerder start niet meer bij het opstarten.</translation>
+    </message>
+    <message>
+        <source>logind could not end what %1 runs (%2): log it out, or restart the machine, before the child uses it.</source>
+        <translation>logind kon niet beëindigen wat %1 uitvoert (%2): meld het af, of herstart de computer, voordat het kind het gebruikt.</translation>
+    </message>
 </context>
 <context>
     <name>tovalin-set-password</name>

@@ -496,6 +496,14 @@
         <source>The PAM rule for child accounts is not in force: /etc/pam.d/common-session does not run tovalin-session-check. Nothing was changed. Run: sudo pam-auth-update --enable tovalin</source>
         <translation>Reguła PAM dla kont dzieci nie obowiązuje: /etc/pam.d/common-session nie uruchamia tovalin-session-check. Nic nie zostało zmienione. Uruchom: sudo pam-auth-update --enable tovalin</translation>
     </message>
+    <message>
+        <source>Every session and process of %1 was ended, and its user manager no longer starts at boot.</source>
+        <translation>Wszystkie sesje i procesy %1 zostały zakończone, a jego menedżer użytkownika nie uruchamia się już przy starcie systemu.</translation>
+    </message>
+    <message>
+        <source>logind could not end what %1 runs (%2): log it out, or restart the machine, before the child uses it.</source>
+        <translation>logind nie mógł zakończyć tego, co uruchamia %1 (%2): wyloguj je lub uruchom ponownie komputer, zanim dziecko z niego skorzysta.</translation>
+    </message>
 </context>
 <context>
     <name>tovalin-set-password</name>

@@ -496,6 +496,14 @@
         <source>The PAM rule for child accounts is not in force: /etc/pam.d/common-session does not run tovalin-session-check. Nothing was changed. Run: sudo pam-auth-update --enable tovalin</source>
         <translation>A regra PAM das contas infantis não está em vigor: /etc/pam.d/common-session não executa tovalin-session-check. Nada foi alterado. Execute: sudo pam-auth-update --enable tovalin</translation>
     </message>
+    <message>
+        <source>Every session and process of %1 was ended, and its user manager no longer starts at boot.</source>
+        <translation>Todas as sessões e processos de %1 foram encerrados, e seu gerenciador de usuário não inicia mais com o sistema.</translation>
+    </message>
+    <message>
+        <source>logind could not end what %1 runs (%2): log it out, or restart the machine, before the child uses it.</source>
+        <translation>o logind não conseguiu encerrar o que %1 executa (%2): encerre a sessão dela, ou reinicie a máquina, antes que a criança a use.</translation>
+    </message>
 </context>
 <context>
     <name>tovalin-set-password</name>

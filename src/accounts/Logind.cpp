@@ -43,8 +43,10 @@ std::optional<QList<uid_t>> users(QString *error)
 
 bool terminateUser(uid_t uid, QString *error)
 {
-    return call(QStringLiteral("TerminateUser"), {uint(uid)}, error).type() ==
-           QDBusMessage::ReplyMessage;
+    const QDBusMessage reply = call(QStringLiteral("TerminateUser"), {uint(uid)}, error);
+    // An account with no user in logind runs nothing of a login's.
+    return reply.type() == QDBusMessage::ReplyMessage ||
+           reply.errorName() == u"org.freedesktop.login1.NoSuchUser";
 }
 
 bool disableLinger(uid_t uid, QString *error)

@@ -10,7 +10,8 @@
 namespace accounts {
 
 // How a listed path may run under a child account.
-enum class SessionRole {
+enum class SessionRole
+{
     Program,     // for the whole session
     Interpreter, // only running a listed Script
     Script,      // a shell script that a listed Interpreter runs

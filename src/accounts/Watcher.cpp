@@ -75,8 +75,7 @@ RunningProcess readProcess(int pid, const QByteArray &folder)
     if (::stat(exe.constData(), &running) == 0) {
         process.rootsFile = running.st_uid == 0 && !(running.st_mode & (S_IWGRP | S_IWOTH));
         process.sameFile = ::stat(process.program.toLocal8Bit().constData(), &installed) == 0 &&
-                           installed.st_dev == running.st_dev &&
-                           installed.st_ino == running.st_ino;
+                           installed.st_dev == running.st_dev && installed.st_ino == running.st_ino;
     }
     for (const QByteArray &argument : readProc(folder + "/cmdline").split('\0'))
         process.arguments.append(QString::fromLocal8Bit(argument));
@@ -140,21 +139,21 @@ bool Watcher::start()
     QLocalServer::removeServer(options.socket);
     server.setSocketOptions(QLocalServer::UserAccessOption);
     if (!server.listen(options.socket)) {
-        log(LOG_ERR, QStringLiteral("cannot listen on %1: %2")
-                         .arg(options.socket, server.errorString()));
+        log(LOG_ERR,
+            QStringLiteral("cannot listen on %1: %2").arg(options.socket, server.errorString()));
         return false;
     }
     connect(&server, &QLocalServer::newConnection, this, &Watcher::answer);
     QDBusConnection bus = QDBusConnection::systemBus();
     if (!bus.isConnected()) {
-        log(LOG_ERR, QStringLiteral("cannot reach the system bus: %1")
-                         .arg(bus.lastError().message()));
+        log(LOG_ERR,
+            QStringLiteral("cannot reach the system bus: %1").arg(bus.lastError().message()));
         return false;
     }
     for (const auto &[name, slot] : {std::pair("UserNew", SLOT(userNew(QDBusMessage))),
                                      std::pair("UserRemoved", SLOT(userRemoved(QDBusMessage)))})
-        if (!bus.connect(logind::SERVICE, logind::PATH, logind::MANAGER,
-                         QString::fromLatin1(name), this, slot)) {
+        if (!bus.connect(logind::SERVICE, logind::PATH, logind::MANAGER, QString::fromLatin1(name),
+                         this, slot)) {
             log(LOG_ERR, QStringLiteral("cannot follow logind's %1").arg(QLatin1String(name)));
             return false;
         }
@@ -209,7 +208,8 @@ namespace {
 // The uid that UserNew and UserRemoved carry first.
 uid_t uidOf(const QDBusMessage &signal)
 {
-    return signal.arguments().isEmpty() ? uid_t(-1) : uid_t(signal.arguments().constFirst().toUInt());
+    return signal.arguments().isEmpty() ? uid_t(-1)
+                                        : uid_t(signal.arguments().constFirst().toUInt());
 }
 } // namespace
 

@@ -12,8 +12,7 @@ namespace {
 WatchOptions testOptions()
 {
     WatchOptions options;
-    if (const QString socket = qEnvironmentVariable("TOVALIN_WATCH_TEST_SOCKET");
-        !socket.isEmpty())
+    if (const QString socket = qEnvironmentVariable("TOVALIN_WATCH_TEST_SOCKET"); !socket.isEmpty())
         options.socket = socket;
     if (qEnvironmentVariableIsSet("TOVALIN_WATCH_TEST_UIDS")) {
         options.childUids.emplace();
