@@ -11,15 +11,15 @@ if(result)
 endif()
 
 foreach(path bin/tovalin bin/tovalin-set-password bin/tovalin-check sbin/tovalin-child
-             libexec/tovalin/tovalin-session-check share/pam-configs/tovalin
+             libexec/tovalin/tovalin-session-check libexec/tovalin/tovalin-watch share/pam-configs/tovalin
              share/applications/${APP_ID}.desktop share/metainfo/${APP_ID}.metainfo.xml share/wayland-sessions/tovalin.desktop)
     if(NOT EXISTS ${PREFIX}/${path})
         message(FATAL_ERROR "not installed: ${path}")
     endif()
 endforeach()
 
-# Every program has its manual page.
-file(GLOB programs ${PREFIX}/bin/* ${PREFIX}/sbin/*)
+# Every program has its manual page, the service too.
+file(GLOB programs ${PREFIX}/bin/* ${PREFIX}/sbin/* ${PREFIX}/libexec/tovalin/tovalin-watch)
 foreach(program IN LISTS programs)
     get_filename_component(name ${program} NAME)
     file(GLOB pages ${PREFIX}/share/man/man[18]/${name}.[18])

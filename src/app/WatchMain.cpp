@@ -3,6 +3,8 @@
 #include "accounts/Watcher.h"
 
 #include <QCoreApplication>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 using namespace accounts;
@@ -26,6 +28,26 @@ WatchOptions testOptions()
         options.session = session;
     return options;
 }
+// Tells systemd that the service follows logind and answers the PAM check (sd_notify(3)'s
+// protocol: one datagram to $NOTIFY_SOCKET, "@" for an abstract name).
+void notifyReady()
+{
+    const QByteArray path = qgetenv("NOTIFY_SOCKET");
+    sockaddr_un address{};
+    if (path.isEmpty() || size_t(path.size()) >= sizeof address.sun_path)
+        return;
+    address.sun_family = AF_UNIX;
+    std::copy(path.begin(), path.end(), address.sun_path);
+    if (address.sun_path[0] == '@')
+        address.sun_path[0] = '\0';
+    const int fd = ::socket(AF_UNIX, SOCK_DGRAM | SOCK_CLOEXEC, 0);
+    if (fd < 0)
+        return;
+    const char ready[] = "READY=1";
+    ::sendto(fd, ready, sizeof ready - 1, 0, reinterpret_cast<const sockaddr *>(&address),
+             socklen_t(offsetof(sockaddr_un, sun_path) + size_t(path.size())));
+    ::close(fd);
+}
 } // namespace
 
 int main(int argc, char *argv[])
@@ -34,5 +56,6 @@ int main(int argc, char *argv[])
     Watcher watcher(geteuid() == 0 ? WatchOptions() : testOptions());
     if (!watcher.start())
         return 1;
+    notifyReady();
     return app.exec();
 }
