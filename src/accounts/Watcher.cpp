@@ -44,22 +44,11 @@ QByteArray readProc(const QByteArray &path)
     return data;
 }
 
-// The value after "Name:" in /proc/PID/status.
-QByteArray statusField(const QByteArray &status, const QByteArray &name)
+// The fields of /proc/PID/stat after the command, which may hold spaces and parentheses: the
+// state first, the session id fourth.
+QList<QByteArray> statFields(const QByteArray &stat)
 {
-    const qsizetype at = status.startsWith(name) ? 0 : status.indexOf('\n' + name);
-    if (at < 0)
-        return {};
-    const qsizetype start = at + (at ? 1 : 0) + name.size();
-    const qsizetype end = status.indexOf('\n', start);
-    return status.mid(start, end < 0 ? -1 : end - start).trimmed();
-}
-
-// The session id: field 6 of /proc/PID/stat, after the command's parenthesis.
-int sessionOf(const QByteArray &stat)
-{
-    const QList<QByteArray> fields = stat.mid(stat.lastIndexOf(')') + 2).split(' ');
-    return fields.size() > 3 ? fields[3].toInt() : -1;
+    return stat.mid(stat.lastIndexOf(')') + 2).split(' ');
 }
 
 RunningProcess readProcess(int pid, const QByteArray &folder)
@@ -107,24 +96,24 @@ QHash<uid_t, QList<RunningProcess>> readProcesses(const QSet<uid_t> &uids,
         const int pid = QByteArray(entry->d_name).toInt(&number);
         if (!number)
             continue;
+        // The folder's owner is the process's effective uid whatever the process does, and
+        // stat costs far less than reading each status (fs/proc/base.c, task_dump_owner()).
+        struct stat folderInfo;
+        if (::fstatat(::dirfd(proc), entry->d_name, &folderInfo, 0) != 0 ||
+            !uids.contains(folderInfo.st_uid))
+            continue;
         const QByteArray folder = QByteArrayLiteral("/proc/") + entry->d_name;
-        const QByteArray status = readProc(folder + "/status");
-        if (statusField(status, "State:").startsWith('Z') ||
-            statusField(status, "State:").startsWith('X'))
+        const QList<QByteArray> fields = statFields(readProc(folder + "/stat"));
+        // Gone, or dead and waiting for its parent.
+        if (fields.size() < 4 || fields[0] == "Z" || fields[0] == "X")
             continue;
-        std::optional<uid_t> owner;
-        for (const QByteArray &uid : statusField(status, "Uid:").simplified().split(' '))
-            if (bool ok = false; uids.contains(uid_t(uid.toUInt(&ok))) && ok)
-                owner = uid_t(uid.toUInt());
-        if (!owner)
-            continue;
-        if (session && (pid == *session || sessionOf(readProc(folder + "/stat")) != *session))
+        if (session && (pid == *session || fields[3].toInt() != *session))
             continue;
         RunningProcess process = readProcess(pid, folder);
         // One that ended while it was read is not running.
         if (process.program.isEmpty() && ::access(folder.constData(), F_OK) != 0)
             continue;
-        found[*owner].append(process);
+        found[folderInfo.st_uid].append(process);
     }
     ::closedir(proc);
     return found;
@@ -190,6 +179,10 @@ void Watcher::refresh()
         log(LOG_WARNING, QStringLiteral("cannot list logind's users: %1").arg(error));
         return;
     }
+    // One that left the group is no longer watched; one that joined it is.
+    for (const uid_t uid : QSet<uid_t>(watched))
+        if (!users->contains(uid) || !isChild(uid))
+            userGone(uid);
     for (const uid_t uid : *users)
         watch(uid);
 }
@@ -220,9 +213,13 @@ void Watcher::userNew(const QDBusMessage &signal)
 
 void Watcher::userRemoved(const QDBusMessage &signal)
 {
-    const uid_t uid = uidOf(signal);
+    userGone(uidOf(signal));
+}
+
+void Watcher::userGone(uid_t uid)
+{
     if (watched.remove(uid))
-        log(LOG_INFO, QStringLiteral("the child account with uid %1 is gone").arg(uid));
+        log(LOG_INFO, QStringLiteral("no longer watching the account with uid %1").arg(uid));
     foreignBefore.remove(uid);
     updateTimer();
 }

@@ -34,8 +34,8 @@ struct WatchOptions
     std::optional<int> session;
 };
 
-// The processes of the given uids (by any of their real, effective, saved or file uids), read
-// from /proc; zombies aside.
+// The processes running as the given uids (their effective uid), read from /proc; zombies
+// aside.
 QHash<uid_t, QList<RunningProcess>> readProcesses(const QSet<uid_t> &uids,
                                                   std::optional<int> session);
 
@@ -57,6 +57,7 @@ private:
     void refresh();
     bool isChild(uid_t uid) const;
     void watch(uid_t uid);
+    void userGone(uid_t uid);
     void updateTimer();
     void scan();
     void answer();
