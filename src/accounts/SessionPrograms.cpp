@@ -59,8 +59,12 @@ const QList<SessionProgram> SESSION_PROGRAMS{
     {"/usr/bin/dbus-run-session", Program},
     {"/usr/bin/dbus-broker-launch", Program},
     {"/usr/bin/dbus-broker", Program},
-    // The account's user manager and its PAM helper "(sd-pam)", one executable.
+    // The account's user manager and its PAM helper "(sd-pam)", one executable; from systemd 255
+    // (Debian 13) it starts each unit's process through systemd-executor. Debian 13's
+    // xdg-user-dirs enables a user unit that runs xdg-user-dirs-update at every login.
     {"/usr/lib/systemd/systemd", Program},
+    {"/usr/lib/systemd/systemd-executor", Program},
+    {"/usr/bin/xdg-user-dirs-update", Program},
     // The sound server that the engine's audio starts through its user sockets.
     {"/usr/bin/pipewire", Program},
     {"/usr/bin/pipewire-pulse", Program},
@@ -74,6 +78,8 @@ const QList<SessionProgram> SESSION_PROGRAMS{
     {"/usr/libexec/xdg-desktop-portal-gtk", Program},
     {"/usr/libexec/xdg-document-portal", Program},
     {"/usr/libexec/xdg-permission-store", Program},
+    // The GTK portal's settings write through dconf's bus service.
+    {"/usr/libexec/dconf-service", Program},
     // GDM's PAM stack starts the keyring (pam_gnome_keyring auto_start, Debian's gdm-password).
     {"/usr/bin/gnome-keyring-daemon", Program},
 };
