@@ -9,12 +9,11 @@
 #include <QDBusError>
 #include <QDBusMessage>
 #include <QDBusServiceWatcher>
+#include <QFile>
 #include <QLocalSocket>
 #include <QTimer>
-#include <cerrno>
 #include <cstdio>
 #include <dirent.h>
-#include <fcntl.h>
 #include <pwd.h>
 #include <sys/stat.h>
 #include <syslog.h>
@@ -29,19 +28,13 @@ const QByteArray PING = QByteArrayLiteral("ping\n");
 // A client that says nothing is dropped after this.
 constexpr int CLIENT_MSECS = 2000;
 
-// A small file of /proc whole, or empty where it is gone or unreadable.
+// A small file of /proc whole, or empty where it is gone or unreadable. Through QFile, not
+// open(2) and close(2): the web engine's library exports a close of its own, which a direct call
+// would link into this root service.
 QByteArray readProc(const QByteArray &path)
 {
-    QByteArray data;
-    const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return data;
-    char chunk[4096];
-    ssize_t got;
-    while ((got = ::read(fd, chunk, sizeof chunk)) > 0 && data.size() < 65536)
-        data.append(chunk, got);
-    ::close(fd);
-    return data;
+    QFile file(QString::fromLocal8Bit(path));
+    return file.open(QIODevice::ReadOnly | QIODevice::Unbuffered) ? file.read(65536) : QByteArray();
 }
 
 // The fields of /proc/PID/stat after the command, which may hold spaces and parentheses: the

@@ -3,6 +3,7 @@
 #include "accounts/Watcher.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
@@ -46,7 +47,9 @@ void notifyReady()
     const char ready[] = "READY=1";
     ::sendto(fd, ready, sizeof ready - 1, 0, reinterpret_cast<const sockaddr *>(&address),
              socklen_t(offsetof(sockaddr_un, sun_path) + size_t(path.size())));
-    ::close(fd);
+    // Closed through Qt (see readProc in accounts/Watcher.cpp: the web engine's close).
+    QFile socket;
+    socket.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle);
 }
 } // namespace
 
