@@ -22,8 +22,18 @@ NOBODY = 65534
 AS_USER = ["setpriv", "--reuid=%d" % NOBODY, "--regid=%d" % NOBODY, "--clear-groups", "--"] \
     if os.geteuid() == 0 else []
 UID = NOBODY if AS_USER else os.getuid()
-# The child's session: a leader (left out by the service) that starts what it is sent.
-LEADER = "import subprocess,sys\nfor l in sys.stdin: print(subprocess.Popen(l.split()).pid, flush=True)"
+# The child's session: a leader (left out by the service) that starts what it is sent and says
+# its pid, or, sent "wait PID", waits for that one and says its exit status.
+LEADER = """import subprocess, sys
+started = {}
+for line in sys.stdin:
+    command = line.split()
+    if command[0] == "wait":
+        print(started[int(command[1])].wait(), flush=True)
+    else:
+        process = subprocess.Popen(command)
+        started[process.pid] = process
+        print(process.pid, flush=True)"""
 
 BUS_CONFIG = """<busconfig><type>system</type><listen>unix:tmpdir=/tmp</listen><auth>EXTERNAL</auth>
 <policy context="default"><allow user="*"/><allow send_destination="*" eavesdrop="true"/>
@@ -114,6 +124,9 @@ class WatchTest(dbusmock.DBusTestCase):
         _, reason = wait_for(self.log, "ending every session")
         self.assertIn("process %d (/usr/bin/sleep is not part" % sleeper, reason)
         self.assertNotIn("dbus-daemon", reason)
+        # The mock ends nothing: what is left is killed, at the next verdict.
+        wait_for(self.log, "killed the 2 processes left of uid %d" % UID)
+        self.assertEqual(self.run_in_session("wait %d" % sleeper), -9)
         self.assertEqual(self.ask(b"ping\n"), b"ok\n")
 
 

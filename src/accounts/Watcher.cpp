@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QLocalSocket>
 #include <QTimer>
+#include <csignal>
 #include <cstdio>
 #include <dirent.h>
 #include <pwd.h>
@@ -214,6 +215,7 @@ void Watcher::userGone(uid_t uid)
     if (watched.remove(uid))
         log(LOG_INFO, QStringLiteral("no longer watching the account with uid %1").arg(uid));
     foreignBefore.remove(uid);
+    ended.remove(uid);
     updateTimer();
 }
 
@@ -246,6 +248,15 @@ void Watcher::scan()
             QStringLiteral("ending every session and process of the child account with uid %1: %2")
                 .arg(uid)
                 .arg(verdict.reason));
+        // Asked before, and this still runs: outside logind's sessions, or logind failed.
+        if (ended.contains(uid)) {
+            const QList<RunningProcess> left = processes.value(uid);
+            for (const RunningProcess &process : left)
+                ::kill(process.pid, SIGKILL);
+            log(LOG_WARNING,
+                QStringLiteral("killed the %1 processes left of uid %2").arg(left.size()).arg(uid));
+        }
+        ended.insert(uid);
         QString error;
         if (!logind::terminateUser(uid, &error))
             log(LOG_ERR, QStringLiteral("logind did not end the account with uid %1: %2")

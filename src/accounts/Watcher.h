@@ -68,6 +68,7 @@ private:
     bool ready = false; // logind answered: the PAM check may be told so
     QSet<uid_t> watched;
     QSet<uid_t> foreignBefore;
+    QSet<uid_t> ended; // logind was asked to end these; what is left of them is killed
     std::unique_ptr<platform::RepeatingTimer> timer;
 };
 
