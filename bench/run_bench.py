@@ -4,8 +4,8 @@ folders: launch to the locked window, lock latency, memory (PSS of the whole pro
 locked screen, in a session and after it, memory growth over many sessions, and CPU time and
 main-thread wake-ups when idle, over two windows one after the other, and CPU, frames decoded and
 frames dropped while playing H.264 video at 720p30 and 1080p30, and the CPU time of the
-tovalin-watch service meanwhile, with no child account logged in. Debian's Chromium showing the same
-local page in an app window is measured alongside for comparison.
+tovalin-watch service meanwhile, with no child account logged in. Debian's Chromium showing the
+same local page in an app window is measured alongside for comparison.
 
 Usage: bench/run_bench.py [--build DIR] [--runs N] [--cycles N] [--cpu-seconds S]
                           [--video-seconds S] [--json PATH]
@@ -336,13 +336,14 @@ class Bench:
         """tovalin-watch on a private system bus whose mocked logind has no users, as its test runs
         it (as nobody where this runs as root: root's service takes no test overrides)."""
         folder = tempfile.mkdtemp(dir=self.work)
-        for path in (self.work, folder):
-            os.chmod(path, 0o777 if path == folder else 0o711)
+        os.chmod(self.work, 0o711)
+        os.chmod(folder, 0o777)
         config = os.path.join(folder, "bus.conf")
         with open(config, "w") as file:
             file.write("<busconfig><type>system</type><listen>unix:tmpdir=/tmp</listen>"
-                       "<policy context='default'><allow user='*'/><allow own='*'/><allow eavesdrop='true'/>"
-                       "<allow send_destination='*' eavesdrop='true'/></policy></busconfig>")
+                       "<policy context='default'><allow user='*'/><allow own='*'/>"
+                       "<allow eavesdrop='true'/><allow send_destination='*' eavesdrop='true'/>"
+                       "</policy></busconfig>")
         address = "unix:path=" + os.path.join(folder, "bus")
         bus = self.start(["dbus-daemon", "--nofork", "--address", address, "--config-file",
                           config], dict(os.environ))
