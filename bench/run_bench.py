@@ -3,8 +3,9 @@
 folders: launch to the locked window, lock latency, memory (PSS of the whole process tree) on the
 locked screen, in a session and after it, memory growth over many sessions, and CPU time and
 main-thread wake-ups when idle, over two windows one after the other, and CPU, frames decoded and
-frames dropped while playing H.264 video at 720p30 and 1080p30. Debian's Chromium showing the same
-local page in an app window is measured alongside for comparison.
+frames dropped while playing H.264 video at 720p30 and 1080p30, and the CPU time of the
+tovalin-watch service meanwhile, with no child account logged in. Debian's Chromium showing the
+same local page in an app window is measured alongside for comparison.
 
 Usage: bench/run_bench.py [--build DIR] [--runs N] [--cycles N] [--cpu-seconds S]
                           [--video-seconds S] [--json PATH]
@@ -331,6 +332,33 @@ class Bench:
         for _, program in programs:
             xsession.stop(program)
 
+    def start_watch(self):
+        """tovalin-watch on a private system bus whose mocked logind has no users, as its test runs
+        it (as nobody where this runs as root: root's service takes no test overrides)."""
+        folder = tempfile.mkdtemp(dir=self.work)
+        os.chmod(self.work, 0o711)
+        os.chmod(folder, 0o777)
+        config = os.path.join(folder, "bus.conf")
+        with open(config, "w") as file:
+            file.write("<busconfig><type>system</type><listen>unix:tmpdir=/tmp</listen>"
+                       "<policy context='default'><allow user='*'/><allow own='*'/>"
+                       "<allow eavesdrop='true'/><allow send_destination='*' eavesdrop='true'/>"
+                       "</policy></busconfig>")
+        address = "unix:path=" + os.path.join(folder, "bus")
+        bus = self.start(["dbus-daemon", "--nofork", "--address", address, "--config-file",
+                          config], dict(os.environ))
+        time.sleep(self.options.settle)
+        env = dict(os.environ, DBUS_SYSTEM_BUS_ADDRESS=address,
+                   TOVALIN_WATCH_TEST_SOCKET=os.path.join(folder, "watch"),
+                   TOVALIN_WATCH_TEST_UIDS="65534")
+        mock = self.start(["/usr/bin/python3", "-m", "dbusmock", "--system", "--template",
+                           "logind"], env)
+        time.sleep(self.options.settle)
+        as_nobody = ["setpriv", "--reuid=65534", "--regid=65534", "--clear-groups", "--"]
+        watch = self.start((as_nobody if os.geteuid() == 0 else []) + [self.watch], env)
+        time.sleep(self.options.settle)
+        return [watch, mock, bus]
+
     def video_playback(self, run):
         """Each size played in Tovalin's session and in Chromium's app window of the same size,
         one after the other, the first of the two alternating from run to run."""
@@ -387,7 +415,13 @@ class Bench:
                 self.record(kind + ".cycles_growth", statistics.median(after_each[-ends:])
                             - statistics.median(after_each[:ends]))
         say("idle cost, 2 x %d s" % self.options.cpu_seconds)
+        watch = self.start_watch()
+        begun, before = time.monotonic(), tree_cpu_ticks(watch[0].pid)
         self.idle_cost()
+        self.record("watch_idle", cpu_seconds_between(before, tree_cpu_ticks(watch[0].pid))
+                    / (time.monotonic() - begun) * 100)
+        for process in watch:
+            xsession.stop(process)
         for run in range(runs):
             say("video %d/%d, 2 x %d s a size" % (run + 1, runs, self.options.video_seconds))
             self.video_playback(run)
@@ -411,7 +445,8 @@ METRICS = (
     [("launch.tovalin", "launch to the locked window, Tovalin", "s"),
      ("launch.chromium", "launch to the app window, Chromium", "s"),
      ("launch.chromium_titled", "launch to the page's title, Chromium", "s"),
-     ("lock_latency", "end of the session to the locked title", "s")]
+     ("lock_latency", "end of the session to the locked title", "s"),
+     ("watch_idle", "tovalin-watch with no child logged in, of one core", "%")]
     + [(kind + "." + name, "%s, %s" % (kind, label), "MiB")
        for kind in ("pss", "anon") for name, label in MEMORY_STATES]
     + [(kind + "." + name, "%s, %s" % (kind, label), unit)
@@ -473,6 +508,8 @@ def report(bench, options):
                                                 for value in (wakeups, first_wakeups))),
         ("locked screen: under 0.1% of one core", core_percent["locked"] < 0.1,
          "max %.4f%%" % core_percent["locked"]),
+        ("tovalin-watch idle: under 0.01% of one core", stats["watch_idle"]["max"] < 0.01,
+         "max %.4f%%" % stats["watch_idle"]["max"]),
         ("after locking within 10% of the locked screen",
          worst("pss.after_lock_change") <= 10,
          "worst %+.1f%% (anon %+.1f%%)" % (worst("pss.after_lock_change"),
@@ -518,9 +555,10 @@ def build(build_dir):
             if "CMAKE_BUILD_TYPE:STRING=Release\n" not in file.read():
                 sys.exit("%s is not a Release build" % build_dir)
     subprocess.run(["cmake", "--build", build_dir, "-j%d" % os.cpu_count(), "--target", "tovalin",
-                    "tovalin-bench-host"], check=True)
+                    "tovalin-bench-host", "tovalin-watch"], check=True)
     return (os.path.join(build_dir, "src", "tovalin"),
-            os.path.join(build_dir, "bench", "tovalin-bench-host"))
+            os.path.join(build_dir, "bench", "tovalin-bench-host"),
+            os.path.join(build_dir, "src", "tovalin-watch"))
 
 
 def install_missing(packages):
@@ -560,10 +598,11 @@ def main():
         if not shutil.which(tool):
             sys.exit("%s is not installed (scripts/setup.sh installs it)" % tool)
     install_missing(["chromium", "ffmpeg"])
-    tovalin, host = build(options.build)
+    tovalin, host, watch = build(options.build)
     signal.signal(signal.SIGTERM, raise_interrupt)
     site = LocalSite()
     bench = Bench(options, tovalin, host, site, None)
+    bench.watch = watch
     try:
         video.make_clips(bench.work)
         bench.video_site = video.VideoSite(bench.work)

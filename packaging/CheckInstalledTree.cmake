@@ -11,7 +11,8 @@ if(result)
 endif()
 
 foreach(path bin/tovalin bin/tovalin-set-password bin/tovalin-check sbin/tovalin-child
-             libexec/tovalin/tovalin-session-check libexec/tovalin/tovalin-x11-session
+             libexec/tovalin/tovalin-session-check libexec/tovalin/tovalin-watch
+             libexec/tovalin/tovalin-x11-session
              share/xsessions/tovalin.desktop share/pam-configs/tovalin
              share/applications/${APP_ID}.desktop share/metainfo/${APP_ID}.metainfo.xml share/wayland-sessions/tovalin.desktop)
     if(NOT EXISTS ${PREFIX}/${path})
@@ -24,8 +25,8 @@ if(NOT module)
     message(FATAL_ERROR "not installed: pam_tovalin.so")
 endif()
 
-# Every program has its manual page.
-file(GLOB programs ${PREFIX}/bin/* ${PREFIX}/sbin/*)
+# Every program has its manual page, the service too.
+file(GLOB programs ${PREFIX}/bin/* ${PREFIX}/sbin/* ${PREFIX}/libexec/tovalin/tovalin-watch)
 foreach(program IN LISTS programs)
     get_filename_component(name ${program} NAME)
     file(GLOB pages ${PREFIX}/share/man/man[18]/${name}.[18])

@@ -2,10 +2,11 @@
 // addresses the web view may go to, the engine switches taken from the environment and where
 // they make the engine look for the Widevine module, which media answers play, the wait before
 // a password is judged, the rendering path a renderer calls for, and which password files are
-// trusted, and the logins a child account may open.
+// trusted, the logins a child account may open and what may run under one.
 #include "TestSupport.h"
 
 #include "accounts/ChildAccount.h"
+#include "accounts/SessionPrograms.h"
 #include "check/MediaProbe.h"
 #include "check/Widevine.h"
 #include "platform/Environment.h"
@@ -375,6 +376,67 @@ private slots:
                  false);
         QCOMPARE(accounts::sudoListing("User kidd may run the following commands on pc:", "kid"),
                  std::nullopt);
+    }
+
+    // What runs under a child account, one process a string: its command line, after "other:"
+    // for another file under a listed name, "gone:" for a root's file replaced by an upgrade,
+    // "gone-own:" for one that was not root's; "?" for one whose program cannot be read.
+    void sessionProcesses_data()
+    {
+        QTest::addColumn<QStringList>("processes");
+        QTest::addColumn<QString>("foreign"); // in the reason; empty: all is Tovalin's
+        const QString qtwe = "/usr/lib/qt6/libexec/QtWebEngineProcess --type=zygote";
+        const QStringList cage{"/usr/bin/cage -- env QT_QPA_PLATFORM=wayland tovalin",
+                               "/usr/bin/tovalin", qtwe, qtwe, "/usr/bin/Xwayland :0"};
+        const QStringList user{"/usr/lib/systemd/systemd --user",
+                               "/usr/lib/systemd/systemd",
+                               "/usr/bin/dbus-daemon --session",
+                               "/usr/bin/pipewire",
+                               "/usr/bin/wireplumber",
+                               "/usr/bin/pipewire-pulse",
+                               "/usr/libexec/at-spi-bus-launcher"};
+        const QStringList gdm{"/usr/libexec/gdm-wayland-session \"cage -- env tovalin\"",
+                              "/usr/bin/gnome-keyring-daemon --daemonize --login"};
+        const QString xsession = "/usr/bin/dash /etc/X11/Xsession cage -- env tovalin";
+        // clang-format off
+        QTest::newRow("GDM, Debian 12") << gdm + user + cage << "";
+        QTest::newRow("GDM, Debian 13, dbus-broker") << gdm + cage + QStringList{"/usr/lib/systemd/systemd --user", "/usr/bin/dbus-broker-launch --scope user", "/usr/bin/dbus-broker --log 4"} << "";
+        QTest::newRow("LightDM, starting") << QStringList{xsession, xsession, "/usr/bin/grep -Eo ^use-ssh-agent", "/usr/bin/dbus-update-activation-environment --systemd --all", "/usr/bin/ssh-agent cage"} << "";
+        QTest::newRow("LightDM") << user + cage + QStringList{"/usr/bin/ssh-agent cage"} << "";
+        QTest::newRow("GDM on X") << QStringList{"/usr/libexec/gdm-x-session --run-script tovalin-x11-session", "/usr/bin/dash /usr/bin/Xorg vt2 -displayfd 3", "/usr/lib/xorg/Xorg vt2", "/usr/bin/dash /etc/gdm3/Xsession /usr/libexec/tovalin/tovalin-x11-session", "/usr/bin/bash -e /usr/libexec/tovalin/tovalin-x11-session", "/usr/bin/tovalin", qtwe} << "";
+        QTest::newRow("upgraded Tovalin") << cage + QStringList{"gone:/usr/bin/tovalin"} << "";
+        QTest::newRow("GNOME") << gdm + user + QStringList{"/usr/bin/gnome-shell", "/usr/libexec/gnome-session-binary"} << "/usr/bin/gnome-shell is not part";
+        QTest::newRow("Xfce") << user + QStringList{xsession, "/usr/bin/xfce4-session", "/usr/bin/xfwm4"} << "/usr/bin/xfce4-session is not part";
+        QTest::newRow("a shell") << cage + QStringList{"/usr/bin/bash"} << "/usr/bin/bash runs no listed script";
+        QTest::newRow("a shell's own command") << QStringList{"/usr/bin/dash -c loop /etc/X11/Xsession"} << "/usr/bin/dash runs loop";
+        QTest::newRow("a script by itself") << QStringList{"/etc/X11/Xsession"} << "/etc/X11/Xsession is not part";
+        QTest::newRow("a user timer") << user + QStringList{"/usr/bin/python3.11 /home/kid/.local/bin/more-time"} << "/usr/bin/python3.11 is not part";
+        QTest::newRow("another file under the name") << QStringList{"other:/usr/bin/tovalin"} << "/usr/bin/tovalin is not the file";
+        QTest::newRow("replaced, not root's") << QStringList{"gone-own:/usr/bin/cage"} << "/usr/bin/cage is not the file";
+        QTest::newRow("unreadable") << cage + QStringList{"?"} << "cannot be read";
+        // clang-format on
+    }
+    void sessionProcesses()
+    {
+        QFETCH(QStringList, processes);
+        QFETCH(QString, foreign);
+        QList<accounts::RunningProcess> running;
+        for (QString line : processes) {
+            const QString kind =
+                line.startsWith(u'/') || line == u"?" ? "" : line.section(u':', 0, 0);
+            line = line.section(u':', kind.isEmpty() ? 0 : 1);
+            const QStringList arguments = line.split(u' ');
+            const QString deleted = kind.startsWith("gone") ? " (deleted)" : "";
+            running.append({int(running.size()) + 100,
+                            line == u"?" ? QString() : arguments.constFirst() + deleted,
+                            kind.isEmpty(), kind != u"gone-own", arguments});
+        }
+        for (const bool before : {false, true}) {
+            const accounts::AccountVerdict verdict = accounts::judgeAccount(running, before);
+            QCOMPARE(verdict.foreign, !foreign.isEmpty());
+            QCOMPARE(verdict.end, verdict.foreign && before);
+            QVERIFY2(verdict.reason.contains(foreign), qPrintable(verdict.reason));
+        }
     }
 
     // AccountsService's files keep every other line when tovalin-child sets or clears a session.

@@ -550,6 +550,14 @@
         <source>The old home of %1 is now %2, readable by root alone; %1 has a new home made from /etc/skel.</source>
         <translation>Der alte Persönliche Ordner von %1 ist jetzt %2 und nur für root lesbar; %1 hat einen neuen Persönlichen Ordner aus /etc/skel.</translation>
     </message>
+    <message>
+        <source>Every session and process of %1 was ended, and its user manager no longer starts at boot.</source>
+        <translation>Jede Sitzung und jeder Prozess von %1 wurde beendet, und sein Benutzerdienst startet nicht mehr beim Hochfahren.</translation>
+    </message>
+    <message>
+        <source>logind could not end what %1 runs (%2): log it out, or restart the machine, before the child uses it.</source>
+        <translation>logind konnte nicht beenden, was %1 ausführt (%2): melden Sie das Konto ab oder starten Sie den Rechner neu, bevor das Kind es benutzt.</translation>
+    </message>
 </context>
 <context>
     <name>tovalin-session-check</name>

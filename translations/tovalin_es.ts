@@ -550,6 +550,14 @@
         <source>The old home of %1 is now %2, readable by root alone; %1 has a new home made from /etc/skel.</source>
         <translation>La carpeta personal anterior de %1 es ahora %2, que solo root puede leer; %1 tiene una carpeta personal nueva creada a partir de /etc/skel.</translation>
     </message>
+    <message>
+        <source>Every session and process of %1 was ended, and its user manager no longer starts at boot.</source>
+        <translation>Se terminaron todas las sesiones y procesos de %1, y su gestor de usuario ya no se inicia al arrancar.</translation>
+    </message>
+    <message>
+        <source>logind could not end what %1 runs (%2): log it out, or restart the machine, before the child uses it.</source>
+        <translation>logind no pudo terminar lo que ejecuta %1 (%2): cierre su sesión, o reinicie el equipo, antes de que el niño la use.</translation>
+    </message>
 </context>
 <context>
     <name>tovalin-session-check</name>

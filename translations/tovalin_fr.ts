@@ -550,6 +550,14 @@
         <source>The old home of %1 is now %2, readable by root alone; %1 has a new home made from /etc/skel.</source>
         <translation>L&apos;ancien dossier personnel de %1 est maintenant %2, lisible par root seul&#xa0;; %1 a un nouveau dossier personnel créé à partir de /etc/skel.</translation>
     </message>
+    <message>
+        <source>Every session and process of %1 was ended, and its user manager no longer starts at boot.</source>
+        <translation>Toutes les sessions et tous les processus de %1 ont été terminés, et son gestionnaire utilisateur ne démarre plus au démarrage.</translation>
+    </message>
+    <message>
+        <source>logind could not end what %1 runs (%2): log it out, or restart the machine, before the child uses it.</source>
+        <translation>logind n&apos;a pas pu terminer ce qu&apos;exécute %1 (%2) : déconnectez-le, ou redémarrez la machine, avant que l&apos;enfant ne l&apos;utilise.</translation>
+    </message>
 </context>
 <context>
     <name>tovalin-session-check</name>

@@ -550,6 +550,14 @@
         <source>The old home of %1 is now %2, readable by root alone; %1 has a new home made from /etc/skel.</source>
         <translation>La vecchia cartella home di %1 ora è %2, leggibile solo da root; %1 ha una nuova cartella home creata da /etc/skel.</translation>
     </message>
+    <message>
+        <source>Every session and process of %1 was ended, and its user manager no longer starts at boot.</source>
+        <translation>Tutte le sessioni e i processi di %1 sono stati terminati, e il suo gestore utente non si avvia più all&apos;accensione.</translation>
+    </message>
+    <message>
+        <source>logind could not end what %1 runs (%2): log it out, or restart the machine, before the child uses it.</source>
+        <translation>logind non ha potuto terminare ciò che %1 esegue (%2): chiudine la sessione, o riavvia la macchina, prima che il bambino la usi.</translation>
+    </message>
 </context>
 <context>
     <name>tovalin-session-check</name>

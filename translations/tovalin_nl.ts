@@ -550,6 +550,14 @@
         <source>The old home of %1 is now %2, readable by root alone; %1 has a new home made from /etc/skel.</source>
         <translation>De oude persoonlijke map van %1 is nu %2, alleen leesbaar voor root; %1 heeft een nieuwe persoonlijke map, gemaakt uit /etc/skel.</translation>
     </message>
+    <message>
+        <source>Every session and process of %1 was ended, and its user manager no longer starts at boot.</source>
+        <translation>Elke sessie en elk proces van %1 is beëindigd, en zijn gebruikersbeheerder start niet meer bij het opstarten.</translation>
+    </message>
+    <message>
+        <source>logind could not end what %1 runs (%2): log it out, or restart the machine, before the child uses it.</source>
+        <translation>logind kon niet beëindigen wat %1 uitvoert (%2): meld het af, of herstart de computer, voordat het kind het gebruikt.</translation>
+    </message>
 </context>
 <context>
     <name>tovalin-session-check</name>

@@ -552,6 +552,14 @@
         <source>The old home of %1 is now %2, readable by root alone; %1 has a new home made from /etc/skel.</source>
         <translation>Stary katalog domowy %1 to teraz %2, czytelny tylko dla roota; %1 ma nowy katalog domowy utworzony z /etc/skel.</translation>
     </message>
+    <message>
+        <source>Every session and process of %1 was ended, and its user manager no longer starts at boot.</source>
+        <translation>Wszystkie sesje i procesy %1 zostały zakończone, a jego menedżer użytkownika nie uruchamia się już przy starcie systemu.</translation>
+    </message>
+    <message>
+        <source>logind could not end what %1 runs (%2): log it out, or restart the machine, before the child uses it.</source>
+        <translation>logind nie mógł zakończyć tego, co uruchamia %1 (%2): wyloguj je lub uruchom ponownie komputer, zanim dziecko z niego skorzysta.</translation>
+    </message>
 </context>
 <context>
     <name>tovalin-session-check</name>

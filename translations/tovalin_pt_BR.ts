@@ -550,6 +550,14 @@
         <source>The old home of %1 is now %2, readable by root alone; %1 has a new home made from /etc/skel.</source>
         <translation>A pasta pessoal antiga de %1 agora é %2, legível só pelo root; %1 tem uma pasta pessoal nova criada a partir de /etc/skel.</translation>
     </message>
+    <message>
+        <source>Every session and process of %1 was ended, and its user manager no longer starts at boot.</source>
+        <translation>Todas as sessões e processos de %1 foram encerrados, e seu gerenciador de usuário não inicia mais com o sistema.</translation>
+    </message>
+    <message>
+        <source>logind could not end what %1 runs (%2): log it out, or restart the machine, before the child uses it.</source>
+        <translation>o logind não conseguiu encerrar o que %1 executa (%2): encerre a sessão dela, ou reinicie a máquina, antes que a criança a use.</translation>
+    </message>
 </context>
 <context>
     <name>tovalin-session-check</name>

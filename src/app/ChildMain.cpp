@@ -1,5 +1,6 @@
 // tovalin-child: makes an account a child account, which logs in to Tovalin's session alone;
 // undoes that; lists the child accounts.
+#include "accounts/Logind.h"
 #include "accounts/System.h"
 #include "platform/Translation.h"
 
@@ -49,6 +50,25 @@ int usage()
     return fail(QCoreApplication::translate(
         "tovalin-child",
         "usage: tovalin-child add [--create] [--fresh-home] NAME | remove NAME | list"));
+}
+
+// What the account ran before would go on outside Tovalin's session: its user manager stops
+// starting at boot, and logind ends every session and process of it.
+void endWhatRuns(const QString &name, uid_t uid)
+{
+    QString error;
+    if (logind::disableLinger(uid, &error) && logind::terminateUser(uid, &error))
+        say(QCoreApplication::translate(
+                "tovalin-child",
+                "Every session and process of %1 was ended, and its user manager no longer "
+                "starts at boot.")
+                .arg(name));
+    else
+        // Said, not failed: the account is a child account all the same.
+        fail(QCoreApplication::translate("tovalin-child",
+                                         "logind could not end what %1 runs (%2): log it out, or "
+                                         "restart the machine, before the child uses it.")
+                 .arg(name, error));
 }
 
 // Where the home holds what the account's logins would run, moves it aside for the parent and
@@ -141,6 +161,7 @@ int add(const QString &typed, bool create, bool fresh)
             "%1 is a child account: it is in the group %2 and its session is Tovalin's. It can log "
             "in to that session alone, at the login screen or by automatic login."),
         name));
+    endWhatRuns(name, account.uid);
     return 0;
 }
 

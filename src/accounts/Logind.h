@@ -1,0 +1,24 @@
+#pragma once
+
+// logind on the system bus, for tovalin-watch and tovalin-child: the accounts it has users for,
+// and ending or unlingering one.
+#include <QList>
+#include <QString>
+#include <optional>
+#include <sys/types.h>
+
+namespace accounts::logind {
+
+inline const QString SERVICE = QStringLiteral("org.freedesktop.login1");
+inline const QString PATH = QStringLiteral("/org/freedesktop/login1");
+inline const QString MANAGER = QStringLiteral("org.freedesktop.login1.Manager");
+
+// The uids logind has a user for (logged in or lingering); nullopt where it cannot be asked.
+std::optional<QList<uid_t>> users(QString *error);
+// Ends every session and process of the account, its user manager among them; true too where
+// logind has no user for it.
+bool terminateUser(uid_t uid, QString *error);
+// Stops logind starting the account's user manager at boot.
+bool disableLinger(uid_t uid, QString *error);
+
+} // namespace accounts::logind
