@@ -5,6 +5,7 @@
 
 #include "platform/Clock.h"
 #include "platform/PasswordFile.h"
+#include "platform/TextColor.h"
 #include "platform/Timer.h"
 #include "platform/TimerRegistry.h"
 #include "session/StatusText.h"
@@ -15,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTranslator>
@@ -69,6 +71,34 @@ struct Road
     qint64 clock = 0; // where the clock is moved after the launch
     bool untrustedPasswordFile = false;
 };
+
+// The colours of a dark desktop.
+QPalette darkPalette()
+{
+    QPalette palette;
+    for (const auto &[role, rgb] : {std::pair{QPalette::Window, 0x2d2d2d},
+                                    {QPalette::Base, 0x1e1e1e},
+                                    {QPalette::Button, 0x3c3c3c},
+                                    {QPalette::WindowText, 0xf0f0f0},
+                                    {QPalette::Text, 0xf0f0f0},
+                                    {QPalette::ButtonText, 0xf0f0f0},
+                                    {QPalette::PlaceholderText, 0x808080}})
+        palette.setColor(role, QColor(QRgb(rgb)));
+    return palette;
+}
+
+// Of the pixels in a box of the picture, the one that stands out most from the background.
+QColor inkIn(const QImage &picture, const QRect &box, const QColor &background)
+{
+    QColor ink = background;
+    for (int y = box.top(); y <= box.bottom(); ++y)
+        for (int x = box.left(); x <= box.right(); ++x)
+            if (const QColor pixel = picture.pixelColor(x, y);
+                platform::contrastRatio(pixel, background) >
+                platform::contrastRatio(ink, background))
+                ink = pixel;
+    return ink;
+}
 } // namespace
 
 Q_DECLARE_METATYPE(Road)
@@ -309,6 +339,83 @@ private slots:
             }
         }
         QCOMPARE(window->windowTitle(), QCoreApplication::translate("tovalin", "Tovalin - Paused"));
+    }
+
+    // The countdown's text as drawn on the bar: the label's colour, red in the last minute and
+    // orange while paused, legible in a light and a dark scheme, the dark one coming while
+    // Tovalin runs. Also run at other scales (tests/CMakeLists.txt).
+    void statusDrawn_data()
+    {
+        QTest::addColumn<bool>("dark");
+        QTest::addColumn<qint64>("end");
+        QTest::addColumn<bool>("paused");
+        QTest::addColumn<int>("color");
+        for (const bool dark : {false, true}) {
+            const auto row = [dark](const char *name) -> QTestData & {
+                return QTest::addRow("%s, %s", dark ? "dark" : "light", name) << dark;
+            };
+            row("running") << qint64(600) << false << int(StatusColor::Label);
+            row("last minute") << qint64(60) << false << int(StatusColor::Red);
+            row("paused") << qint64(600) << true << int(StatusColor::Orange);
+        }
+    }
+    void statusDrawn()
+    {
+        QFETCH(bool, dark);
+        QFETCH(qint64, end);
+        QFETCH(bool, paused);
+        QFETCH(int, color);
+        const QPalette light = QApplication::palette();
+        const auto restore = qScopeGuard([&light] { QApplication::setPalette(light); });
+        writeStore(stored(end, paused));
+        const auto delegate = launch();
+        if (dark)
+            QApplication::setPalette(darkPalette());
+        QWidget *status = AppDelegateProbe{*delegate}.statusLabel(), *bar = status->parentWidget();
+        QColor ink, background;
+        // The new palette reaches the widgets through the event loop.
+        QTRY_VERIFY2_WITH_TIMEOUT(
+            [&] {
+                const QImage drawn = bar->grab().toImage();
+                const qreal ratio = drawn.devicePixelRatio();
+                background = drawn.pixelColor(1, drawn.height() - 2);
+                ink =
+                    inkIn(drawn, QRect(status->pos() * ratio, status->size() * ratio), background);
+                return background == QApplication::palette().color(QPalette::Base) &&
+                       platform::contrastRatio(ink, background) >= platform::LEGIBLE_CONTRAST;
+            }(),
+            qPrintable(ink.name() + " on " + background.name()), 1000);
+        const bool reddish = ink.red() > ink.green() + 40 && ink.red() > ink.blue() + 40;
+        QCOMPARE(reddish, color != int(StatusColor::Label));
+        QCOMPARE(reddish && ink.green() > ink.blue() + 20, color == int(StatusColor::Orange));
+    }
+
+    // The logo as the locked screen draws it, whole and sharp at the screen's pixel ratio: at
+    // each device pixel, the picture scaled to the logo's box in device pixels.
+    void logoDrawn()
+    {
+        const auto delegate = launch();
+        QWidget *logo = AppDelegateProbe{*delegate}.window()->findChild<QWidget *>("logoView");
+        const QImage drawn = logo->grab().toImage().convertToFormat(QImage::Format_ARGB32);
+        QCOMPARE(drawn.size(), logo->size() * logo->devicePixelRatioF());
+        const QImage source =
+            QImage(":/logo.png")
+                .convertToFormat(QImage::Format_ARGB32_Premultiplied)
+                .scaled(drawn.size(), Qt::KeepAspectRatio, Qt::SmoothTransformation)
+                .convertToFormat(QImage::Format_ARGB32);
+        int opaque = 0, off = 0;
+        for (int y = 0; y < drawn.height(); ++y) {
+            for (int x = 0; x < drawn.width(); ++x) {
+                const QRgb want = source.pixel(x, y), got = drawn.pixel(x, y);
+                if (qAlpha(want) < 255)
+                    continue;
+                ++opaque;
+                off += qMax(qAbs(qRed(want) - qRed(got)), qMax(qAbs(qGreen(want) - qGreen(got)),
+                                                               qAbs(qBlue(want) - qBlue(got)))) > 8;
+            }
+        }
+        QVERIFY(opaque > drawn.width() * drawn.height() / 2);
+        QCOMPARE(off, 0);
     }
 
     // Quitting saves the state the launch derived: an expired session is no longer paused.

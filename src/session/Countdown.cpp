@@ -2,17 +2,18 @@
 
 #include "platform/Alert.h"
 #include "platform/Clock.h"
+#include "platform/TextColor.h"
 #include "platform/Timer.h"
 #include "session/StatusText.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QPointer>
 
 namespace {
 constexpr int TICK_MSECS = 1000;
 
-QColor colorOf(StatusColor color, const QPalette &palette)
+// The red and the orange as they read on white; a dark bar gets lighter ones.
+std::optional<QColor> colorOf(StatusColor color)
 {
     switch (color) {
     case StatusColor::Red:
@@ -23,7 +24,7 @@ QColor colorOf(StatusColor color, const QPalette &palette)
     case StatusColor::Unchanged:
         break;
     }
-    return palette.color(QPalette::WindowText);
+    return std::nullopt;
 }
 } // namespace
 
@@ -77,7 +78,5 @@ void AppDelegate::updateStatusLabel()
         statusLabel->setAccessibleName(status.text);
     if (status.color == StatusColor::Unchanged)
         return;
-    QPalette palette = statusLabel->palette();
-    palette.setColor(QPalette::WindowText, colorOf(status.color, QApplication::palette()));
-    statusLabel->setPalette(palette);
+    platform::setTextColor(statusLabel, colorOf(status.color));
 }
