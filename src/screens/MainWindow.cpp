@@ -13,10 +13,11 @@ constexpr QSize CONTENT_SIZE(800, 600);
 constexpr QSize MINIMUM_SIZE(600, 400);
 
 // Asks for full screen again once the window is first on screen, if it is not full screen then.
-// cage 0.1.4 misses the request that Qt makes before the window's first commit: it takes up a
-// window only at that commit (wlroots 0.15, types/xdg_shell/wlr_xdg_surface.c:329-332, and
-// cage's xdg_shell.c:313-339 listen for full screen only from then on) and maximises it at
-// its mapping (view.c:191-196). Later changes, Escape's among them, are the window's own.
+// cage 0.1.4 misses the request that Qt makes before the window's first commit: wlroots 0.15
+// announces a new window only at that commit (types/xdg_shell/wlr_xdg_surface.c,
+// handle_xdg_surface_commit), cage listens for full screen only from then on (xdg_shell.c:313-339)
+// and maximises the window when it maps (view.c:191-196). Later changes, Escape's among them,
+// are the window's own.
 class FullScreenOnceShown : public QObject
 {
 public:
