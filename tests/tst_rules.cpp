@@ -12,6 +12,7 @@
 #include "platform/Environment.h"
 #include "platform/PasswordFile.h"
 #include "platform/RenderingPath.h"
+#include "platform/TextColor.h"
 #include "platform/Translation.h"
 #include "session/Minutes.h"
 #include "session/PasswordDelay.h"
@@ -21,6 +22,7 @@
 
 #include <QTemporaryDir>
 #include <QTest>
+#include <cmath>
 #include <limits>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -57,6 +59,46 @@ private slots:
         const StatusText status = ::statusText(remainingSeconds(end, NOW), paused);
         QTEST(status.text, "text");
         QTEST(int(status.color), "color");
+    }
+
+    // WCAG's ratio, and a colour moved only as far as legibility asks, its hue kept.
+    void legibleOn_data()
+    {
+        QTest::addColumn<QColor>("wanted");
+        QTest::addColumn<QColor>("background");
+        QTest::addColumn<double>("contrast"); // of the wanted colour as it is
+        QTest::addColumn<QColor>("result");   // invalid: moved, its hue kept
+        const QColor red(0xd7, 0x00, 0x15), orange(0xc9, 0x34, 0x00), dark(0x1e, 0x1e, 0x1e);
+        const auto row = QTest::newRow;
+        // clang-format off
+        row("black on white") << QColor(Qt::black) << QColor(Qt::white) << 21.0 << QColor(Qt::black);
+        row("white on white") << QColor(Qt::white) << QColor(Qt::white) << 1.0 << QColor(0x76, 0x76, 0x76);
+        row("just legible grey") << QColor(0x76, 0x76, 0x76) << QColor(Qt::white) << 4.54 << QColor(0x76, 0x76, 0x76);
+        row("red on white") << red << QColor(Qt::white) << 5.38 << red;
+        row("orange on white") << orange << QColor(Qt::white) << 5.28 << orange;
+        row("red on dark") << red << dark << 3.1 << QColor();
+        row("orange on dark") << orange << dark << 3.16 << QColor();
+        // A translucent grey reads as what it makes of the background.
+        row("half black on white") << QColor(0, 0, 0, 128) << QColor(Qt::white) << 21.0 << QColor(0x76, 0x76, 0x76);
+        // clang-format on
+    }
+    void legibleOn()
+    {
+        QFETCH(QColor, wanted);
+        QFETCH(QColor, background);
+        QFETCH(double, contrast);
+        QFETCH(QColor, result);
+        if (wanted.alpha() == 255)
+            QCOMPARE(std::round(platform::contrastRatio(wanted, background) * 100) / 100, contrast);
+        const QColor legible = platform::legibleOn(wanted, background);
+        QVERIFY(platform::contrastRatio(legible, background) >= platform::LEGIBLE_CONTRAST);
+        if (result.isValid()) {
+            QVERIFY2(platform::contrastRatio(legible, result) < 1.05, qPrintable(legible.name()));
+        } else {
+            QVERIFY(legible.red() > legible.blue() + 40 && legible.red() > legible.green() + 40);
+            QCOMPARE(legible.green() > legible.blue() + 20, wanted.green() > wanted.blue() + 20);
+            QVERIFY(platform::contrastRatio(legible, background) < 5.5);
+        }
     }
 
     void parseMinutes_data()

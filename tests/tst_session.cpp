@@ -6,6 +6,7 @@
 #include "platform/Clock.h"
 #include "platform/PasswordFile.h"
 #include "platform/Sound.h"
+#include "platform/TextColor.h"
 #include "platform/Timer.h"
 #include "platform/TimerRegistry.h"
 #include "session/StatusText.h"
@@ -16,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTranslator>
@@ -75,6 +77,19 @@ struct Road
     qint64 clock = 0; // where the clock is moved after the launch
     bool untrustedPasswordFile = false;
 };
+
+// Of the pixels in a box of the picture, the one that stands out most from the background.
+QColor inkIn(const QImage &picture, const QRect &box, const QColor &background)
+{
+    QColor ink = background;
+    for (int y = box.top(); y <= box.bottom(); ++y)
+        for (int x = box.left(); x <= box.right(); ++x)
+            if (const QColor pixel = picture.pixelColor(x, y);
+                platform::contrastRatio(pixel, background) >
+                platform::contrastRatio(ink, background))
+                ink = pixel;
+    return ink;
+}
 } // namespace
 
 Q_DECLARE_METATYPE(Road)
@@ -421,6 +436,80 @@ private slots:
                           : count == 0);
         }
         QCOMPARE(QApplication::focusWidget(), focus);
+    }
+
+    // The countdown's text as drawn on the bar: the label's colour, red in the last minute and
+    // orange while paused, legible in a light and a dark scheme, the dark one coming while
+    // Tovalin runs. Also run at other scales (tests/CMakeLists.txt).
+    void statusDrawn_data()
+    {
+        QTest::addColumn<bool>("dark");
+        QTest::addColumn<qint64>("end");
+        QTest::addColumn<bool>("paused");
+        QTest::addColumn<int>("color");
+        for (const char *scheme : {"light", "dark"}) {
+            const bool dark = *scheme == 'd';
+            // clang-format off
+            QTest::addRow("%s, running", scheme) << dark << qint64(600) << false << int(StatusColor::Label);
+            QTest::addRow("%s, last minute", scheme) << dark << qint64(60) << false << int(StatusColor::Red);
+            QTest::addRow("%s, paused", scheme) << dark << qint64(600) << true << int(StatusColor::Orange);
+            // clang-format on
+        }
+    }
+    void statusDrawn()
+    {
+        QFETCH(bool, dark);
+        QFETCH(qint64, end);
+        QFETCH(bool, paused);
+        QFETCH(int, color);
+        const QPalette light = QApplication::palette();
+        const auto restore = qScopeGuard([&light] { QApplication::setPalette(light); });
+        writeStore(stored(end, paused));
+        const auto delegate = launch();
+        // A dark desktop's scheme: black fields, white text.
+        if (dark)
+            QApplication::setPalette(QPalette(QColor(0x3c3c3c), QColor(0x2d2d2d)));
+        QWidget *status = AppDelegateProbe{*delegate}.statusLabel(), *bar = status->parentWidget();
+        QColor ink, background;
+        // The new palette reaches the widgets through the event loop.
+        QTRY_VERIFY2_WITH_TIMEOUT(
+            [&] {
+                const QImage drawn = bar->grab().toImage();
+                const qreal ratio = drawn.devicePixelRatio();
+                background = drawn.pixelColor(1, drawn.height() - 2);
+                ink =
+                    inkIn(drawn, QRect(status->pos() * ratio, status->size() * ratio), background);
+                return background == QApplication::palette().color(QPalette::Base) &&
+                       platform::contrastRatio(ink, background) >= platform::LEGIBLE_CONTRAST;
+            }(),
+            qPrintable(ink.name() + " on " + background.name()), 1000);
+        const bool reddish = ink.red() > ink.green() + 40 && ink.red() > ink.blue() + 40;
+        QCOMPARE(reddish, color != int(StatusColor::Label));
+        QCOMPARE(reddish && ink.green() > ink.blue() + 20, color == int(StatusColor::Orange));
+    }
+
+    // The logo as the locked screen draws it, whole and sharp at the screen's pixel ratio: at
+    // each device pixel, the picture scaled to the logo's box in device pixels.
+    void logoDrawn()
+    {
+        const auto delegate = launch();
+        QWidget *logo = AppDelegateProbe{*delegate}.window()->findChild<QWidget *>("logoView");
+        const QImage drawn = logo->grab().toImage().convertToFormat(QImage::Format_ARGB32);
+        QCOMPARE(drawn.size(), logo->size() * logo->devicePixelRatioF());
+        const QImage source =
+            QImage(":/logo.png")
+                .convertToFormat(QImage::Format_ARGB32_Premultiplied)
+                .scaled(drawn.size(), Qt::KeepAspectRatio, Qt::SmoothTransformation)
+                .convertToFormat(QImage::Format_ARGB32);
+        int opaque = 0, off = 0;
+        for (int i = 0; i < drawn.width() * drawn.height(); ++i) {
+            const QColor want = source.pixelColor(i % drawn.width(), i / drawn.width()),
+                         got = drawn.pixelColor(i % drawn.width(), i / drawn.width());
+            opaque += want.alpha() == 255;
+            off += want.alpha() == 255 && platform::contrastRatio(want, got) > 1.1;
+        }
+        QVERIFY(opaque > drawn.width() * drawn.height() / 2);
+        QCOMPARE(off, 0);
     }
 
     // Quitting saves the state the launch derived: an expired session is no longer paused.

@@ -2,6 +2,8 @@
 
 #include "platform/AutoresizingLayout.h"
 #include "platform/CenteredLayout.h"
+#include "platform/PixmapView.h"
+#include "platform/TextColor.h"
 #include "platform/TextWidth.h"
 
 #include <QComboBox>
@@ -45,6 +47,8 @@ void AppDelegate::setupLockedView(QWidget *container)
 
     auto *cardView = new QFrame;
     cardView->setObjectName(QStringLiteral("cardView"));
+    // Drawn in Base, so its labels take Base's text colour.
+    cardView->setBackgroundRole(QPalette::Base);
     cardView->setStyleSheet(QStringLiteral(
         "QFrame#cardView { background-color: palette(base); border-radius: 16px; }"));
 
@@ -54,12 +58,9 @@ void AppDelegate::setupLockedView(QWidget *container)
 
     const QPixmap logo(QStringLiteral(":/logo.png"));
     if (!logo.isNull()) {
-        auto *logoView = new QLabel;
+        auto *logoView = new platform::PixmapView(logo);
         logoView->setObjectName(QStringLiteral("logoView"));
         logoView->setFixedSize(80, 80);
-        logoView->setPixmap(logo.scaled(logoView->size() * logoView->devicePixelRatioF(),
-                                        Qt::KeepAspectRatio, Qt::SmoothTransformation));
-        logoView->setAlignment(Qt::AlignCenter);
         mainStack->addWidget(logoView, 0, Qt::AlignHCenter);
     }
 
@@ -109,6 +110,8 @@ void AppDelegate::setupLockedView(QWidget *container)
     timerField->setAccessibleName(QCoreApplication::translate("tovalin", "Time limit in minutes"));
     QLabel *minutesLabel = makeLabel(QCoreApplication::translate("tovalin", "minutes"), 12);
     minutesLabel->setForegroundRole(QPalette::PlaceholderText);
+    // A placeholder's grey is lighter than legible text.
+    platform::setTextColor(minutesLabel);
     timerRow->addWidget(timerField, 0, Qt::AlignVCenter);
     timerRow->addWidget(minutesLabel, 0, Qt::AlignVCenter);
     timeRow->addWidget(timeLabel, 0, Qt::AlignVCenter);

@@ -6,10 +6,40 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
+#include <QWindow>
 
 namespace {
 constexpr QSize CONTENT_SIZE(800, 600);
 constexpr QSize MINIMUM_SIZE(600, 400);
+
+// Asks for full screen again once the window is first on screen, if it is not full screen then.
+// cage 0.1.4 misses the request that Qt makes before the window's first commit: wlroots 0.15
+// announces a new window only at that commit (types/xdg_shell/wlr_xdg_surface.c,
+// handle_xdg_surface_commit), cage listens for full screen only from then on (xdg_shell.c:313-339)
+// and maximises the window when it maps (view.c:191-196). Later changes, Escape's among them,
+// are the window's own.
+class FullScreenOnceShown : public QObject
+{
+public:
+    explicit FullScreenOnceShown(QWidget *window) : QObject(window), window(window)
+    {
+        window->windowHandle()->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Expose && window->windowHandle()->isExposed()) {
+            if (!window->isFullScreen())
+                window->setWindowState(window->windowState() | Qt::WindowFullScreen);
+            deleteLater();
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QWidget *const window;
+};
 } // namespace
 
 void AppDelegate::setupWindow()
@@ -34,6 +64,14 @@ void AppDelegate::setupWindow()
     setupKeyMonitor();
 
     platform::prepareWindowForWebViews(window.get());
-    window->show();
+    // In the child's login session Tovalin covers the screen by itself, whatever the compositor
+    // makes of a new window. Escape leaves full screen there too, back to the title bar whose
+    // close button ends the session.
+    if (qEnvironmentVariable("TOVALIN_CHILD_SESSION") == QLatin1String("1")) {
+        window->showFullScreen();
+        new FullScreenOnceShown(window.get());
+    } else {
+        window->show();
+    }
     window->raise();
 }

@@ -3,6 +3,7 @@
 #include "platform/Alert.h"
 #include "platform/Clock.h"
 #include "platform/Sound.h"
+#include "platform/TextColor.h"
 #include "platform/Timer.h"
 #include "session/Notice.h"
 #include "session/StatusText.h"
@@ -22,7 +23,8 @@ constexpr int NOTICE_TICKS = 10;
 // A soft sound of the freedesktop theme, which every theme that follows it has or inherits.
 const QString NOTICE_SOUND = QStringLiteral("dialog-information");
 
-QColor colorOf(StatusColor color, const QPalette &palette)
+// The red and the orange as they read on white; a dark bar gets lighter ones.
+std::optional<QColor> colorOf(StatusColor color)
 {
     switch (color) {
     case StatusColor::Red:
@@ -33,7 +35,7 @@ QColor colorOf(StatusColor color, const QPalette &palette)
     case StatusColor::Unchanged:
         break;
     }
-    return palette.color(QPalette::WindowText);
+    return std::nullopt;
 }
 } // namespace
 
@@ -90,9 +92,7 @@ void AppDelegate::updateStatusLabel()
         statusLabel->setAccessibleName(status.text);
     if (status.color == StatusColor::Unchanged)
         return;
-    QPalette palette = statusLabel->palette();
-    palette.setColor(QPalette::WindowText, colorOf(status.color, QApplication::palette()));
-    statusLabel->setPalette(palette);
+    platform::setTextColor(statusLabel, colorOf(status.color));
 }
 
 void AppDelegate::updateNotice()
