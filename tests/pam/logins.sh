@@ -37,6 +37,8 @@ printf '%s\n' "root:x:0:0::/root:/bin/sh" "kid:x:1001:1001::$work/home/kid:/bin/
     "planted:x:1003:1003::$work/home/planted:/bin/sh" >"$work/passwd"
 printf '%s\n' root:x:0: kid:x:1001: other:x:1002: planted:x:1003: \
     tovalin-child:x:990:kid,planted >"$work/group"
+# A check that closes its output and does not end.
+printf '#!/bin/sh\nexec >&-\nexec sleep 30\n' >"$work/mute-check" && chmod +x "$work/mute-check"
 
 system() { # system NAME [MODULE-ARGUMENT...] [-PATH...] [+etc/os-release line]
     local root=$work/$1 path arguments=()
@@ -72,6 +74,7 @@ system debian12 -/usr/bin/Xwayland '+VERSION_ID="12"'
 system down "socket=$work/watch.none"
 system wrong "socket=$work/watch.no"
 system nohelper helper=/nonexistent
+system mute "helper=$work/mute-check"
 system linger && touch "$work/linger/var/lib/systemd/linger/kid"
 
 login() { # login USER SYSTEM SERVICE SESSION TYPE RECORDED-TYPE [VAR=VALUE...]
@@ -132,6 +135,9 @@ no kid down gdm-password tovalin wayland -
 no kid wrong lightdm tovalin x11 -
 no kid nohelper gdm-password tovalin wayland -
 no planted full gdm-password tovalin wayland -
+no kid mute gdm-password tovalin wayland -
+yes kid full gdm-password tovalin wayland - !ignore-sigchld
+yes kid full lightdm tovalin x11 - !reap-sigchld
 no kid full gdm-password gnome wayland - PAM_TYPE=close_session
 no kid full gdm-autologin gnome x11 - PAM_USER=root PAM_SERVICE=systemd-user
 no kid full login - - - PAM_TYPE=close_session PAM_SERVICE=gdm-password XDG_SESSION_DESKTOP=tovalin

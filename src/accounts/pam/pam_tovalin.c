@@ -97,6 +97,19 @@ static long remaining_msecs(const struct timespec *deadline)
     return (deadline->tv_sec - now.tv_sec) * 1000 + (deadline->tv_nsec - now.tv_nsec) / 1000000;
 }
 
+/* Waits for the check to end until the deadline; its pid, 0 when it still runs, -1 on error. */
+static pid_t wait_until(pid_t child, int *status, const struct timespec *deadline)
+{
+    for (;;) {
+        const pid_t ended = waitpid(child, status, WNOHANG);
+        if (ended < 0 && errno == EINTR)
+            continue;
+        if (ended != 0 || remaining_msecs(deadline) <= 0)
+            return ended;
+        poll(NULL, 0, 10); /* it closed its output, so it is ending: look again shortly */
+    }
+}
+
 /* Runs the check; its exit status, or -1 where it could not run or did not end in time. */
 static int run_check(pam_handle_t *pam, const char *helper, struct arguments *list, char *output)
 {
@@ -160,15 +173,16 @@ static int run_check(pam_handle_t *pam, const char *helper, struct arguments *li
     }
     output[length] = '\0';
     close(out[0]);
-    if (timed_out) {
+    int status = 0;
+    pid_t ended = timed_out ? 0 : wait_until(child, &status, &deadline);
+    if (ended == 0) {
+        timed_out = 1;
         kill(child, SIGKILL);
         pam_syslog(pam, LOG_ERR, "%s did not answer within %d seconds", helper,
                    CHECK_TIMEOUT_MSECS / 1000);
+        while ((ended = waitpid(child, &status, 0)) < 0 && errno == EINTR)
+            ;
     }
-    int status = 0;
-    pid_t ended;
-    while ((ended = waitpid(child, &status, 0)) < 0 && errno == EINTR)
-        ;
     if (ended != child) {
         pam_syslog(pam, LOG_ERR, "cannot learn how %s ended: %s", helper, strerror(errno));
         return -1;
@@ -265,8 +279,16 @@ PAM_EXTERN int pam_sm_open_session(pam_handle_t *pam, int flags, int argc, const
     if (root)
         complete = complete && add(&list, "root", root);
 
+    /* The check's end is ours to collect: a caller that ignores SIGCHLD would have the kernel
+     * reap it, and one that reaps every child in its handler would take its status (pam_unix
+     * does the same around its helper: linux-pam modules/pam_unix/support.c, lines 535-547 and
+     * 636 of _unix_run_helper_binary()). */
+    struct sigaction own = {.sa_handler = SIG_DFL}, callers;
+    sigemptyset(&own.sa_mask);
+    sigaction(SIGCHLD, &own, &callers);
     char output[OUTPUT_SIZE] = "";
     const int status = complete ? run_check(pam, helper, &list, output) : -1;
+    sigaction(SIGCHLD, &callers, NULL);
     release(&list);
     char *rest = NULL;
     const char *message = take_line(output, &rest);
