@@ -58,6 +58,7 @@ system() { # system NAME [MODULE-ARGUMENT...] [-PATH...] [+etc/os-release line]
     for path; do
         case $path in
         -*) rm "$root${path#-}" ;;
+        '~'*) chmod o-x "$root${path#\~}" ;; # runnable by root, not by the account
         +*) echo "${path#+}" >>"$root/etc/os-release" ;;
         *=*) arguments+=("$path") ;;
         esac
@@ -79,6 +80,7 @@ system down "socket=$work/watch.none"
 system wrong "socket=$work/watch.no"
 system nohelper helper=/nonexistent
 system mute "helper=$work/mute-check"
+system ownerx "~$prefix/libexec/tovalin/tovalin-x11-session" "~/usr/bin/cage"
 system linger && touch "$work/linger/var/lib/systemd/linger/kid"
 
 login() { # login USER SYSTEM SERVICE SESSION TYPE RECORDED-TYPE [VAR=VALUE...]
@@ -141,6 +143,8 @@ no kid nohelper gdm-password tovalin wayland -
 no planted full gdm-password tovalin wayland -
 no odd full gdm-password tovalin wayland -
 no kid mute gdm-password tovalin wayland -
+no kid ownerx lightdm tovalin x11 -
+no kid ownerx gdm-password tovalin wayland -
 yes kid full gdm-password tovalin wayland - !ignore-sigchld
 yes kid full lightdm tovalin x11 - !reap-sigchld
 no kid full lightdm tovalin - - XDG_SESSION_TYPE=--phase=close_session
