@@ -19,10 +19,15 @@ const QString KEPT_FOLDER = QStringLiteral("/etc/tovalin/children");
 const QString KEPT_GROUP = QStringLiteral("Before");
 
 // The login shells' and display managers' session wrappers (Debian's Xsession sources
-// ~/.xsessionrc, LightDM's and GDM's wrappers ~/.profile and ~/.xprofile) and pam_env.
+// ~/.xsessionrc, LightDM's and GDM's wrappers ~/.profile and ~/.xprofile) and pam_env. Tovalin's
+// X11 session runs through Debian's Xsession too: im-config's Xsession.d/70im-config_launch
+// sources ~/.xinputrc (as IM_CONFIG_XINPUTRC_USR), and 50x11-common_determine-startup runs
+// ~/.xsession or ~/.Xsession should the session's own script not run.
 const QStringList STARTUP_FILES{QStringLiteral(".profile"),    QStringLiteral(".bash_profile"),
                                 QStringLiteral(".bash_login"), QStringLiteral(".xprofile"),
-                                QStringLiteral(".xsessionrc"), QStringLiteral(".pam_environment")};
+                                QStringLiteral(".xsessionrc"), QStringLiteral(".pam_environment"),
+                                QStringLiteral(".xinputrc"),   QStringLiteral(".xsession"),
+                                QStringLiteral(".Xsession")};
 // systemd's user manager starts units from, and takes environment from, these.
 const QStringList STARTUP_FOLDERS{QStringLiteral(".config/systemd/user"),
                                   QStringLiteral(".local/share/systemd/user"),

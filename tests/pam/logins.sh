@@ -35,12 +35,12 @@ odd=$work/home/odd$'\xff'
 mkdir -p "$work"/home/{kid,other} "$odd" && echo x-session-manager >"$odd/.profile"
 printf '%s\n' "root:x:0:0::/root:/bin/sh" "kid:x:1001:1001::$work/home/kid:/bin/sh" \
     "other:x:1002:1002::$work/home/other:/bin/sh" "odd:x:1003:1003::$odd:/bin/sh" >"$work/passwd"
-for file in planted/.profile; do
+for file in planted/.profile xinput/.xinputrc xsession/.Xsession; do
     mkdir -p "$work/home/${file%/*}" && echo x-session-manager >"$work/home/$file"
     echo "${file%/*}:x:1003:1003::$work/home/${file%/*}:/bin/sh" >>"$work/passwd"
 done
 printf '%s\n' root:x:0: kid:x:1001: other:x:1002: planted:x:1003: \
-    tovalin-child:x:990:kid,planted,odd >"$work/group"
+    tovalin-child:x:990:kid,planted,odd,xinput,xsession >"$work/group"
 # A check that closes its output and does not end.
 printf '#!/bin/sh\nexec >&-\nexec sleep 30\n' >"$work/mute-check" && chmod +x "$work/mute-check"
 
@@ -141,6 +141,8 @@ no kid down gdm-password tovalin wayland -
 no kid wrong lightdm tovalin x11 -
 no kid nohelper gdm-password tovalin wayland -
 no planted full gdm-password tovalin wayland -
+no xinput full lightdm tovalin x11 -
+no xsession full lightdm tovalin x11 -
 no odd full gdm-password tovalin wayland -
 no kid mute gdm-password tovalin wayland -
 no kid ownerx lightdm tovalin x11 -
