@@ -33,13 +33,21 @@ const QStringList STARTUP_FOLDERS{QStringLiteral(".config/systemd/user"),
                                   QStringLiteral(".local/share/systemd/user"),
                                   QStringLiteral(".config/environment.d")};
 
+// Far above any startup or AccountsService file; the home's files are read as root, at every
+// login within the display manager's own processes, and a sparse file costs its owner nothing.
+constexpr qint64 MAX_FILE_SIZE = 1 << 20;
+
+// nullopt also for a larger file, which the home check then counts as the account's own.
 std::optional<QByteArray> readBytes(const QString &path)
 {
     QFile file(path);
     // Only a plain file is read: opening a named pipe would wait for a writer for ever.
     if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    return file.readAll();
+    QByteArray bytes = file.read(MAX_FILE_SIZE + 1);
+    if (bytes.size() > MAX_FILE_SIZE)
+        return std::nullopt;
+    return bytes;
 }
 
 std::optional<QString> readText(const QString &path)
