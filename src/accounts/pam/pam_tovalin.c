@@ -64,13 +64,32 @@ static void release(struct arguments *list)
         free(list->owned[i]);
 }
 
-/* 1 where the account is in the group, 0 where it is not, -1 where that cannot be told. */
-static int in_child_group(pam_handle_t *pam, const struct passwd *account)
+/* The group's id: 1 where found, 0 where there is no such group, -1 where that cannot be told
+ * (pam_modutil_getgrnam() answers NULL for both, and an error must not let a child through). */
+static int child_group_id(gid_t *id)
 {
-    const struct group *children = pam_modutil_getgrnam(pam, CHILD_GROUP);
-    if (!children)
-        return 0; /* no group, no child accounts */
-    const gid_t wanted = children->gr_gid;
+    for (size_t size = 4096; size <= 4096 << 8; size *= 2) {
+        char *buffer = malloc(size);
+        if (!buffer)
+            return -1;
+        struct group entry, *found = NULL;
+        const int error = getgrnam_r(CHILD_GROUP, &entry, buffer, size, &found);
+        if (found)
+            *id = found->gr_gid;
+        free(buffer);
+        if (error != ERANGE)
+            return found ? 1 : error == 0 ? 0 : -1;
+    }
+    return -1;
+}
+
+/* 1 where the account is in the group, 0 where it is not, -1 where that cannot be told. */
+static int in_child_group(const struct passwd *account)
+{
+    gid_t wanted = 0;
+    const int exists = child_group_id(&wanted);
+    if (exists <= 0)
+        return exists; /* no group, no child accounts */
     int count = 64;
     for (int round = 0; round < 4; ++round) {
         gid_t *groups = calloc((size_t)count, sizeof *groups);
@@ -247,7 +266,7 @@ PAM_EXTERN int pam_sm_open_session(pam_handle_t *pam, int flags, int argc, const
         service = item;
     /* The account's own name from here on: NSS may answer other spellings of it too. */
     const struct passwd *account = pam_modutil_getpwnam(pam, user);
-    const int member = account ? in_child_group(pam, account) : -1;
+    const int member = account ? in_child_group(account) : -1;
     if (member == 0)
         return PAM_IGNORE;
     if (member < 0)
