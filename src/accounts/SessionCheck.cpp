@@ -38,7 +38,10 @@ bool debian12(const QString &root)
     return false;
 }
 
-// Those of the files that are not there as they must be, named as on the real system.
+// Those of the files that are not there as they must be, named as on the real system. The
+// programs run as the account, not as root, who may run any file with an execute bit: one it
+// cannot run sends Debian's Xsession to ~/.xsession or x-session-manager
+// (/etc/X11/Xsession.d/20x11-common_process-args, 50x11-common_determine-startup).
 QStringList missingOf(const QString &root, const QStringList &files, const QStringList &programs)
 {
     QStringList missing;
@@ -46,7 +49,8 @@ QStringList missingOf(const QString &root, const QStringList &files, const QStri
         if (!QFileInfo(root + path).isFile())
             missing.append(path);
     for (const QString &path : programs)
-        if (const QFileInfo info(root + path); !info.isFile() || !info.isExecutable())
+        if (const QFileInfo info(root + path);
+            !info.isFile() || !info.permission(QFileDevice::ExeOther))
             missing.append(path);
     return missing;
 }

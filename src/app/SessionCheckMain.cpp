@@ -62,6 +62,11 @@ int main(int argc, char *argv[])
     parser.addOptions({child, user, home, service, phase, language, socket, root});
     for (const auto &[name, variable] : variables)
         parser.addOption(variable);
+    // Qt reads arguments as UTF-8 and replaces what is not: a home or a name read that way would
+    // be looked up under another path, where nothing is planted.
+    for (const QString &argument : app.arguments())
+        if (argument.contains(QChar::ReplacementCharacter))
+            return cannotCheck(QStringLiteral("an argument is not valid UTF-8: %1").arg(argument));
     if (!parser.parse(app.arguments()))
         return cannotCheck(parser.errorText());
     if (!parser.positionalArguments().isEmpty())

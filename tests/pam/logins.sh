@@ -30,13 +30,19 @@ trap 'kill "$WATCHER_PID"; [ -n "${KEEP:-}" ] || rm -rf "$work"' EXIT
 read -r _ <&"${WATCHER[0]}"
 failures=0
 
-mkdir -p "$work"/home/{kid,other,planted}
-echo 'systemctl --user start planted.service' >"$work/home/planted/.profile"
+# Child accounts whose homes hold what a session runs; odd's home is not valid UTF-8.
+odd=$work/home/odd$'\xff'
+mkdir -p "$work"/home/{kid,other} "$odd" && echo x-session-manager >"$odd/.profile"
 printf '%s\n' "root:x:0:0::/root:/bin/sh" "kid:x:1001:1001::$work/home/kid:/bin/sh" \
-    "other:x:1002:1002::$work/home/other:/bin/sh" \
-    "planted:x:1003:1003::$work/home/planted:/bin/sh" >"$work/passwd"
+    "other:x:1002:1002::$work/home/other:/bin/sh" "odd:x:1003:1003::$odd:/bin/sh" >"$work/passwd"
+for file in planted/.profile xinput/.xinputrc xsession/.Xsession; do
+    mkdir -p "$work/home/${file%/*}" && echo x-session-manager >"$work/home/$file"
+    echo "${file%/*}:x:1003:1003::$work/home/${file%/*}:/bin/sh" >>"$work/passwd"
+done
 printf '%s\n' root:x:0: kid:x:1001: other:x:1002: planted:x:1003: \
-    tovalin-child:x:990:kid,planted >"$work/group"
+    tovalin-child:x:990:kid,planted,odd,xinput,xsession >"$work/group"
+# A check that closes its output and does not end.
+printf '#!/bin/sh\nexec >&-\nexec sleep 30\n' >"$work/mute-check" && chmod +x "$work/mute-check"
 
 system() { # system NAME [MODULE-ARGUMENT...] [-PATH...] [+etc/os-release line]
     local root=$work/$1 path arguments=()
@@ -52,6 +58,7 @@ system() { # system NAME [MODULE-ARGUMENT...] [-PATH...] [+etc/os-release line]
     for path; do
         case $path in
         -*) rm "$root${path#-}" ;;
+        '~'*) chmod o-x "$root${path#\~}" ;; # runnable by root, not by the account
         +*) echo "${path#+}" >>"$root/etc/os-release" ;;
         *=*) arguments+=("$path") ;;
         esac
@@ -72,6 +79,8 @@ system debian12 -/usr/bin/Xwayland '+VERSION_ID="12"'
 system down "socket=$work/watch.none"
 system wrong "socket=$work/watch.no"
 system nohelper helper=/nonexistent
+system mute "helper=$work/mute-check"
+system ownerx "~$prefix/libexec/tovalin/tovalin-x11-session" "~/usr/bin/cage"
 system linger && touch "$work/linger/var/lib/systemd/linger/kid"
 
 login() { # login USER SYSTEM SERVICE SESSION TYPE RECORDED-TYPE [VAR=VALUE...]
@@ -132,6 +141,15 @@ no kid down gdm-password tovalin wayland -
 no kid wrong lightdm tovalin x11 -
 no kid nohelper gdm-password tovalin wayland -
 no planted full gdm-password tovalin wayland -
+no xinput full lightdm tovalin x11 -
+no xsession full lightdm tovalin x11 -
+no odd full gdm-password tovalin wayland -
+no kid mute gdm-password tovalin wayland -
+no kid ownerx lightdm tovalin x11 -
+no kid ownerx gdm-password tovalin wayland -
+yes kid full gdm-password tovalin wayland - !ignore-sigchld
+yes kid full lightdm tovalin x11 - !reap-sigchld
+no kid full lightdm tovalin - - XDG_SESSION_TYPE=--phase=close_session
 no kid full gdm-password gnome wayland - PAM_TYPE=close_session
 no kid full gdm-autologin gnome x11 - PAM_USER=root PAM_SERVICE=systemd-user
 no kid full login - - - PAM_TYPE=close_session PAM_SERVICE=gdm-password XDG_SESSION_DESKTOP=tovalin

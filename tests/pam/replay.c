@@ -3,12 +3,16 @@
  * debian/tests/pam-replay.c, in a folder of the test's own), "-" for none. GDM's worker has the
  * session type in the PAM environment from the start and records the pick (and the type) in
  * AccountsService only after pam_acct_mgmt and pam_setcred; LightDM puts the pick into the PAM
- * environment at that point. The VAR=VALUE entries go into the PAM environment first of all.
- * Prints what PAM shows the person; exit 0 when the session opened. */
+ * environment at that point. The VAR=VALUE entries go into the PAM environment first of all;
+ * "!ignore-sigchld" and "!reap-sigchld" stand for display managers that ignore SIGCHLD or reap
+ * every child in their handler. Prints what PAM shows the person; exit 0 when the session
+ * opened. */
 #include <security/pam_appl.h>
+#include <signal.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
+#include <sys/wait.h>
 
 static int answer(int count, const struct pam_message **messages, struct pam_response **replies,
                   void *data)
@@ -20,6 +24,13 @@ static int answer(int count, const struct pam_message **messages, struct pam_res
         (*replies)[i].resp = strdup("");
     }
     return PAM_SUCCESS;
+}
+
+static void reap(int signal)
+{
+    (void)signal;
+    while (waitpid(-1, NULL, WNOHANG) > 0)
+        ;
 }
 
 static const char *given(const char *text)
@@ -61,7 +72,10 @@ int main(int argc, char **argv)
     if (pam_start(argv[2], user, &conversation, &pam) != PAM_SUCCESS)
         return 2;
     for (int i = 8; i < argc; ++i)
-        pam_putenv(pam, argv[i]);
+        if (strcmp(argv[i], "!ignore-sigchld") == 0 || strcmp(argv[i], "!reap-sigchld") == 0)
+            signal(SIGCHLD, argv[i][1] == 'i' ? SIG_IGN : reap);
+        else
+            pam_putenv(pam, argv[i]);
     if (gdm)
         put(pam, "XDG_SESSION_TYPE", type);
     int ok = pam_authenticate(pam, 0) == PAM_SUCCESS && pam_acct_mgmt(pam, 0) == PAM_SUCCESS;

@@ -64,13 +64,32 @@ static void release(struct arguments *list)
         free(list->owned[i]);
 }
 
-/* 1 where the account is in the group, 0 where it is not, -1 where that cannot be told. */
-static int in_child_group(pam_handle_t *pam, const struct passwd *account)
+/* The group's id: 1 where found, 0 where there is no such group, -1 where that cannot be told
+ * (pam_modutil_getgrnam() answers NULL for both, and an error must not let a child through). */
+static int child_group_id(gid_t *id)
 {
-    const struct group *children = pam_modutil_getgrnam(pam, CHILD_GROUP);
-    if (!children)
-        return 0; /* no group, no child accounts */
-    const gid_t wanted = children->gr_gid;
+    for (size_t size = 4096; size <= 4096 << 8; size *= 2) {
+        char *buffer = malloc(size);
+        if (!buffer)
+            return -1;
+        struct group entry, *found = NULL;
+        const int error = getgrnam_r(CHILD_GROUP, &entry, buffer, size, &found);
+        if (found)
+            *id = found->gr_gid;
+        free(buffer);
+        if (error != ERANGE)
+            return found ? 1 : error == 0 ? 0 : -1;
+    }
+    return -1;
+}
+
+/* 1 where the account is in the group, 0 where it is not, -1 where that cannot be told. */
+static int in_child_group(const struct passwd *account)
+{
+    gid_t wanted = 0;
+    const int exists = child_group_id(&wanted);
+    if (exists <= 0)
+        return exists; /* no group, no child accounts */
     int count = 64;
     for (int round = 0; round < 4; ++round) {
         gid_t *groups = calloc((size_t)count, sizeof *groups);
@@ -95,6 +114,19 @@ static long remaining_msecs(const struct timespec *deadline)
     struct timespec now;
     clock_gettime(CLOCK_MONOTONIC, &now);
     return (deadline->tv_sec - now.tv_sec) * 1000 + (deadline->tv_nsec - now.tv_nsec) / 1000000;
+}
+
+/* Waits for the check to end until the deadline; its pid, 0 when it still runs, -1 on error. */
+static pid_t wait_until(pid_t child, int *status, const struct timespec *deadline)
+{
+    for (;;) {
+        const pid_t ended = waitpid(child, status, WNOHANG);
+        if (ended < 0 && errno == EINTR)
+            continue;
+        if (ended != 0 || remaining_msecs(deadline) <= 0)
+            return ended;
+        poll(NULL, 0, 10); /* it closed its output, so it is ending: look again shortly */
+    }
 }
 
 /* Runs the check; its exit status, or -1 where it could not run or did not end in time. */
@@ -160,15 +192,16 @@ static int run_check(pam_handle_t *pam, const char *helper, struct arguments *li
     }
     output[length] = '\0';
     close(out[0]);
-    if (timed_out) {
+    int status = 0;
+    pid_t ended = timed_out ? 0 : wait_until(child, &status, &deadline);
+    if (ended == 0) {
+        timed_out = 1;
         kill(child, SIGKILL);
         pam_syslog(pam, LOG_ERR, "%s did not answer within %d seconds", helper,
                    CHECK_TIMEOUT_MSECS / 1000);
+        while ((ended = waitpid(child, &status, 0)) < 0 && errno == EINTR)
+            ;
     }
-    int status = 0;
-    pid_t ended;
-    while ((ended = waitpid(child, &status, 0)) < 0 && errno == EINTR)
-        ;
     if (ended != child) {
         pam_syslog(pam, LOG_ERR, "cannot learn how %s ended: %s", helper, strerror(errno));
         return -1;
@@ -233,7 +266,7 @@ PAM_EXTERN int pam_sm_open_session(pam_handle_t *pam, int flags, int argc, const
         service = item;
     /* The account's own name from here on: NSS may answer other spellings of it too. */
     const struct passwd *account = pam_modutil_getpwnam(pam, user);
-    const int member = account ? in_child_group(pam, account) : -1;
+    const int member = account ? in_child_group(account) : -1;
     if (member == 0)
         return PAM_IGNORE;
     if (member < 0)
@@ -265,8 +298,16 @@ PAM_EXTERN int pam_sm_open_session(pam_handle_t *pam, int flags, int argc, const
     if (root)
         complete = complete && add(&list, "root", root);
 
+    /* The check's end is ours to collect: a caller that ignores SIGCHLD would have the kernel
+     * reap it, and one that reaps every child in its handler would take its status (pam_unix
+     * does the same around its helper: linux-pam modules/pam_unix/support.c, lines 535-547 and
+     * 636 of _unix_run_helper_binary()). */
+    struct sigaction own = {.sa_handler = SIG_DFL}, callers;
+    sigemptyset(&own.sa_mask);
+    sigaction(SIGCHLD, &own, &callers);
     char output[OUTPUT_SIZE] = "";
     const int status = complete ? run_check(pam, helper, &list, output) : -1;
+    sigaction(SIGCHLD, &callers, NULL);
     release(&list);
     char *rest = NULL;
     const char *message = take_line(output, &rest);
