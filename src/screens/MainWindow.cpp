@@ -68,6 +68,10 @@ void AppDelegate::setupWindow()
     // makes of a new window. Escape leaves full screen there too, back to the title bar whose
     // close button ends the session.
     if (qEnvironmentVariable("TOVALIN_CHILD_SESSION") == QLatin1String("1")) {
+        // The X11 session has no window manager to act on the full-screen state (Qt only asks
+        // for it, _NET_WM_STATE_FULLSCREEN), so the window takes the screen's size itself.
+        if (const QScreen *screen = QGuiApplication::primaryScreen())
+            window->setGeometry(screen->geometry());
         window->showFullScreen();
         new FullScreenOnceShown(window.get());
     } else {
