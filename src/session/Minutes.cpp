@@ -6,7 +6,6 @@
 
 namespace {
 constexpr qint64 SECONDS_PER_MINUTE = 60;
-constexpr qint64 MSECS_PER_MINUTE = 60 * 1000;
 // The store keeps dates that the clock can print and read back; stay within ordinary years.
 const QDateTime LATEST_END = platform::utcDateTime(QDate(9999, 12, 31), QTime(23, 59, 59, 999));
 } // namespace

@@ -4,6 +4,8 @@
 #include <QStringView>
 #include <optional>
 
+inline constexpr qint64 MSECS_PER_MINUTE = 60 * 1000;
+
 // A typed number of minutes: an optional single sign, then one or more ASCII digits and nothing
 // else, at least 1, and small enough that the count in seconds fits a signed 64-bit integer.
 std::optional<qint64> parseMinutes(QStringView text);

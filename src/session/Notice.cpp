@@ -1,10 +1,11 @@
 #include "session/Notice.h"
 
+#include "session/Minutes.h"
+
 #include <QCoreApplication>
 #include <algorithm>
 
 namespace {
-constexpr qint64 MSECS_PER_MINUTE = 60 * 1000;
 constexpr qint64 FIRST_NOTICE_MSECS = 5 * MSECS_PER_MINUTE;
 constexpr qint64 LAST_NOTICE_MSECS = 1 * MSECS_PER_MINUTE;
 } // namespace
