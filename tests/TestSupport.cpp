@@ -30,6 +30,13 @@ QString storeFilePath()
            QStringLiteral("/Tovalin/Tovalin.conf");
 }
 
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return QDir().mkpath(QFileInfo(path).path()) && file.open(QIODevice::WriteOnly) &&
+           file.write(bytes) == bytes.size();
+}
+
 void resetSession()
 {
     writeStore({});

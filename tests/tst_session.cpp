@@ -339,9 +339,7 @@ private slots:
     // heard as the second it came at and what the bar said then.
     void notices_data()
     {
-        QTest::addColumn<QVariantMap>("store");
-        QTest::addColumn<QStringList>("steps");
-        QTest::addColumn<QStringList>("heard");
+        columns<QVariantMap, QStringList, QStringList>("store", "steps", "heard");
         // clang-format off
         const auto row = [](const char *name, const QVariantMap &store, const QStringList &steps, const QStringList &heard) { QTest::newRow(name) << store << steps << heard; };
         row("crossing 5:00 and 1:00", stored(400), {"+400"}, {"100 5 minutes left", "340 1 minute left"});
@@ -368,9 +366,7 @@ private slots:
     }
     void notices()
     {
-        QFETCH(QVariantMap, store);
-        QFETCH(QStringList, steps);
-        writeStore(store);
+        writeStore(fetch<QVariantMap>("store"));
         QStringList heard;
         // Heard with the notice on show, its text also its name for a screen reader.
         platform::setSoundListener([&heard](const QString &sound) {
@@ -382,7 +378,7 @@ private slots:
             heard << QString::number(at(0).secsTo(platform::now())) + " " + notice->text();
         });
         std::unique_ptr<AppDelegate> delegate = launch();
-        for (const QString &step : steps) {
+        for (const QString &step : fetch<QStringList>("steps")) {
             const QString minutes = step.section(' ', 1);
             if (step.startsWith('+')) {
                 platform::advanceClock(step.toLongLong() * 1000);
@@ -443,10 +439,7 @@ private slots:
     // Tovalin runs. Also run at other scales (tests/CMakeLists.txt).
     void statusDrawn_data()
     {
-        QTest::addColumn<bool>("dark");
-        QTest::addColumn<qint64>("end");
-        QTest::addColumn<bool>("paused");
-        QTest::addColumn<int>("color");
+        columns<bool, qint64, bool, int>("dark", "end", "paused", "color");
         for (const char *scheme : {"light", "dark"}) {
             const bool dark = *scheme == 'd';
             // clang-format off
@@ -458,16 +451,14 @@ private slots:
     }
     void statusDrawn()
     {
-        QFETCH(bool, dark);
-        QFETCH(qint64, end);
-        QFETCH(bool, paused);
         QFETCH(int, color);
         const QPalette light = QApplication::palette();
         const auto restore = qScopeGuard([&light] { QApplication::setPalette(light); });
-        writeStore(stored(end, paused));
+        writeStore(stored(fetch<qint64>("end"), fetch<bool>("paused")));
         const auto delegate = launch();
         // A dark desktop's scheme: black fields, white text.
-        if (dark)
+        if (fetch<bool>("dark"))
+
             QApplication::setPalette(QPalette(QColor(0x3c3c3c), QColor(0x2d2d2d)));
         QWidget *status = AppDelegateProbe{*delegate}.statusLabel(), *bar = status->parentWidget();
         QColor ink, background;
