@@ -40,14 +40,14 @@ private slots:
     {
         columns<qint64, bool, QString, int>("end", "paused", "text", "color");
         const int label = int(StatusColor::Label), red = int(StatusColor::Red);
+        // clang-format off
         QTest::newRow("61 s") << NOW + 61000 << false << "Time remaining: 01:01" << label;
         QTest::newRow("60.9 s, red") << NOW + 60900 << false << "Time remaining: 01:00" << red;
         QTest::newRow("passed") << NOW - 5000 << false << "Time remaining: 00:00" << red;
         QTest::newRow("far past") << -MAX << false << "Time remaining: 00:00" << red;
-        QTest::newRow("far future")
-            << MAX << false << "Time remaining: 153722838947579:35" << label;
-        QTest::newRow("paused") << NOW + 30000 << true << "Paused: 00:30 remaining"
-                                << int(StatusColor::Orange);
+        QTest::newRow("far future") << MAX << false << "Time remaining: 153722838947579:35" << label;
+        QTest::newRow("paused") << NOW + 30000 << true << "Paused: 00:30 remaining" << int(StatusColor::Orange);
+        // clang-format on
     }
     void statusText()
     {
@@ -325,7 +325,6 @@ private slots:
         request.member = true;
         request.recordedSession = recorded == u"-" ? std::nullopt : std::optional(recorded);
         request.lingers = fetch<bool>("lingers");
-
         request.entries = {true, true, {}};
         request.watcherAnswered = true;
         request.environment.insert("XDG_SESSION_TYPE", "wayland");
@@ -372,14 +371,12 @@ private slots:
     // What login.defs and sudo say, as tovalin-child reads them.
     void systemAnswers()
     {
-        QCOMPARE(accounts::loginDefsValue("UID_MIN 500\n#UID_MAX 9\n  UID_MIN\t1000\n", "UID_MIN"),
-                 "1000");
-        QCOMPARE(accounts::sudoListing("User kid may run the following commands on pc:\n", "kid"),
-                 true);
-        QCOMPARE(accounts::sudoListing("User kid is not allowed to run sudo on pc.\n", "kid"),
-                 false);
-        QCOMPARE(accounts::sudoListing("User kidd may run the following commands on pc:", "kid"),
-                 std::nullopt);
+        // clang-format off
+        QCOMPARE(accounts::loginDefsValue("UID_MIN 500\n#UID_MAX 9\n  UID_MIN\t1000\n", "UID_MIN"), "1000");
+        QCOMPARE(accounts::sudoListing("User kid may run the following commands on pc:\n", "kid"), true);
+        QCOMPARE(accounts::sudoListing("User kid is not allowed to run sudo on pc.\n", "kid"), false);
+        QCOMPARE(accounts::sudoListing("User kidd may run the following commands on pc:", "kid"), std::nullopt);
+        // clang-format on
     }
 
     // What runs under a child account, one process a string: its command line, after "other:"
@@ -389,20 +386,12 @@ private slots:
     {
         // foreign: in the reason; empty: all is Tovalin's
         columns<QStringList, QString>("processes", "foreign");
-        const QString qtwe = "/usr/lib/qt6/libexec/QtWebEngineProcess --type=zygote";
-        const QStringList cage{"/usr/bin/cage -- env QT_QPA_PLATFORM=wayland tovalin",
-                               "/usr/bin/tovalin", qtwe, qtwe, "/usr/bin/Xwayland :0"};
-        const QStringList user{"/usr/lib/systemd/systemd --user",
-                               "/usr/lib/systemd/systemd",
-                               "/usr/bin/dbus-daemon --session",
-                               "/usr/bin/pipewire",
-                               "/usr/bin/wireplumber",
-                               "/usr/bin/pipewire-pulse",
-                               "/usr/libexec/at-spi-bus-launcher"};
-        const QStringList gdm{"/usr/libexec/gdm-wayland-session \"cage -- env tovalin\"",
-                              "/usr/bin/gnome-keyring-daemon --daemonize --login"};
-        const QString xsession = "/usr/bin/dash /etc/X11/Xsession cage -- env tovalin";
         // clang-format off
+        const QString qtwe = "/usr/lib/qt6/libexec/QtWebEngineProcess --type=zygote";
+        const QStringList cage{"/usr/bin/cage -- env QT_QPA_PLATFORM=wayland tovalin", "/usr/bin/tovalin", qtwe, qtwe, "/usr/bin/Xwayland :0"};
+        const QStringList user{"/usr/lib/systemd/systemd --user", "/usr/lib/systemd/systemd", "/usr/bin/dbus-daemon --session", "/usr/bin/pipewire", "/usr/bin/wireplumber", "/usr/bin/pipewire-pulse", "/usr/libexec/at-spi-bus-launcher"};
+        const QStringList gdm{"/usr/libexec/gdm-wayland-session \"cage -- env tovalin\"", "/usr/bin/gnome-keyring-daemon --daemonize --login"};
+        const QString xsession = "/usr/bin/dash /etc/X11/Xsession cage -- env tovalin";
         QTest::newRow("GDM, Debian 12") << gdm + user + cage << "";
         QTest::newRow("GDM, Debian 13, dbus-broker") << gdm + cage + QStringList{"/usr/lib/systemd/systemd --user", "/usr/bin/dbus-broker-launch --scope user", "/usr/bin/dbus-broker --log 4"} << "";
         QTest::newRow("LightDM, starting") << QStringList{xsession, xsession, "/usr/bin/grep -Eo ^use-ssh-agent", "/usr/bin/dbus-update-activation-environment --systemd --all", "/usr/bin/ssh-agent cage"} << "";

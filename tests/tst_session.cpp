@@ -202,21 +202,20 @@ private slots:
         QFETCH(Road, road);
         const QVariant &store = road.store;
         const QString path = storeFilePath(), folder = QFileInfo(path).path();
-        QFile file(store == "config folder is a file" ? folder : path);
         if (store.typeId() == QMetaType::QVariantMap) {
             writeStore(store.toMap());
         } else if (store == "store is a folder") {
             QDir().mkpath(path);
         } else if (store == "config folder is a file") {
-            QVERIFY(QDir(folder).removeRecursively() && file.open(QIODevice::WriteOnly));
+            QVERIFY(QDir(folder).removeRecursively() && writeFile(folder, {}));
         } else if (store == "unreadable store") {
             // Grown by a line, so that this process reads the file afresh too.
             writeStore(stored(600));
+            QFile file(path);
             QVERIFY(file.open(QIODevice::Append) && file.write("\n") && file.setPermissions({}));
         } else {
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(store.toByteArray()) >= 0);
+            QVERIFY(writeFile(path, store.toByteArray()));
         }
-        file.close();
         const QByteArray before = snapshot();
         QTemporaryDir etc;
         const QString passwordFile = road.untrustedPasswordFile ? etc.filePath("password") : "";
