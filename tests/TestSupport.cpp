@@ -12,6 +12,7 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStyle>
+#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
@@ -76,6 +77,26 @@ std::unique_ptr<AppDelegate> launch(const QString &disneyAddress, const QString 
     auto delegate = std::make_unique<AppDelegate>(sites, PASSWORD, passwordFile);
     delegate->applicationDidFinishLaunching();
     return delegate;
+}
+
+PageServer::PageServer(const std::function<QByteArray(const QString &path)> &page)
+{
+    listen(QHostAddress::LocalHost);
+    connect(this, &QTcpServer::newConnection, this, [this, page] {
+        QTcpSocket *socket = nextPendingConnection();
+        connect(socket, &QTcpSocket::readyRead, socket, [this, page, socket] {
+            requests += QString::fromLatin1(socket->readAll());
+            const QByteArray body = page(requests.last().section(u' ', 1, 1));
+            socket->write("HTTP/1.1 200 OK\r\nConnection: close\r\nContent-Type: text/html\r\n" +
+                          (body.contains("\r\n\r\n") ? body : "\r\n" + body));
+            socket->disconnectFromHost();
+        });
+    });
+}
+
+QString PageServer::url(const QString &path) const
+{
+    return QStringLiteral("http://127.0.0.1:%1%2").arg(serverPort()).arg(path);
 }
 
 ModalDriver::ModalDriver(QStringList steps) : steps(std::move(steps))

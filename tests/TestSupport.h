@@ -4,6 +4,7 @@
 
 #include <QDialog>
 #include <QPointer>
+#include <QTcpServer>
 #include <QTest>
 #include <QTimer>
 #include <QVariantMap>
@@ -58,6 +59,16 @@ bool writeFile(const QString &path, const QByteArray &bytes);
 // A controller that has gone through its launch sequence, with sites that need no network.
 std::unique_ptr<AppDelegate> launch(const QString &disneyAddress = {},
                                     const QString &passwordFile = {});
+
+// A web server on 127.0.0.1 that keeps every request and answers it with the page for its path:
+// headers and body where the page holds a blank line, else an HTML body.
+struct PageServer : QTcpServer
+{
+    explicit PageServer(const std::function<QByteArray(const QString &path)> &page);
+    QString url(const QString &path) const;
+
+    QStringList requests;
+};
 
 // Root reads and writes any file; without these capabilities it meets permissions as a user does.
 void overridePermissions(bool on);

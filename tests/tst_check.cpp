@@ -6,8 +6,6 @@
 #include "web/UserAgent.h"
 
 #include <QProcess>
-#include <QTcpServer>
-#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWebEnginePage>
@@ -75,31 +73,22 @@ private slots:
     // A page load and its script see the same Chrome, with no trace of the engine's own name.
     void sitesSeeChrome()
     {
-        QTcpServer server;
-        QVERIFY(server.listen(QHostAddress::LocalHost));
-        QByteArray load, seen;
-        connect(&server, &QTcpServer::newConnection, this, [&] {
-            QTcpSocket *socket = server.nextPendingConnection();
-            connect(socket, &QTcpSocket::readyRead, socket, [&load, &seen, socket] {
-                const QByteArray request = socket->readAll();
-                if (request.startsWith("GET / ") || request.startsWith("GET /seen?"))
-                    (request.startsWith("GET / ") ? load : seen) = request;
-                socket->write(
-                    "HTTP/1.1 200 OK\r\nConnection: close\r\nContent-Type: text/html\r\n\r\n"
-                    "<script>navigator.userAgentData.getHighEntropyValues(['fullVersionList'])"
-                    ".then(data => fetch('/seen?' + encodeURIComponent(JSON.stringify("
-                    "[navigator.userAgent, data]))))</script>");
-                socket->disconnectFromHost();
-            });
+        PageServer server([](const QString &) {
+            return "<script>navigator.userAgentData.getHighEntropyValues(['fullVersionList'])"
+                   ".then(data => fetch('/seen?' + encodeURIComponent(JSON.stringify("
+                   "[navigator.userAgent, data]))))</script>";
         });
         QWebEnginePage page(sharedProfile());
-        page.load(QUrl(QStringLiteral("http://127.0.0.1:%1/").arg(server.serverPort())));
-        QTRY_VERIFY_WITH_TIMEOUT(!seen.isEmpty(), 20000);
-        const QString script = QUrl::fromPercentEncoding(seen.split(' ')[1].mid(6));
+        page.load(QUrl(server.url("/")));
+        QTRY_VERIFY_WITH_TIMEOUT(!server.requests.filter("GET /seen?").isEmpty(), 20000);
+        const QString
+            load = server.requests.constFirst(),
+            script = QUrl::fromPercentEncoding(
+                server.requests.filter("GET /seen?")[0].section(u' ', 1, 1).mid(6).toLatin1());
         qInfo().noquote() << "page load:" << load << "script:" << script;
         const QString expected =
             web::chooseUserAgent(web::USER_AGENT_FILE_PATH, 0, platform::now().date()).userAgent;
-        QVERIFY(load.contains("\r\nUser-Agent: " + expected.toLatin1() + "\r\n"));
+        QVERIFY(load.contains("\r\nUser-Agent: " + expected + "\r\n"));
         QVERIFY(script.startsWith("[\"" + expected + "\","));
         QVERIFY(!load.contains("QtWebEngine") && !script.contains("QtWebEngine"));
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)

@@ -14,8 +14,6 @@
 #include <QQuickWidget>
 #include <QRegularExpression>
 #include <QSignalSpy>
-#include <QTcpServer>
-#include <QTcpSocket>
 #include <QTest>
 #include <QWebEngineDownloadRequest>
 #include <QWebEngineProfile>
@@ -64,27 +62,10 @@ class WebTest : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        server.listen(QHostAddress::LocalHost);
-        connect(&server, &QTcpServer::newConnection, this, [this] {
-            QTcpSocket *socket = server.nextPendingConnection();
-            connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
-                requests += socket->readAll();
-                const QString path = requests.last().split(' ').value(1).split('?')[0];
-                const QByteArray page = PAGES.value(path, "<title>" + path.toUtf8() + "</title>");
-                socket->write(
-                    "HTTP/1.1 200 OK\r\nConnection: close\r\nContent-Type: text/html\r\n" +
-                    (page.contains("\r\n\r\n") ? page : "\r\n" + page));
-                socket->disconnectFromHost();
-            });
-        });
-    }
-
     void init()
     {
         resetSession();
-        requests.clear();
+        server.requests.clear();
         writeStore({{"endTime", at(600)}});
         delegate = launch(url("/home"));
         QTRY_COMPARE(view()->title(), QStringLiteral("home"));
@@ -112,7 +93,7 @@ private slots:
         QTRY_VERIFY(!profile);
         delegate->togglePause();
         QTRY_COMPARE(view()->title(), QStringLiteral("home"));
-        QVERIFY(requests.last().contains("Cookie: parent=in"));
+        QVERIFY(server.requests.last().contains("Cookie: parent=in"));
         QVariant stored;
         view()->page()->runJavaScript("localStorage.parent",
                                       [&stored](const QVariant &value) { stored = value; });
@@ -128,8 +109,8 @@ private slots:
         click(0);
         QTest::qWait(300);
         view()->reload();
-        QTRY_COMPARE(requests.filter("GET /home ").size(), 4);
-        QVERIFY(requests.filter("GET /other ").isEmpty());
+        QTRY_COMPARE(server.requests.filter("GET /home ").size(), 4);
+        QVERIFY(server.requests.filter("GET /other ").isEmpty());
     }
 
     // Nothing leaves the one window: new windows, downloads, the context menu's ways out, and
@@ -151,7 +132,8 @@ private slots:
         QTRY_COMPARE(downloads[0]->state(), QWebEngineDownloadRequest::DownloadCancelled);
         disconnect(sharedProfile(), nullptr, this, nullptr);
         QCOMPARE(view()->title(), QStringLiteral("home"));
-        QCOMPARE(requests.filter(QRegularExpression("GET /(blank|popup|other) ")), QStringList());
+        QCOMPARE(server.requests.filter(QRegularExpression("GET /(blank|popup|other) ")),
+                 QStringList());
         // Named here, not read from the page, so that one dropped from its list is missed here.
         for (QWebEnginePage::WebAction action :
              {QWebEnginePage::OpenLinkInNewWindow, QWebEnginePage::OpenLinkInNewTab,
@@ -237,17 +219,16 @@ protected:
 
 private:
     QWebEngineView *view() const { return AppDelegateProbe{*delegate}.webView(); }
-    QString url(const char *path) const
-    {
-        return QStringLiteral("http://127.0.0.1:%1%2").arg(server.serverPort()).arg(path);
-    }
+    QString url(const char *path) const { return server.url(path); }
     void click(int top)
     {
         QTest::mouseClick(view()->focusProxy(), Qt::LeftButton, {}, {150, top + 20});
     }
 
-    QTcpServer server;
-    QStringList requests;
+    PageServer server{[](const QString &address) {
+        const QString path = address.section(u'?', 0, 0);
+        return PAGES.value(path, "<title>" + path.toUtf8() + "</title>");
+    }};
     QList<QUrl> handedOff;
     int colourChoosers = 0;
     std::unique_ptr<AppDelegate> delegate;
