@@ -9,6 +9,7 @@
 #include <QDBusConnectionInterface>
 #include <QDir>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <sys/stat.h>
@@ -27,8 +28,6 @@ class AccountsTest : public QObject
 {
     Q_OBJECT
     QTemporaryDir root;
-    QProcess bus;
-    QProcess mock;
 
 private slots:
     void initTestCase()
@@ -113,6 +112,13 @@ private slots:
     // Where accounts-daemon runs, through it; an account it does not know, in the file.
     void overDBus()
     {
+        QProcess bus, mock;
+        const auto end = qScopeGuard([&] {
+            for (QProcess *process : {&mock, &bus}) {
+                process->terminate();
+                process->waitForFinished();
+            }
+        });
         bus.start("dbus-daemon", {"--session", "--nofork", "--print-address=1"});
         QVERIFY(bus.waitForReadyRead(20000));
         qputenv("DBUS_SYSTEM_BUS_ADDRESS", bus.readLine().trimmed());
@@ -129,14 +135,6 @@ private slots:
         QCOMPARE(read(accountsServiceFile("kid")), file); // the daemon's to write
         QVERIFY(writeSessions("other", CHILD_SESSIONS, &error));
         QCOMPARE(readSessionsFromFile("other"), CHILD_SESSIONS);
-    }
-
-    void cleanupTestCase()
-    {
-        for (QProcess *process : {&mock, &bus}) {
-            process->terminate();
-            process->waitForFinished();
-        }
     }
 };
 

@@ -135,8 +135,6 @@ private slots:
                 (writeFile(store, {}) && QFile::setPermissions(store, {})));
         QProcess check;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("HOME", home.path());
-        environment.insert("XDG_CONFIG_HOME", home.filePath("config"));
         environment.remove("DISPLAY");
         environment.remove("WAYLAND_DISPLAY");
         // The account's own groups, under the name of the child group where it is one.
@@ -144,23 +142,21 @@ private slots:
         QVERIFY(QFile::copy("/etc/passwd", passwd));
         QVERIFY(writeFile(group, QByteArray(fetch<bool>("child") ? "tovalin-child" : "other") +
                                      ":x:" + QByteArray::number(getegid()) + ":\n"));
-        environment.insert("LD_PRELOAD", NSS_WRAPPER);
-        environment.insert("NSS_WRAPPER_PASSWD", passwd);
-        environment.insert("NSS_WRAPPER_GROUP", group);
         // The address sanitizer refuses a preloaded library first, and one that binds deeply.
-        environment.insert("ASAN_OPTIONS",
-                           environment.value("ASAN_OPTIONS") + ":verify_asan_link_order=0");
-        environment.insert("NSS_WRAPPER_DISABLE_DEEPBIND", "1");
+        const QString asan = environment.value("ASAN_OPTIONS") + ":verify_asan_link_order=0";
+        // clang-format off
+        for (const auto &[name, value] : QList<std::pair<QString, QString>>{{"HOME", home.path()}, {"XDG_CONFIG_HOME", home.filePath("config")}, {"LD_PRELOAD", NSS_WRAPPER},
+                 {"NSS_WRAPPER_PASSWD", passwd}, {"NSS_WRAPPER_GROUP", group}, {"ASAN_OPTIONS", asan}, {"NSS_WRAPPER_DISABLE_DEEPBIND", "1"}})
+            environment.insert(name, value);
+        // clang-format on
         check.setProcessEnvironment(environment);
         // Root reads any file: without that right the store is unreadable to it as well.
-        const QStringList asUser{"--bounding-set=-dac_override,-dac_read_search", "--",
-                                 TOVALIN_CHECK};
+        const QStringList asUser{"setpriv", "--bounding-set=-dac_override,-dac_read_search", "--"};
+        const QStringList command = QStringList(geteuid() == 0 ? asUser : QStringList())
+                                    << TOVALIN_CHECK << etc.path();
         QElapsedTimer took;
         took.start();
-        if (geteuid() == 0)
-            check.start("setpriv", asUser + QStringList{etc.path()});
-        else
-            check.start(TOVALIN_CHECK, {etc.path()});
+        check.start(command[0], command.mid(1));
         QVERIFY(check.waitForFinished(10000));
         QVERIFY2(took.elapsed() < 5000, qPrintable(QString::number(took.elapsed())));
         const QString out = QString::fromLocal8Bit(check.readAllStandardOutput());

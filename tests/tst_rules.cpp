@@ -303,15 +303,10 @@ private slots:
         columns<QString, QString, QString, QString, bool, bool>("service", "phase", "picked",
                                                                 "recorded", "lingers", "allowed");
         // clang-format off
-        QTest::newRow("GDM, Tovalin's") << "gdm-password" << "open_session" << "-" << "tovalin" << false << true;
-        QTest::newRow("GDM, GNOME") << "gdm-autologin" << "open_session" << "-" << "gnome" << false << false;
         QTest::newRow("GDM, variables") << "gdm-password" << "open_session" << "gnome" << "tovalin" << false << false;
         QTest::newRow("LightDM, Tovalin's") << "lightdm-autologin" << "open_session" << "tovalin" << "gnome" << false << true;
-        QTest::newRow("LightDM, GNOME") << "lightdm" << "open_session" << "gnome" << "tovalin" << false << false;
         QTest::newRow("text console") << "login" << "open_session" << "tovalin" << "tovalin" << false << false;
         QTest::newRow("no phase") << "lightdm" << "" << "tovalin" << "tovalin" << false << false;
-        QTest::newRow("user manager") << "systemd-user" << "open_session" << "-" << "-" << false << true;
-        QTest::newRow("lingering user manager") << "systemd-user" << "open_session" << "-" << "-" << true << false;
         QTest::newRow("closing") << "sshd" << "close_session" << "-" << "-" << false << true;
         // clang-format on
     }

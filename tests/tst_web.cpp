@@ -23,38 +23,26 @@
 namespace {
 // Every target is a band 50 px high, so a click at a fixed point hits it; the title is set once
 // frames are drawn, as input sent before that may be dropped.
+// clang-format off
 const QMap<QString, QByteArray> PAGES{
-    {"/home", "<title>loading</title><style>*{margin:0;padding:0;border:0}a,button{display:block;"
-              "width:300px;height:50px}</style><a href='/other'>link</a><a href='/blank' "
-              "target='_blank'>blank</a><button onclick=\"window.open('/popup')\">open</button>"
+    {"/home", "<title>loading</title><style>*{margin:0;padding:0;border:0}a,button{display:block;width:300px;height:50px}</style>"
+              "<a href='/other'>link</a><a href='/blank' target='_blank'>blank</a><button onclick=\"window.open('/popup')\">open</button>"
               "<form action='/form'><button>send</button></form><a href='/file' download>file</a>"
-              "<script>let title = 'home'; requestAnimationFrame(() => requestAnimationFrame(() => "
-              "document.title = title))</script>"},
+              "<script>let title = 'home'; requestAnimationFrame(() => requestAnimationFrame(() => document.title = title))</script>"},
     // Asks before it is left, which takes a click on a link.
-    {"/dialogs", "<a href='/other' style='display:block;height:50px'>leave</a><script>"
-                 "onbeforeunload = e => { e.preventDefault(); e.returnValue = ''; }; alert('a'); "
-                 "let title = 'confirm ' + confirm('c') + ', prompt ' + prompt('p', 'x'); "
-                 "requestAnimationFrame(() => requestAnimationFrame(() => document.title = title))"
-                 "</script>"},
+    {"/dialogs", "<a href='/other' style='display:block;height:50px'>leave</a><script>onbeforeunload = e => { e.preventDefault(); e.returnValue = ''; }; alert('a'); "
+                 "let title = 'confirm ' + confirm('c') + ', prompt ' + prompt('p', 'x'); requestAnimationFrame(() => requestAnimationFrame(() => document.title = title))</script>"},
     // Links to what other programs would open, then a colour input.
-    {"/elsewhere", "<title>loading</title><style>*{margin:0}a,input{display:block;width:300px;"
-                   "height:50px}</style><a href='mailto:a@b.c'>m</a><a href='tel:1'>t</a><a "
-                   "href='my-app:x'>a</a><a href='qrc:/logo.png'>q</a><a href='file:///etc/"
-                   "passwd'>f</a><input type='color'><script>requestAnimationFrame(() => "
-                   "requestAnimationFrame(() => document.title = 'elsewhere'))</script>"},
+    {"/elsewhere", "<title>loading</title><style>*{margin:0}a,input{display:block;width:300px;height:50px}</style><a href='mailto:a@b.c'>m</a><a href='tel:1'>t</a>"
+                   "<a href='my-app:x'>a</a><a href='qrc:/logo.png'>q</a><a href='file:///etc/passwd'>f</a><input type='color'>"
+                   "<script>requestAnimationFrame(() => requestAnimationFrame(() => document.title = 'elsewhere'))</script>"},
     // A long list at the right edge, a link to about:, and a frame that keeps its about:srcdoc.
-    {"/edge",
-     "<title>loading</title><style>*{margin:0}select{position:absolute;right:0}</style>"
-     "<select><option>" +
-         QByteArray(300, 'w') +
-         "</select><a href='about:blank'>b</a>"
-         "<iframe srcdoc=framed></iframe><script>onload = () => requestAnimationFrame(() => "
-         "document.title = frames[0].document.body.textContent)</script>"},
-    {"/refresh", "<meta http-equiv='refresh' content='0;url=about:blank'><script>setTimeout(() => "
-                 "document.title = 'stayed', 2000)</script>"},
+    {"/edge", "<title>loading</title><style>*{margin:0}select{position:absolute;right:0}</style><select><option>" + QByteArray(300, 'w') + "</select><a href='about:blank'>b</a>"
+              "<iframe srcdoc=framed></iframe><script>onload = () => requestAnimationFrame(() => document.title = frames[0].document.body.textContent)</script>"},
+    {"/refresh", "<meta http-equiv='refresh' content='0;url=about:blank'><script>setTimeout(() => document.title = 'stayed', 2000)</script>"},
     {"/file", "Content-Disposition: attachment\r\n\r\nbytes"},
-    {"/login", "Set-Cookie: parent=in\r\n\r\n<title>signed in</title><script>"
-               "localStorage.parent = 'in'</script>"}};
+    {"/login", "Set-Cookie: parent=in\r\n\r\n<title>signed in</title><script>localStorage.parent = 'in'</script>"}};
+// clang-format on
 } // namespace
 
 class WebTest : public QObject
