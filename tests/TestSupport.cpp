@@ -155,14 +155,13 @@ void expectAccessible(QWidget *root)
         const int frame = button ? control->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) : 0;
         const QRect room = control->contentsRect().adjusted(frame, frame, -frame, -frame);
         const QRect placed(control->mapTo(root, QPoint()), control->size());
-        QVERIFY2(
-            control->fontMetrics()
-                        .boundingRect(room, label && label->wordWrap() ? Qt::TextWordWrap : 0, text)
-                        .width() <= room.width() &&
-                root->rect().contains(placed) &&
-                std::none_of(taken.cbegin(), taken.cend(),
-                             [&placed](const QRect &other) { return other.intersects(placed); }),
-            qPrintable(text));
+        const int wrap = label && label->wordWrap() ? Qt::TextWordWrap : 0;
+        const bool fits =
+            control->fontMetrics().boundingRect(room, wrap, text).width() <= room.width();
+        QVERIFY2(fits && root->rect().contains(placed) &&
+                     std::ranges::none_of(
+                         taken, [&placed](QRect other) { return other.intersects(placed); }),
+                 qPrintable(text));
         taken.append(placed);
     }
 }

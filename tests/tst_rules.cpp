@@ -406,10 +406,9 @@ private slots:
     }
     void sessionProcesses()
     {
-        QFETCH(QStringList, processes);
         QFETCH(QString, foreign);
         QList<accounts::RunningProcess> running;
-        for (QString line : processes) {
+        for (QString line : fetch<QStringList>("processes")) {
             const QString kind =
                 line.startsWith(u'/') || line == u"?" ? "" : line.section(u':', 0, 0);
             line = line.section(u':', kind.isEmpty() ? 0 : 1);
@@ -433,10 +432,10 @@ private slots:
         const QString file = "[User]\nLanguage=de\nSession=gnome\n\n[Other]\nSession=x\n";
         QCOMPARE(accounts::keyFileValue(file, "User", "Session"), "gnome");
         QCOMPARE(accounts::keyFileValue("[User]\n[\nSession=a\n", "User", "Session"), "a");
-        QCOMPARE(accounts::withKeyFileValue(file, "User", "XSession", "tovalin"),
-                 "[User]\nLanguage=de\nSession=gnome\nXSession=tovalin\n\n[Other]\nSession=x\n");
-        QCOMPARE(accounts::withKeyFileValue(file, "User", "Session", std::nullopt),
-                 "[User]\nLanguage=de\n\n[Other]\nSession=x\n");
+        // clang-format off
+        QCOMPARE(accounts::withKeyFileValue(file, "User", "XSession", "tovalin"), "[User]\nLanguage=de\nSession=gnome\nXSession=tovalin\n\n[Other]\nSession=x\n");
+        QCOMPARE(accounts::withKeyFileValue(file, "User", "Session", std::nullopt), "[User]\nLanguage=de\n\n[Other]\nSession=x\n");
+        // clang-format on
     }
 };
 

@@ -268,14 +268,13 @@ private slots:
 
         platform::advanceClock(5000);
         QCOMPARE(probe.window()->windowTitle(), "Tovalin - " + road.title);
-        const auto buttonText = [&probe](const char *name) {
-            return probe.window()->findChild<QPushButton *>(name)->text();
-        };
         const bool locked = road.title == "Locked";
-        QCOMPARE(buttonText("actionButton"), !locked              ? "Extend"
-                                             : road.end.isValid() ? "Unlock"
-                                                                  : "Start");
-        QCOMPARE(buttonText("pauseButton"), road.title == "Paused" ? "Resume" : "Pause");
+        const QString action = !locked              ? "Extend"
+                               : road.end.isValid() ? "Unlock"
+                                                    : "Start",
+                      pause = road.title == "Paused" ? "Resume" : "Pause";
+        QCOMPARE(probe.window()->findChild<QPushButton *>("actionButton")->text(), action);
+        QCOMPARE(probe.window()->findChild<QPushButton *>("pauseButton")->text(), pause);
         // A right answer clears the count of wrong ones, however short it was.
         if (road.steps.contains(PASSWORD) && !locked)
             QCOMPARE(probe.failedAttempts(), 0);
@@ -284,9 +283,9 @@ private slots:
         // soon after.
         QCOMPARE(probe.webView() != nullptr, running);
         QTRY_COMPARE(probe.window()->findChildren<QWebEngineView *>().size(), running ? 1 : 0);
-        QCOMPARE(std::count_if(platform::pinnedTimers().begin(), platform::pinnedTimers().end(),
-                               [](platform::RepeatingTimer *timer) { return timer->isValid(); }),
-                 running ? 1 : 0);
+        QCOMPARE(
+            std::ranges::count_if(platform::pinnedTimers(), &platform::RepeatingTimer::isValid),
+            running ? 1 : 0);
         expectAccessible(probe.window());
         overridePermissions(true);
         if (store.typeId() != QMetaType::QString)
