@@ -61,7 +61,7 @@ private slots:
     void legibleOn_data()
     {
         // contrast: of the wanted colour as it is
-        // result: invalid: moved, its hue kept
+        // result: where invalid, the colour must move, its hue kept
         columns<QColor, QColor, double, QColor>("wanted", "background", "contrast", "result");
         const QColor red(0xd7, 0x00, 0x15), orange(0xc9, 0x34, 0x00), dark(0x1e, 0x1e, 0x1e);
         const auto row = QTest::newRow;
@@ -98,7 +98,7 @@ private slots:
 
     void parseMinutes_data()
     {
-        // minutes: -1: refused, a value no accepted text gives
+        // minutes: -1 where refused, a value no accepted text gives
         columns<QString, qint64>("text", "minutes");
         QTest::newRow("plain") << "30" << 30LL;
         QTest::newRow("least") << "1" << 1LL;
@@ -334,7 +334,7 @@ private slots:
     // Only a person's standard account may become a child account.
     void refusalToAdd_data()
     {
-        // sudo: -1: sudo did not say
+        // sudo: -1 where sudo did not say
         columns<uint, QString, QString, int, bool>("uid", "shell", "group", "sudo", "refused");
         // clang-format off
         QTest::newRow("a person") << 1000u << "/bin/bash" << "users" << 0 << false;
