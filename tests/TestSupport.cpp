@@ -12,6 +12,7 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStyle>
+#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
@@ -28,6 +29,13 @@ QString storeFilePath()
 {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
            QStringLiteral("/Tovalin/Tovalin.conf");
+}
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return QDir().mkpath(QFileInfo(path).path()) && file.open(QIODevice::WriteOnly) &&
+           file.write(bytes) == bytes.size();
 }
 
 void resetSession()
@@ -69,6 +77,26 @@ std::unique_ptr<AppDelegate> launch(const QString &disneyAddress, const QString 
     auto delegate = std::make_unique<AppDelegate>(sites, PASSWORD, passwordFile);
     delegate->applicationDidFinishLaunching();
     return delegate;
+}
+
+PageServer::PageServer(const std::function<QByteArray(const QString &path)> &page)
+{
+    listen(QHostAddress::LocalHost);
+    connect(this, &QTcpServer::newConnection, this, [this, page] {
+        QTcpSocket *socket = nextPendingConnection();
+        connect(socket, &QTcpSocket::readyRead, socket, [this, page, socket] {
+            requests += QString::fromLatin1(socket->readAll());
+            const QByteArray body = page(requests.last().section(u' ', 1, 1));
+            socket->write("HTTP/1.1 200 OK\r\nConnection: close\r\nContent-Type: text/html\r\n" +
+                          (body.contains("\r\n\r\n") ? body : "\r\n" + body));
+            socket->disconnectFromHost();
+        });
+    });
+}
+
+QString PageServer::url(const QString &path) const
+{
+    return QStringLiteral("http://127.0.0.1:%1%2").arg(serverPort()).arg(path);
 }
 
 ModalDriver::ModalDriver(QStringList steps) : steps(std::move(steps))
@@ -127,14 +155,13 @@ void expectAccessible(QWidget *root)
         const int frame = button ? control->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) : 0;
         const QRect room = control->contentsRect().adjusted(frame, frame, -frame, -frame);
         const QRect placed(control->mapTo(root, QPoint()), control->size());
-        QVERIFY2(
-            control->fontMetrics()
-                        .boundingRect(room, label && label->wordWrap() ? Qt::TextWordWrap : 0, text)
-                        .width() <= room.width() &&
-                root->rect().contains(placed) &&
-                std::none_of(taken.cbegin(), taken.cend(),
-                             [&placed](const QRect &other) { return other.intersects(placed); }),
-            qPrintable(text));
+        const int wrap = label && label->wordWrap() ? Qt::TextWordWrap : 0;
+        const bool fits =
+            control->fontMetrics().boundingRect(room, wrap, text).width() <= room.width();
+        QVERIFY2(fits && root->rect().contains(placed) &&
+                     std::ranges::none_of(
+                         taken, [&placed](QRect other) { return other.intersects(placed); }),
+                 qPrintable(text));
         taken.append(placed);
     }
 }

@@ -4,6 +4,8 @@
 
 #include <QDialog>
 #include <QPointer>
+#include <QTcpServer>
+#include <QTest>
 #include <QTimer>
 #include <QVariantMap>
 #include <memory>
@@ -28,6 +30,19 @@ struct AppDelegateProbe
     qint64 failedAttempts() const { return d.failedAttempts; }
 };
 
+// A table's columns, one name for each type.
+template <typename... Types, typename... Names> void columns(Names... names)
+{
+    static_assert(sizeof...(Types) == sizeof...(Names));
+    (QTest::addColumn<Types>(names), ...);
+}
+
+// The current row's value in a column, for a value read once.
+template <typename T> const T &fetch(const char *column)
+{
+    return *static_cast<const T *>(QTest::qData(column, qMetaTypeId<T>()));
+}
+
 // An instant some seconds from the one every test starts at.
 QDateTime at(qint64 secondsFromEpoch);
 
@@ -38,10 +53,22 @@ void writeStore(const QVariantMap &values);
 // The store as a new run of the program would read it from disk.
 QVariantMap readStoreFromDisk();
 QString storeFilePath();
+// Writes the file whole, its folders made as needed.
+bool writeFile(const QString &path, const QByteArray &bytes);
 
 // A controller that has gone through its launch sequence, with sites that need no network.
 std::unique_ptr<AppDelegate> launch(const QString &disneyAddress = {},
                                     const QString &passwordFile = {});
+
+// A web server on 127.0.0.1 that keeps every request and answers it with the page for its path:
+// headers and body where the page holds a blank line, else an HTML body.
+struct PageServer : QTcpServer
+{
+    explicit PageServer(const std::function<QByteArray(const QString &path)> &page);
+    QString url(const QString &path) const;
+
+    QStringList requests;
+};
 
 // Root reads and writes any file; without these capabilities it meets permissions as a user does.
 void overridePermissions(bool on);

@@ -1,12 +1,15 @@
 // The system's side of child accounts, in the test's own folders and on a private bus: what the
 // home check reads, and how; the sessions kept at add and restored at removal; AccountsService
 // over D-Bus against a mock of accounts-daemon.
+#include "TestSupport.h"
+
 #include "accounts/System.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDir>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <sys/stat.h>
@@ -14,12 +17,6 @@
 using namespace accounts;
 
 namespace {
-void write(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(path.section(u'/', 0, -2));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-}
 QByteArray read(const QString &path)
 {
     QFile file(path);
@@ -31,16 +28,14 @@ class AccountsTest : public QObject
 {
     Q_OBJECT
     QTemporaryDir root;
-    QProcess bus;
-    QProcess mock;
 
 private slots:
     void initTestCase()
     {
         QVERIFY(root.isValid());
         setSystemRoot(root.path());
-        write(root.filePath("etc/skel/.profile"), "umask 022\n");
-        write(root.filePath("elsewhere/systemd/user/x.service"), "[Service]\n");
+        QVERIFY(writeFile(root.filePath("etc/skel/.profile"), "umask 022\n"));
+        QVERIFY(writeFile(root.filePath("elsewhere/systemd/user/x.service"), "[Service]\n"));
         QCOMPARE(::mkfifo(qPrintable(root.filePath("fifo")), 0600), 0);
     }
 
@@ -49,36 +44,19 @@ private slots:
     // pipe read would hang the test).
     void homeFiles_data()
     {
-        QTest::addColumn<QString>("planted"); // "kind path [target]; ..."
-        QTest::addColumn<QString>("refused");
+        // planted: "kind path [target]; ..."
+        columns<QString, QString>("planted", "refused");
         // clang-format off
         QTest::newRow("as in skel") << "skel .profile; dir .config/pipewire/x" << "";
-        QTest::newRow("unlike skel") << "file .profile; file .bash_profile"
-                                     << ".bash_profile .profile";
-        QTest::newRow("sessions' own")
-            << "file .config/systemd/user.conf; file .config/systemd/user.control/a; "
-               "file .config/pipewire/pipewire.conf.d/b; file .xinputrc; file .xsession; "
-               "file .config/wireplumber/c; file .Xsession; file .config/systemd/user.conf.d/d; "
-               "file .local/share/wireplumber/e"
-            << ".Xsession .config/pipewire/pipewire.conf.d/b .config/systemd/user.conf "
-               ".config/systemd/user.conf.d/d .config/systemd/user.control/a "
-               ".config/wireplumber/c .local/share/wireplumber/e .xinputrc .xsession";
-        QTest::newRow("Widevine")
-            << "file .config/google-chrome/WidevineCdm/latest-component-updated-widevine-cdm; "
-               "file .mozilla/firefox/p/gmp-widevinecdm/4/libwidevinecdm.so; "
-               "file .config/chromium/WidevineCdm/4/libwidevinecdm.so; "
-               "file .mozilla/firefox/profiles.ini"
-            << ".config/chromium/WidevineCdm/4/libwidevinecdm.so "
-               ".config/google-chrome/WidevineCdm/latest-component-updated-widevine-cdm "
-               ".mozilla/firefox/p/gmp-widevinecdm/4/libwidevinecdm.so";
-        QTest::newRow("links")
-            << "link .profile /nonexistent; link .xsessionrc /proc/kmsg; link .bash_login fifo; "
-               "link .mozilla/firefox/q /; link .config/environment.d/e /dev/null"
+        QTest::newRow("unlike skel") << "file .profile; file .bash_profile" << ".bash_profile .profile";
+        QTest::newRow("sessions' own") << "file .config/systemd/user.conf; file .config/systemd/user.control/a; file .config/pipewire/pipewire.conf.d/b; file .xinputrc; file .xsession; file .config/wireplumber/c; file .Xsession; file .config/systemd/user.conf.d/d; file .local/share/wireplumber/e"
+            << ".Xsession .config/pipewire/pipewire.conf.d/b .config/systemd/user.conf .config/systemd/user.conf.d/d .config/systemd/user.control/a .config/wireplumber/c .local/share/wireplumber/e .xinputrc .xsession";
+        QTest::newRow("Widevine") << "file .config/google-chrome/WidevineCdm/latest-component-updated-widevine-cdm; file .mozilla/firefox/p/gmp-widevinecdm/4/libwidevinecdm.so; file .config/chromium/WidevineCdm/4/libwidevinecdm.so; file .mozilla/firefox/profiles.ini"
+            << ".config/chromium/WidevineCdm/4/libwidevinecdm.so .config/google-chrome/WidevineCdm/latest-component-updated-widevine-cdm .mozilla/firefox/p/gmp-widevinecdm/4/libwidevinecdm.so";
+        QTest::newRow("links") << "link .profile /nonexistent; link .xsessionrc /proc/kmsg; link .bash_login fifo; link .mozilla/firefox/q /; link .config/environment.d/e /dev/null"
             << ".bash_login .config/environment.d/e .mozilla/firefox/q .profile .xsessionrc";
         QTest::newRow("a link on the way") << "link .config elsewhere" << ".config";
-        QTest::newRow("pipes, past the limit")
-            << "fifo .xprofile; big .pam_environment; fifo .local/share/systemd/user/u"
-            << ".local/share/systemd/user/u .pam_environment .xprofile";
+        QTest::newRow("pipes, past the limit") << "fifo .xprofile; big .pam_environment; fifo .local/share/systemd/user/u" << ".local/share/systemd/user/u .pam_environment .xprofile";
         // clang-format on
     }
     void homeFiles()
@@ -90,9 +68,9 @@ private slots:
             const QString path = home.filePath(words[1]);
             QDir().mkpath(path.section(u'/', 0, -2));
             if (words[0] == u"file" || words[0] == u"big")
-                write(path, words[0] == u"big" ? QByteArray(2 << 20, 'x') : "x");
+                QVERIFY(writeFile(path, words[0] == u"big" ? QByteArray(2 << 20, 'x') : "x"));
             else if (words[0] == u"skel")
-                write(path, read(root.filePath("etc/skel/.profile")));
+                QVERIFY(writeFile(path, read(root.filePath("etc/skel/.profile"))));
             else if (words[0] == u"dir")
                 QVERIFY(QDir().mkpath(path));
             else if (words[0] == u"fifo")
@@ -116,7 +94,7 @@ private slots:
     void keptAndRestored()
     {
         const QString file = root.filePath("var/lib/AccountsService/users/kid");
-        write(file, "[User]\nLanguage=de\nSession=gnome\nSessionType=x11\n");
+        QVERIFY(writeFile(file, "[User]\nLanguage=de\nSession=gnome\nSessionType=x11\n"));
         const Sessions before = readSessionsFromFile("kid");
         QCOMPARE(before, (Sessions{"gnome", std::nullopt, "x11"}));
         QString error;
@@ -127,13 +105,20 @@ private slots:
             "kid", sessionsToRestore(readSessionsFromFile("kid"), keptSessions("kid")), &error));
         QCOMPARE(read(file), "[User]\nLanguage=de\nSession=gnome\nSessionType=x11\n");
         // As the first release kept them: no SessionType, which is then cleared.
-        write(root.filePath("etc/tovalin/children/old"), "[Before]\nSession=plasma\n");
+        QVERIFY(writeFile(root.filePath("etc/tovalin/children/old"), "[Before]\nSession=plasma\n"));
         QCOMPARE(keptSessions("old"), (Sessions{"plasma", std::nullopt, std::nullopt}));
     }
 
     // Where accounts-daemon runs, through it; an account it does not know, in the file.
     void overDBus()
     {
+        QProcess bus, mock;
+        const auto end = qScopeGuard([&] {
+            for (QProcess *process : {&mock, &bus}) {
+                process->terminate();
+                process->waitForFinished();
+            }
+        });
         bus.start("dbus-daemon", {"--session", "--nofork", "--print-address=1"});
         QVERIFY(bus.waitForReadyRead(20000));
         qputenv("DBUS_SYSTEM_BUS_ADDRESS", bus.readLine().trimmed());
@@ -150,14 +135,6 @@ private slots:
         QCOMPARE(read(accountsServiceFile("kid")), file); // the daemon's to write
         QVERIFY(writeSessions("other", CHILD_SESSIONS, &error));
         QCOMPARE(readSessionsFromFile("other"), CHILD_SESSIONS);
-    }
-
-    void cleanupTestCase()
-    {
-        for (QProcess *process : {&mock, &bus}) {
-            process->terminate();
-            process->waitForFinished();
-        }
     }
 };
 

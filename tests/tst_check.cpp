@@ -6,8 +6,6 @@
 #include "web/UserAgent.h"
 
 #include <QProcess>
-#include <QTcpServer>
-#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWebEnginePage>
@@ -22,9 +20,7 @@ private slots:
     // Four weeks a version from Chrome 132's release on 2025-01-14; never below the engine's own.
     void chromeMajor_data()
     {
-        QTest::addColumn<int>("engine");
-        QTest::addColumn<QDate>("today");
-        QTest::addColumn<int>("major");
+        columns<int, QDate, int>("engine", "today", "major");
         QTest::newRow("release day") << 102 << QDate(2025, 1, 14) << 132;
         QTest::newRow("a day short of four weeks") << 102 << QDate(2025, 2, 10) << 132;
         QTest::newRow("four weeks on") << 122 << QDate(2025, 2, 11) << 133;
@@ -33,39 +29,32 @@ private slots:
     }
     void chromeMajor()
     {
-        QFETCH(int, engine);
-        QFETCH(QDate, today);
-        QTEST(web::presentedChromeMajor(engine, today), "major");
+        QTEST(web::presentedChromeMajor(fetch<int>("engine"), fetch<QDate>("today")), "major");
     }
 
     // The administrator's user agent is taken from a sound file only, on the password's terms.
     void override_data()
     {
-        QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<bool>("theirs"); // the file is another account's
-        QTest::addColumn<int>("source");
-        QTest::newRow("trusted") << QByteArray("Admin/1.0 Chrome/140\nrest") << 0644 << false
-                                 << int(web::UserAgentChoice::Administrator);
-        QTest::newRow("writable by others") << QByteArray("Admin/1.0 Chrome/140") << 0666 << false
-                                            << int(web::UserAgentChoice::Ignored);
-        QTest::newRow("another account's") << QByteArray("Admin/1.0 Chrome/140") << 0644 << true
-                                           << int(web::UserAgentChoice::Ignored);
-        QTest::newRow("not a header")
-            << QByteArray("Admin\x01") << 0644 << false << int(web::UserAgentChoice::Ignored);
+        // theirs: the file is another account's
+        columns<QByteArray, int, bool, int>("content", "mode", "theirs", "source");
+        const int ignored = int(web::UserAgentChoice::Ignored);
+        const QByteArray agent = "Admin/1.0 Chrome/140";
+        // clang-format off
+        QTest::newRow("trusted") << agent + "\nrest" << 0644 << false << int(web::UserAgentChoice::Administrator);
+        QTest::newRow("writable by others") << agent << 0666 << false << ignored;
+        QTest::newRow("another account's") << agent << 0644 << true << ignored;
+        QTest::newRow("not a header") << QByteArray("Admin\x01") << 0644 << false << ignored;
         QTest::newRow("absent") << QByteArray() << 0 << false << int(web::UserAgentChoice::BuiltIn);
+        // clang-format on
     }
     void override()
     {
         QFETCH(QByteArray, content);
-        QFETCH(int, mode);
         QFETCH(bool, theirs);
         QTemporaryDir dir;
         QString path = dir.filePath("user-agent");
-        QFile file(path);
-        QVERIFY(content.isEmpty() || (file.open(QIODevice::WriteOnly) && file.write(content)));
-        file.close();
-        chmod(QFile::encodeName(path).constData(), mode_t(mode));
+        QVERIFY(content.isEmpty() || writeFile(path, content));
+        chmod(QFile::encodeName(path).constData(), mode_t(fetch<int>("mode")));
         chmod(QFile::encodeName(dir.path()).constData(), 0755);
         // Root gives the file in its own folder away; an ordinary user takes one of root's.
         if (theirs && geteuid() == 0)
@@ -84,31 +73,22 @@ private slots:
     // A page load and its script see the same Chrome, with no trace of the engine's own name.
     void sitesSeeChrome()
     {
-        QTcpServer server;
-        QVERIFY(server.listen(QHostAddress::LocalHost));
-        QByteArray load, seen;
-        connect(&server, &QTcpServer::newConnection, this, [&] {
-            QTcpSocket *socket = server.nextPendingConnection();
-            connect(socket, &QTcpSocket::readyRead, socket, [&load, &seen, socket] {
-                const QByteArray request = socket->readAll();
-                if (request.startsWith("GET / ") || request.startsWith("GET /seen?"))
-                    (request.startsWith("GET / ") ? load : seen) = request;
-                socket->write(
-                    "HTTP/1.1 200 OK\r\nConnection: close\r\nContent-Type: text/html\r\n\r\n"
-                    "<script>navigator.userAgentData.getHighEntropyValues(['fullVersionList'])"
-                    ".then(data => fetch('/seen?' + encodeURIComponent(JSON.stringify("
-                    "[navigator.userAgent, data]))))</script>");
-                socket->disconnectFromHost();
-            });
+        PageServer server([](const QString &) {
+            return "<script>navigator.userAgentData.getHighEntropyValues(['fullVersionList'])"
+                   ".then(data => fetch('/seen?' + encodeURIComponent(JSON.stringify("
+                   "[navigator.userAgent, data]))))</script>";
         });
         QWebEnginePage page(sharedProfile());
-        page.load(QUrl(QStringLiteral("http://127.0.0.1:%1/").arg(server.serverPort())));
-        QTRY_VERIFY_WITH_TIMEOUT(!seen.isEmpty(), 20000);
-        const QString script = QUrl::fromPercentEncoding(seen.split(' ')[1].mid(6));
+        page.load(QUrl(server.url("/")));
+        QTRY_VERIFY_WITH_TIMEOUT(!server.requests.filter("GET /seen?").isEmpty(), 20000);
+        const QString
+            load = server.requests.constFirst(),
+            script = QUrl::fromPercentEncoding(
+                server.requests.filter("GET /seen?")[0].section(u' ', 1, 1).mid(6).toLatin1());
         qInfo().noquote() << "page load:" << load << "script:" << script;
         const QString expected =
             web::chooseUserAgent(web::USER_AGENT_FILE_PATH, 0, platform::now().date()).userAgent;
-        QVERIFY(load.contains("\r\nUser-Agent: " + expected.toLatin1() + "\r\n"));
+        QVERIFY(load.contains("\r\nUser-Agent: " + expected + "\r\n"));
         QVERIFY(script.startsWith("[\"" + expected + "\","));
         QVERIFY(!load.contains("QtWebEngine") && !script.contains("QtWebEngine"));
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
@@ -122,109 +102,65 @@ private slots:
     // What the check says for the module, the password file and the store a parent may have.
     void verdicts_data()
     {
-        QTest::addColumn<QByteArray>("module"); // "-" for none
-        QTest::addColumn<QByteArray>("password");
-        QTest::addColumn<bool>("storeReadable");
-        QTest::addColumn<bool>("child"); // the account is in the group tovalin-child
-        QTest::addColumn<int>("status");
-        QTest::addColumn<QStringList>("lines");
-        const QByteArray library("\x7f"
-                                 "ELF\x02\x01\x01");
-        const QString module = "/.config/google-chrome/WidevineCdm/4.10.0.0/_platform_specific/"
-                               "linux_x64/libwidevinecdm.so";
-        QTest::newRow("no module")
-            << QByteArray("-") << QByteArray() << true << false << 1
-            << QStringList{"Widevine module: not found.", "Encrypted media (Widevine): refused",
-                           "Verdict: the child's site cannot play here: no Widevine module, "
-                           "encrypted media refused"};
-        QTest::newRow("empty stand-in")
-            << QByteArray() << QByteArray() << true << false << 1
-            << QStringList{module + " is there, but it is no library",
-                           "Encrypted media (Widevine): can be requested",
-                           "Verdict: the child's site cannot play here: a damaged Widevine module"};
-        QTest::newRow("stand-in library")
-            << library << QByteArray() << true << false << 0
-            << QStringList{"Widevine module: found at ",
-                           module,
-                           "H.264 video in MP4: plays (canPlayType \"probably\"",
-                           "AAC audio in MP4: plays",
-                           "Parental password: the built-in one",
-                           "Session: no session",
-                           "Verdict: the child's site can play here"};
-        QTest::newRow("broken password file")
-            << library << QByteArray("garden482\n") << true << false << 1
-            << QStringList{"password is broken or not safe to trust, so no password opens "
-                           "Tovalin. Repair: sudo tovalin-set-password",
-                           "Verdict: the child's site cannot play here: no password opens Tovalin"};
-        QTest::newRow("unreadable store")
-            << library << QByteArray() << false << false << 0
-            << QStringList{"Tovalin.conf cannot be read", "Verdict: the child's site can play"};
+        // clang-format off
+        // module: "-" for none
+        // child: the account is in the group tovalin-child
+        columns<QByteArray, QByteArray, bool, bool, int, QStringList>(
+            "module", "password", "storeReadable", "child", "status", "lines");
+        const QByteArray library("\x7f" "ELF\x02\x01\x01");
+        const QString module = "/.config/google-chrome/WidevineCdm/4.10.0.0/_platform_specific/linux_x64/libwidevinecdm.so",
+                      none = "Verdict: the child's site cannot play here: no Widevine module, encrypted media refused";
+        const auto row = QTest::newRow;
+        row("no module") << QByteArray("-") << QByteArray() << true << false << 1 << QStringList{"Widevine module: not found.", "Encrypted media (Widevine): refused", none};
+        row("empty stand-in") << QByteArray() << QByteArray() << true << false << 1 << QStringList{module + " is there, but it is no library", "Encrypted media (Widevine): can be requested", "Verdict: the child's site cannot play here: a damaged Widevine module"};
+        row("stand-in library") << library << QByteArray() << true << false << 0 << QStringList{"Widevine module: found at ", module, "H.264 video in MP4: plays (canPlayType \"probably\"", "AAC audio in MP4: plays", "Parental password: the built-in one", "Session: no session", "Verdict: the child's site can play here"};
+        row("broken password file") << library << QByteArray("garden482\n") << true << false << 1 << QStringList{"password is broken or not safe to trust, so no password opens Tovalin. Repair: sudo tovalin-set-password", "Verdict: the child's site cannot play here: no password opens Tovalin"};
+        row("unreadable store") << library << QByteArray() << false << false << 0 << QStringList{"Tovalin.conf cannot be read", "Verdict: the child's site can play"};
         // The child may write its home: neither the check nor the engine takes a module there.
-        QTest::newRow("child account")
-            << library << QByteArray() << true << true << 1
-            << QStringList{"Widevine module: not found. In a child account",
-                           "Encrypted media (Widevine): refused",
-                           "Verdict: the child's site cannot play here: no Widevine module, "
-                           "encrypted media refused"};
+        row("child account") << library << QByteArray() << true << true << 1 << QStringList{"Widevine module: not found. In a child account", "Encrypted media (Widevine): refused", none};
+        // clang-format on
     }
     void verdicts()
     {
         QFETCH(QByteArray, module);
         QFETCH(QByteArray, password);
-        QFETCH(bool, storeReadable);
-        QFETCH(bool, child);
         QTemporaryDir home, etc;
         const QString library = home.filePath(".config/google-chrome/WidevineCdm/4.10.0.0/"
                                               "_platform_specific/linux_x64/libwidevinecdm.so");
-        QFile file(library);
-        QVERIFY(module == "-" || (QDir().mkpath(QFileInfo(library).path()) &&
-                                  file.open(QIODevice::WriteOnly) && file.write(module) >= 0));
-        file.close();
-        QFile passwordFile(etc.filePath("password"));
-        QVERIFY(password.isEmpty() ||
-                (passwordFile.open(QIODevice::WriteOnly) && passwordFile.write(password)));
-        passwordFile.close();
+        QVERIFY(module == "-" || writeFile(library, module));
+        QVERIFY(password.isEmpty() || writeFile(etc.filePath("password"), password));
         chmod(QFile::encodeName(etc.path()).constData(), 0755);
         const QString store = home.filePath("config/Tovalin/Tovalin.conf");
-        QVERIFY(storeReadable ||
-                (QDir().mkpath(QFileInfo(store).path()) &&
-                 QFile(store).open(QIODevice::WriteOnly) && QFile::setPermissions(store, {})));
+        QVERIFY(fetch<bool>("storeReadable") ||
+                (writeFile(store, {}) && QFile::setPermissions(store, {})));
         QProcess check;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("HOME", home.path());
-        environment.insert("XDG_CONFIG_HOME", home.filePath("config"));
         environment.remove("DISPLAY");
         environment.remove("WAYLAND_DISPLAY");
         // The account's own groups, under the name of the child group where it is one.
         const QString passwd = etc.filePath("passwd"), group = etc.filePath("group");
         QVERIFY(QFile::copy("/etc/passwd", passwd));
-        QFile groups(group);
-        QVERIFY(groups.open(QIODevice::WriteOnly) &&
-                groups.write(QByteArray(child ? "tovalin-child" : "other") +
-                             ":x:" + QByteArray::number(getegid()) + ":\n"));
-        groups.close();
-        environment.insert("LD_PRELOAD", NSS_WRAPPER);
-        environment.insert("NSS_WRAPPER_PASSWD", passwd);
-        environment.insert("NSS_WRAPPER_GROUP", group);
+        QVERIFY(writeFile(group, QByteArray(fetch<bool>("child") ? "tovalin-child" : "other") +
+                                     ":x:" + QByteArray::number(getegid()) + ":\n"));
         // The address sanitizer refuses a preloaded library first, and one that binds deeply.
-        environment.insert("ASAN_OPTIONS",
-                           environment.value("ASAN_OPTIONS") + ":verify_asan_link_order=0");
-        environment.insert("NSS_WRAPPER_DISABLE_DEEPBIND", "1");
+        const QString asan = environment.value("ASAN_OPTIONS") + ":verify_asan_link_order=0";
+        // clang-format off
+        for (const auto &[name, value] : QList<std::pair<QString, QString>>{{"HOME", home.path()}, {"XDG_CONFIG_HOME", home.filePath("config")}, {"LD_PRELOAD", NSS_WRAPPER},
+                 {"NSS_WRAPPER_PASSWD", passwd}, {"NSS_WRAPPER_GROUP", group}, {"ASAN_OPTIONS", asan}, {"NSS_WRAPPER_DISABLE_DEEPBIND", "1"}})
+            environment.insert(name, value);
+        // clang-format on
         check.setProcessEnvironment(environment);
         // Root reads any file: without that right the store is unreadable to it as well.
-        const QStringList asUser{"--bounding-set=-dac_override,-dac_read_search", "--",
-                                 TOVALIN_CHECK};
+        const QStringList asUser{"setpriv", "--bounding-set=-dac_override,-dac_read_search", "--"};
+        const QStringList command = QStringList(geteuid() == 0 ? asUser : QStringList())
+                                    << TOVALIN_CHECK << etc.path();
         QElapsedTimer took;
         took.start();
-        if (geteuid() == 0)
-            check.start("setpriv", asUser + QStringList{etc.path()});
-        else
-            check.start(TOVALIN_CHECK, {etc.path()});
+        check.start(command[0], command.mid(1));
         QVERIFY(check.waitForFinished(10000));
         QVERIFY2(took.elapsed() < 5000, qPrintable(QString::number(took.elapsed())));
         const QString out = QString::fromLocal8Bit(check.readAllStandardOutput());
-        QFETCH(QStringList, lines);
-        for (const QString &line : lines)
+        for (const QString &line : fetch<QStringList>("lines"))
             QVERIFY2(out.contains(line), qPrintable(line + " not in:\n" + out));
         QTEST(check.exitCode(), "status");
     }

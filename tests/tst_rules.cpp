@@ -38,25 +38,21 @@ private slots:
     // A hand-edited store can hold any date: the text stays defined for every pair of instants.
     void statusText_data()
     {
-        QTest::addColumn<qint64>("end");
-        QTest::addColumn<bool>("paused");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("color");
+        columns<qint64, bool, QString, int>("end", "paused", "text", "color");
         const int label = int(StatusColor::Label), red = int(StatusColor::Red);
+        // clang-format off
         QTest::newRow("61 s") << NOW + 61000 << false << "Time remaining: 01:01" << label;
         QTest::newRow("60.9 s, red") << NOW + 60900 << false << "Time remaining: 01:00" << red;
         QTest::newRow("passed") << NOW - 5000 << false << "Time remaining: 00:00" << red;
         QTest::newRow("far past") << -MAX << false << "Time remaining: 00:00" << red;
-        QTest::newRow("far future")
-            << MAX << false << "Time remaining: 153722838947579:35" << label;
-        QTest::newRow("paused") << NOW + 30000 << true << "Paused: 00:30 remaining"
-                                << int(StatusColor::Orange);
+        QTest::newRow("far future") << MAX << false << "Time remaining: 153722838947579:35" << label;
+        QTest::newRow("paused") << NOW + 30000 << true << "Paused: 00:30 remaining" << int(StatusColor::Orange);
+        // clang-format on
     }
     void statusText()
     {
-        QFETCH(qint64, end);
-        QFETCH(bool, paused);
-        const StatusText status = ::statusText(remainingSeconds(end, NOW), paused);
+        const StatusText status =
+            ::statusText(remainingSeconds(fetch<qint64>("end"), NOW), fetch<bool>("paused"));
         QTEST(status.text, "text");
         QTEST(int(status.color), "color");
     }
@@ -64,10 +60,9 @@ private slots:
     // WCAG's ratio, and a colour moved only as far as legibility asks, its hue kept.
     void legibleOn_data()
     {
-        QTest::addColumn<QColor>("wanted");
-        QTest::addColumn<QColor>("background");
-        QTest::addColumn<double>("contrast"); // of the wanted colour as it is
-        QTest::addColumn<QColor>("result");   // invalid: moved, its hue kept
+        // contrast: of the wanted colour as it is
+        // result: where invalid, the colour must move, its hue kept
+        columns<QColor, QColor, double, QColor>("wanted", "background", "contrast", "result");
         const QColor red(0xd7, 0x00, 0x15), orange(0xc9, 0x34, 0x00), dark(0x1e, 0x1e, 0x1e);
         const auto row = QTest::newRow;
         // clang-format off
@@ -103,8 +98,8 @@ private slots:
 
     void parseMinutes_data()
     {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<qint64>("minutes"); // -1: refused, a value no accepted text gives
+        // minutes: -1 where refused, a value no accepted text gives
+        columns<QString, qint64>("text", "minutes");
         QTest::newRow("plain") << "30" << 30LL;
         QTest::newRow("least") << "1" << 1LL;
         QTest::newRow("plus, zeros") << "+007" << 7LL;
@@ -115,18 +110,12 @@ private slots:
                          "153722867280912931", QString(100000, u'9')})
             QTest::newRow(qPrintable(text.left(20))) << text << -1LL;
     }
-    void parseMinutes()
-    {
-        QFETCH(QString, text);
-        QTEST(::parseMinutes(text).value_or(-1), "minutes");
-    }
+    void parseMinutes() { QTEST(::parseMinutes(fetch<QString>("text")).value_or(-1), "minutes"); }
 
     // clang-format off
     void schemes_data()
     {
-        QTest::addColumn<QString>("scheme");
-        QTest::addColumn<bool>("mainFrame");
-        QTest::addColumn<bool>("frame");
+        columns<QString, bool, bool>("scheme", "mainFrame", "frame");
         for (const char *web : {"https", "HTTP"})
             QTest::newRow(web) << web << true << true;
         for (const char *other : {"mailto", "tel", "intent", "my-app", "qrc", "file", "view-source", "chrome"})
@@ -143,23 +132,20 @@ private slots:
 
     void keepInside_data()
     {
-        QTest::addColumn<QRect>("popup");
-        QTest::addColumn<QRect>("kept");
+        columns<QRect, QRect>("popup", "kept");
         QTest::newRow("past the right") << QRect(700, 100, 4931, 334) << QRect(10, 100, 800, 334);
         QTest::newRow("over the bar") << QRect(300, 0, 100, 30) << QRect(300, 45, 100, 30);
         QTest::newRow("larger") << QRect(-50, -50, 9000, 9000) << QRect(10, 45, 800, 565);
     }
     void keepInside()
     {
-        QFETCH(QRect, popup);
-        QTEST(::keepInside(popup, QRect(10, 45, 800, 565)), "kept");
+        QTEST(::keepInside(fetch<QRect>("popup"), QRect(10, 45, 800, 565)), "kept");
     }
 
     void engineFlags_data()
     {
-        QTest::addColumn<QByteArray>("flags");
-        QTest::addColumn<QString>("widevine"); // a child account's machine-wide module
-        QTest::addColumn<QByteArray>("kept");
+        // widevine: a child account's machine-wide module
+        columns<QByteArray, QString, QByteArray>("flags", "widevine", "kept");
         const QByteArray proxy = "--proxy-server=p:1 --proxy-bypass-list=a --no-proxy-server";
         QTest::newRow("debugging") << QByteArray("--remote-debugging-port=9222") << "" << QByteArray();
         QTest::newRow("mixed") << QByteArray("--widevine-path=/w --remote-debugging-pipe --no-sandbox") << "" << QByteArray("--widevine-path=/w");
@@ -170,18 +156,15 @@ private slots:
     }
     void engineFlags()
     {
-        QFETCH(QByteArray, flags);
-        QFETCH(QString, widevine);
-        QTEST(platform::allowedEngineFlags(flags, widevine), "kept");
+        QTEST(platform::allowedEngineFlags(fetch<QByteArray>("flags"), fetch<QString>("widevine")),
+              "kept");
     }
 
     // The engine takes the last switch's module alone; a child account takes none from its home
     // or its environment.
     void widevineSearch_data()
     {
-        QTest::addColumn<QByteArray>("flags");
-        QTest::addColumn<bool>("child");
-        QTest::addColumn<QStringList>("order");
+        columns<QByteArray, bool, QStringList>("flags", "child", "order");
         const QStringList all{"/p", "/h", "/f"}, machineWide{"/p", "/f"};
         QTest::newRow("no switch") << QByteArray() << false << all;
         QTest::newRow("named") << QByteArray("--widevine-path=/w") << false << QStringList{"/w"};
@@ -197,35 +180,29 @@ private slots:
     }
     void widevineSearch()
     {
-        QFETCH(QByteArray, flags);
-        QFETCH(bool, child);
         const check::WidevinePlaces places{{"/p"}, {"/h"}, {"/f"}};
-        QTEST(check::widevineSearchOrder(platform::engineArguments(flags), places, child), "order");
+        const QStringList flags = platform::engineArguments(fetch<QByteArray>("flags"));
+        QTEST(check::widevineSearchOrder(flags, places, fetch<bool>("child")), "order");
     }
 
     // A site streams through MediaSource: both of the engine's answers must take the type.
     void mediaPlays_data()
     {
-        QTest::addColumn<QString>("canPlayType");
-        QTest::addColumn<bool>("isTypeSupported");
-        QTest::addColumn<bool>("plays");
+        columns<QString, bool, bool>("canPlayType", "isTypeSupported", "plays");
         for (const char *answer : {"probably", "maybe", ""})
             for (const bool supported : {true, false})
                 QTest::addRow("\"%s\", %d", answer, supported) << answer << supported << (*answer && supported);
     }
     void mediaPlays()
     {
-        QFETCH(QString, canPlayType);
-        QFETCH(bool, isTypeSupported);
-        QTEST(check::mediaPlays(canPlayType, isTypeSupported), "plays");
+        QTEST(check::mediaPlays(fetch<QString>("canPlayType"), fetch<bool>("isTypeSupported")),
+              "plays");
     }
 
     // Distances from the last wrong answer; a negative one is a clock set back.
     void passwordDelay_data()
     {
-        QTest::addColumn<qint64>("failed");
-        QTest::addColumn<qint64>("sinceLast");
-        QTest::addColumn<qint64>("wait");
+        columns<qint64, qint64, qint64>("failed", "sinceLast", "wait");
         QTest::newRow("three free") << 2LL << 0LL << 0LL;
         QTest::newRow("then 1 s, partly waited") << 3LL << 400LL << 600LL;
         QTest::newRow("doubling") << 5LL << 0LL << 4000LL;
@@ -236,9 +213,8 @@ private slots:
     }
     void passwordDelay()
     {
-        QFETCH(qint64, failed);
         QFETCH(qint64, sinceLast);
-        QTEST(remainingPasswordWaitMsecs(failed, std::max(-sinceLast, 0LL), std::max(sinceLast, 0LL)), "wait");
+        QTEST(remainingPasswordWaitMsecs(fetch<qint64>("failed"), std::max(-sinceLast, 0LL), std::max(sinceLast, 0LL)), "wait");
     }
 
     // The typed answer is the password only when every character is the same.
@@ -253,11 +229,8 @@ private slots:
     // own password matches. The content is the hash where empty, and no file at all for "-".
     void passwordFile_data()
     {
-        QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<int>("fileMode");
-        QTest::addColumn<int>("folderMode");
-        QTest::addColumn<uid_t>("owner"); // added to our own uid
-        QTest::addColumn<int>("kind");
+        // owner: added to our own uid
+        columns<QByteArray, int, int, uid_t, int>("content", "fileMode", "folderMode", "owner", "kind");
         const int usable = platform::PasswordFile::Usable, refused = platform::PasswordFile::Refused;
         QTest::newRow("sound") << QByteArray() << 0644 << 0755 << 0u << usable;
         QTest::newRow("absent") << QByteArray("-") << 0 << 0755 << 0u << int(platform::PasswordFile::Absent);
@@ -273,8 +246,7 @@ private slots:
     // Hardware drivers that compile shaders with LLVM say so in their name too.
     void renderingPath_data()
     {
-        QTest::addColumn<QString>("renderer");
-        QTest::addColumn<bool>("software");
+        columns<QString, bool>("renderer", "software");
         // clang-format off
         for (const char *software : {"", "llvmpipe (LLVM 15.0.6, 256 bits)", "softpipe", "ANGLE (Google, Vulkan 1.3.0 (SwiftShader Device (Subzero)), SwiftShader driver)"})
             QTest::newRow(software) << software << true;
@@ -284,8 +256,8 @@ private slots:
     }
     void renderingPath()
     {
-        QFETCH(QString, renderer);
-        QTEST(platform::renderingPathFor(renderer) == platform::RenderingPath::Software,
+        QTEST(platform::renderingPathFor(fetch<QString>("renderer")) ==
+                  platform::RenderingPath::Software,
               "software");
     }
 
@@ -308,11 +280,8 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath("password");
         QString error;
-        QFile file(path);
         QVERIFY(content == "-" || platform::writePasswordFile(path, "parent's own", &error));
-        QVERIFY(content == "-" || content.isEmpty() ||
-                (file.open(QIODevice::WriteOnly) && file.write(content)));
-        file.close();
+        QVERIFY(content == "-" || content.isEmpty() || writeFile(path, content));
         chmod(QFile::encodeName(path).constData(), mode_t(fileMode));
         chmod(QFile::encodeName(dir.path()).constData(), mode_t(folderMode));
         overridePermissions(false);
@@ -329,38 +298,28 @@ private slots:
     // through the real PAM profile and module, these the cases that PAM does not send it.
     void childLogin_data()
     {
-        QTest::addColumn<QString>("service");
-        QTest::addColumn<QString>("phase");
-        QTest::addColumn<QString>("picked");   // the session variables, or "-"
-        QTest::addColumn<QString>("recorded"); // AccountsService's Session=, or "-"
-        QTest::addColumn<bool>("lingers");
-        QTest::addColumn<bool>("allowed");
+        // picked: the session variables, or "-"
+        // recorded: AccountsService's Session=, or "-"
+        columns<QString, QString, QString, QString, bool, bool>("service", "phase", "picked",
+                                                                "recorded", "lingers", "allowed");
         // clang-format off
-        QTest::newRow("GDM, Tovalin's") << "gdm-password" << "open_session" << "-" << "tovalin" << false << true;
-        QTest::newRow("GDM, GNOME") << "gdm-autologin" << "open_session" << "-" << "gnome" << false << false;
         QTest::newRow("GDM, variables") << "gdm-password" << "open_session" << "gnome" << "tovalin" << false << false;
         QTest::newRow("LightDM, Tovalin's") << "lightdm-autologin" << "open_session" << "tovalin" << "gnome" << false << true;
-        QTest::newRow("LightDM, GNOME") << "lightdm" << "open_session" << "gnome" << "tovalin" << false << false;
         QTest::newRow("text console") << "login" << "open_session" << "tovalin" << "tovalin" << false << false;
         QTest::newRow("no phase") << "lightdm" << "" << "tovalin" << "tovalin" << false << false;
-        QTest::newRow("user manager") << "systemd-user" << "open_session" << "-" << "-" << false << true;
-        QTest::newRow("lingering user manager") << "systemd-user" << "open_session" << "-" << "-" << true << false;
         QTest::newRow("closing") << "sshd" << "close_session" << "-" << "-" << false << true;
         // clang-format on
     }
     void childLogin()
     {
-        QFETCH(QString, service);
-        QFETCH(QString, phase);
-        QFETCH(QString, picked);
         QFETCH(QString, recorded);
-        QFETCH(bool, lingers);
+        QFETCH(QString, picked);
         accounts::LoginRequest request;
-        request.service = service;
-        request.phase = phase;
+        request.service = fetch<QString>("service");
+        request.phase = fetch<QString>("phase");
         request.member = true;
         request.recordedSession = recorded == u"-" ? std::nullopt : std::optional(recorded);
-        request.lingers = lingers;
+        request.lingers = fetch<bool>("lingers");
         request.entries = {true, true, {}};
         request.watcherAnswered = true;
         request.environment.insert("XDG_SESSION_TYPE", "wayland");
@@ -375,11 +334,8 @@ private slots:
     // Only a person's standard account may become a child account.
     void refusalToAdd_data()
     {
-        QTest::addColumn<uint>("uid");
-        QTest::addColumn<QString>("shell");
-        QTest::addColumn<QString>("group");
-        QTest::addColumn<int>("sudo"); // -1: sudo did not say
-        QTest::addColumn<bool>("refused");
+        // sudo: -1 where sudo did not say
+        columns<uint, QString, QString, int, bool>("uid", "shell", "group", "sudo", "refused");
         // clang-format off
         QTest::newRow("a person") << 1000u << "/bin/bash" << "users" << 0 << false;
         QTest::newRow("empty shell is /bin/sh") << 60000u << "" << "users" << 0 << false;
@@ -410,14 +366,12 @@ private slots:
     // What login.defs and sudo say, as tovalin-child reads them.
     void systemAnswers()
     {
-        QCOMPARE(accounts::loginDefsValue("UID_MIN 500\n#UID_MAX 9\n  UID_MIN\t1000\n", "UID_MIN"),
-                 "1000");
-        QCOMPARE(accounts::sudoListing("User kid may run the following commands on pc:\n", "kid"),
-                 true);
-        QCOMPARE(accounts::sudoListing("User kid is not allowed to run sudo on pc.\n", "kid"),
-                 false);
-        QCOMPARE(accounts::sudoListing("User kidd may run the following commands on pc:", "kid"),
-                 std::nullopt);
+        // clang-format off
+        QCOMPARE(accounts::loginDefsValue("UID_MIN 500\n#UID_MAX 9\n  UID_MIN\t1000\n", "UID_MIN"), "1000");
+        QCOMPARE(accounts::sudoListing("User kid may run the following commands on pc:\n", "kid"), true);
+        QCOMPARE(accounts::sudoListing("User kid is not allowed to run sudo on pc.\n", "kid"), false);
+        QCOMPARE(accounts::sudoListing("User kidd may run the following commands on pc:", "kid"), std::nullopt);
+        // clang-format on
     }
 
     // What runs under a child account, one process a string: its command line, after "other:"
@@ -425,22 +379,14 @@ private slots:
     // "gone-own:" for one that was not root's; "?" for one whose program cannot be read.
     void sessionProcesses_data()
     {
-        QTest::addColumn<QStringList>("processes");
-        QTest::addColumn<QString>("foreign"); // in the reason; empty: all is Tovalin's
-        const QString qtwe = "/usr/lib/qt6/libexec/QtWebEngineProcess --type=zygote";
-        const QStringList cage{"/usr/bin/cage -- env QT_QPA_PLATFORM=wayland tovalin",
-                               "/usr/bin/tovalin", qtwe, qtwe, "/usr/bin/Xwayland :0"};
-        const QStringList user{"/usr/lib/systemd/systemd --user",
-                               "/usr/lib/systemd/systemd",
-                               "/usr/bin/dbus-daemon --session",
-                               "/usr/bin/pipewire",
-                               "/usr/bin/wireplumber",
-                               "/usr/bin/pipewire-pulse",
-                               "/usr/libexec/at-spi-bus-launcher"};
-        const QStringList gdm{"/usr/libexec/gdm-wayland-session \"cage -- env tovalin\"",
-                              "/usr/bin/gnome-keyring-daemon --daemonize --login"};
-        const QString xsession = "/usr/bin/dash /etc/X11/Xsession cage -- env tovalin";
+        // foreign: in the reason; empty: all is Tovalin's
+        columns<QStringList, QString>("processes", "foreign");
         // clang-format off
+        const QString qtwe = "/usr/lib/qt6/libexec/QtWebEngineProcess --type=zygote";
+        const QStringList cage{"/usr/bin/cage -- env QT_QPA_PLATFORM=wayland tovalin", "/usr/bin/tovalin", qtwe, qtwe, "/usr/bin/Xwayland :0"};
+        const QStringList user{"/usr/lib/systemd/systemd --user", "/usr/lib/systemd/systemd", "/usr/bin/dbus-daemon --session", "/usr/bin/pipewire", "/usr/bin/wireplumber", "/usr/bin/pipewire-pulse", "/usr/libexec/at-spi-bus-launcher"};
+        const QStringList gdm{"/usr/libexec/gdm-wayland-session \"cage -- env tovalin\"", "/usr/bin/gnome-keyring-daemon --daemonize --login"};
+        const QString xsession = "/usr/bin/dash /etc/X11/Xsession cage -- env tovalin";
         QTest::newRow("GDM, Debian 12") << gdm + user + cage << "";
         QTest::newRow("GDM, Debian 13, dbus-broker") << gdm + cage + QStringList{"/usr/lib/systemd/systemd --user", "/usr/bin/dbus-broker-launch --scope user", "/usr/bin/dbus-broker --log 4"} << "";
         QTest::newRow("LightDM, starting") << QStringList{xsession, xsession, "/usr/bin/grep -Eo ^use-ssh-agent", "/usr/bin/dbus-update-activation-environment --systemd --all", "/usr/bin/ssh-agent cage"} << "";
@@ -460,10 +406,9 @@ private slots:
     }
     void sessionProcesses()
     {
-        QFETCH(QStringList, processes);
         QFETCH(QString, foreign);
         QList<accounts::RunningProcess> running;
-        for (QString line : processes) {
+        for (QString line : fetch<QStringList>("processes")) {
             const QString kind =
                 line.startsWith(u'/') || line == u"?" ? "" : line.section(u':', 0, 0);
             line = line.section(u':', kind.isEmpty() ? 0 : 1);
@@ -487,10 +432,10 @@ private slots:
         const QString file = "[User]\nLanguage=de\nSession=gnome\n\n[Other]\nSession=x\n";
         QCOMPARE(accounts::keyFileValue(file, "User", "Session"), "gnome");
         QCOMPARE(accounts::keyFileValue("[User]\n[\nSession=a\n", "User", "Session"), "a");
-        QCOMPARE(accounts::withKeyFileValue(file, "User", "XSession", "tovalin"),
-                 "[User]\nLanguage=de\nSession=gnome\nXSession=tovalin\n\n[Other]\nSession=x\n");
-        QCOMPARE(accounts::withKeyFileValue(file, "User", "Session", std::nullopt),
-                 "[User]\nLanguage=de\n\n[Other]\nSession=x\n");
+        // clang-format off
+        QCOMPARE(accounts::withKeyFileValue(file, "User", "XSession", "tovalin"), "[User]\nLanguage=de\nSession=gnome\nXSession=tovalin\n\n[Other]\nSession=x\n");
+        QCOMPARE(accounts::withKeyFileValue(file, "User", "Session", std::nullopt), "[User]\nLanguage=de\n\n[Other]\nSession=x\n");
+        // clang-format on
     }
 };
 

@@ -202,21 +202,20 @@ private slots:
         QFETCH(Road, road);
         const QVariant &store = road.store;
         const QString path = storeFilePath(), folder = QFileInfo(path).path();
-        QFile file(store == "config folder is a file" ? folder : path);
         if (store.typeId() == QMetaType::QVariantMap) {
             writeStore(store.toMap());
         } else if (store == "store is a folder") {
             QDir().mkpath(path);
         } else if (store == "config folder is a file") {
-            QVERIFY(QDir(folder).removeRecursively() && file.open(QIODevice::WriteOnly));
+            QVERIFY(QDir(folder).removeRecursively() && writeFile(folder, {}));
         } else if (store == "unreadable store") {
             // Grown by a line, so that this process reads the file afresh too.
             writeStore(stored(600));
+            QFile file(path);
             QVERIFY(file.open(QIODevice::Append) && file.write("\n") && file.setPermissions({}));
         } else {
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(store.toByteArray()) >= 0);
+            QVERIFY(writeFile(path, store.toByteArray()));
         }
-        file.close();
         const QByteArray before = snapshot();
         QTemporaryDir etc;
         const QString passwordFile = road.untrustedPasswordFile ? etc.filePath("password") : "";
@@ -269,14 +268,13 @@ private slots:
 
         platform::advanceClock(5000);
         QCOMPARE(probe.window()->windowTitle(), "Tovalin - " + road.title);
-        const auto buttonText = [&probe](const char *name) {
-            return probe.window()->findChild<QPushButton *>(name)->text();
-        };
         const bool locked = road.title == "Locked";
-        QCOMPARE(buttonText("actionButton"), !locked              ? "Extend"
-                                             : road.end.isValid() ? "Unlock"
-                                                                  : "Start");
-        QCOMPARE(buttonText("pauseButton"), road.title == "Paused" ? "Resume" : "Pause");
+        const QString action = !locked              ? "Extend"
+                               : road.end.isValid() ? "Unlock"
+                                                    : "Start",
+                      pause = road.title == "Paused" ? "Resume" : "Pause";
+        QCOMPARE(probe.window()->findChild<QPushButton *>("actionButton")->text(), action);
+        QCOMPARE(probe.window()->findChild<QPushButton *>("pauseButton")->text(), pause);
         // A right answer clears the count of wrong ones, however short it was.
         if (road.steps.contains(PASSWORD) && !locked)
             QCOMPARE(probe.failedAttempts(), 0);
@@ -285,9 +283,9 @@ private slots:
         // soon after.
         QCOMPARE(probe.webView() != nullptr, running);
         QTRY_COMPARE(probe.window()->findChildren<QWebEngineView *>().size(), running ? 1 : 0);
-        QCOMPARE(std::count_if(platform::pinnedTimers().begin(), platform::pinnedTimers().end(),
-                               [](platform::RepeatingTimer *timer) { return timer->isValid(); }),
-                 running ? 1 : 0);
+        QCOMPARE(
+            std::ranges::count_if(platform::pinnedTimers(), &platform::RepeatingTimer::isValid),
+            running ? 1 : 0);
         expectAccessible(probe.window());
         overridePermissions(true);
         if (store.typeId() != QMetaType::QString)
@@ -339,9 +337,7 @@ private slots:
     // heard as the second it came at and what the bar said then.
     void notices_data()
     {
-        QTest::addColumn<QVariantMap>("store");
-        QTest::addColumn<QStringList>("steps");
-        QTest::addColumn<QStringList>("heard");
+        columns<QVariantMap, QStringList, QStringList>("store", "steps", "heard");
         // clang-format off
         const auto row = [](const char *name, const QVariantMap &store, const QStringList &steps, const QStringList &heard) { QTest::newRow(name) << store << steps << heard; };
         row("crossing 5:00 and 1:00", stored(400), {"+400"}, {"100 5 minutes left", "340 1 minute left"});
@@ -368,9 +364,7 @@ private slots:
     }
     void notices()
     {
-        QFETCH(QVariantMap, store);
-        QFETCH(QStringList, steps);
-        writeStore(store);
+        writeStore(fetch<QVariantMap>("store"));
         QStringList heard;
         // Heard with the notice on show, its text also its name for a screen reader.
         platform::setSoundListener([&heard](const QString &sound) {
@@ -382,7 +376,7 @@ private slots:
             heard << QString::number(at(0).secsTo(platform::now())) + " " + notice->text();
         });
         std::unique_ptr<AppDelegate> delegate = launch();
-        for (const QString &step : steps) {
+        for (const QString &step : fetch<QStringList>("steps")) {
             const QString minutes = step.section(' ', 1);
             if (step.startsWith('+')) {
                 platform::advanceClock(step.toLongLong() * 1000);
@@ -443,10 +437,7 @@ private slots:
     // Tovalin runs. Also run at other scales (tests/CMakeLists.txt).
     void statusDrawn_data()
     {
-        QTest::addColumn<bool>("dark");
-        QTest::addColumn<qint64>("end");
-        QTest::addColumn<bool>("paused");
-        QTest::addColumn<int>("color");
+        columns<bool, qint64, bool, int>("dark", "end", "paused", "color");
         for (const char *scheme : {"light", "dark"}) {
             const bool dark = *scheme == 'd';
             // clang-format off
@@ -458,16 +449,14 @@ private slots:
     }
     void statusDrawn()
     {
-        QFETCH(bool, dark);
-        QFETCH(qint64, end);
-        QFETCH(bool, paused);
         QFETCH(int, color);
         const QPalette light = QApplication::palette();
         const auto restore = qScopeGuard([&light] { QApplication::setPalette(light); });
-        writeStore(stored(end, paused));
+        writeStore(stored(fetch<qint64>("end"), fetch<bool>("paused")));
         const auto delegate = launch();
         // A dark desktop's scheme: black fields, white text.
-        if (dark)
+        if (fetch<bool>("dark"))
+
             QApplication::setPalette(QPalette(QColor(0x3c3c3c), QColor(0x2d2d2d)));
         QWidget *status = AppDelegateProbe{*delegate}.statusLabel(), *bar = status->parentWidget();
         QColor ink, background;

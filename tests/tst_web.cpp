@@ -14,8 +14,6 @@
 #include <QQuickWidget>
 #include <QRegularExpression>
 #include <QSignalSpy>
-#include <QTcpServer>
-#include <QTcpSocket>
 #include <QTest>
 #include <QWebEngineDownloadRequest>
 #include <QWebEngineProfile>
@@ -25,38 +23,26 @@
 namespace {
 // Every target is a band 50 px high, so a click at a fixed point hits it; the title is set once
 // frames are drawn, as input sent before that may be dropped.
+// clang-format off
 const QMap<QString, QByteArray> PAGES{
-    {"/home", "<title>loading</title><style>*{margin:0;padding:0;border:0}a,button{display:block;"
-              "width:300px;height:50px}</style><a href='/other'>link</a><a href='/blank' "
-              "target='_blank'>blank</a><button onclick=\"window.open('/popup')\">open</button>"
+    {"/home", "<title>loading</title><style>*{margin:0;padding:0;border:0}a,button{display:block;width:300px;height:50px}</style>"
+              "<a href='/other'>link</a><a href='/blank' target='_blank'>blank</a><button onclick=\"window.open('/popup')\">open</button>"
               "<form action='/form'><button>send</button></form><a href='/file' download>file</a>"
-              "<script>let title = 'home'; requestAnimationFrame(() => requestAnimationFrame(() => "
-              "document.title = title))</script>"},
+              "<script>let title = 'home'; requestAnimationFrame(() => requestAnimationFrame(() => document.title = title))</script>"},
     // Asks before it is left, which takes a click on a link.
-    {"/dialogs", "<a href='/other' style='display:block;height:50px'>leave</a><script>"
-                 "onbeforeunload = e => { e.preventDefault(); e.returnValue = ''; }; alert('a'); "
-                 "let title = 'confirm ' + confirm('c') + ', prompt ' + prompt('p', 'x'); "
-                 "requestAnimationFrame(() => requestAnimationFrame(() => document.title = title))"
-                 "</script>"},
+    {"/dialogs", "<a href='/other' style='display:block;height:50px'>leave</a><script>onbeforeunload = e => { e.preventDefault(); e.returnValue = ''; }; alert('a'); "
+                 "let title = 'confirm ' + confirm('c') + ', prompt ' + prompt('p', 'x'); requestAnimationFrame(() => requestAnimationFrame(() => document.title = title))</script>"},
     // Links to what other programs would open, then a colour input.
-    {"/elsewhere", "<title>loading</title><style>*{margin:0}a,input{display:block;width:300px;"
-                   "height:50px}</style><a href='mailto:a@b.c'>m</a><a href='tel:1'>t</a><a "
-                   "href='my-app:x'>a</a><a href='qrc:/logo.png'>q</a><a href='file:///etc/"
-                   "passwd'>f</a><input type='color'><script>requestAnimationFrame(() => "
-                   "requestAnimationFrame(() => document.title = 'elsewhere'))</script>"},
+    {"/elsewhere", "<title>loading</title><style>*{margin:0}a,input{display:block;width:300px;height:50px}</style><a href='mailto:a@b.c'>m</a><a href='tel:1'>t</a>"
+                   "<a href='my-app:x'>a</a><a href='qrc:/logo.png'>q</a><a href='file:///etc/passwd'>f</a><input type='color'>"
+                   "<script>requestAnimationFrame(() => requestAnimationFrame(() => document.title = 'elsewhere'))</script>"},
     // A long list at the right edge, a link to about:, and a frame that keeps its about:srcdoc.
-    {"/edge",
-     "<title>loading</title><style>*{margin:0}select{position:absolute;right:0}</style>"
-     "<select><option>" +
-         QByteArray(300, 'w') +
-         "</select><a href='about:blank'>b</a>"
-         "<iframe srcdoc=framed></iframe><script>onload = () => requestAnimationFrame(() => "
-         "document.title = frames[0].document.body.textContent)</script>"},
-    {"/refresh", "<meta http-equiv='refresh' content='0;url=about:blank'><script>setTimeout(() => "
-                 "document.title = 'stayed', 2000)</script>"},
+    {"/edge", "<title>loading</title><style>*{margin:0}select{position:absolute;right:0}</style><select><option>" + QByteArray(300, 'w') + "</select><a href='about:blank'>b</a>"
+              "<iframe srcdoc=framed></iframe><script>onload = () => requestAnimationFrame(() => document.title = frames[0].document.body.textContent)</script>"},
+    {"/refresh", "<meta http-equiv='refresh' content='0;url=about:blank'><script>setTimeout(() => document.title = 'stayed', 2000)</script>"},
     {"/file", "Content-Disposition: attachment\r\n\r\nbytes"},
-    {"/login", "Set-Cookie: parent=in\r\n\r\n<title>signed in</title><script>"
-               "localStorage.parent = 'in'</script>"}};
+    {"/login", "Set-Cookie: parent=in\r\n\r\n<title>signed in</title><script>localStorage.parent = 'in'</script>"}};
+// clang-format on
 } // namespace
 
 class WebTest : public QObject
@@ -64,27 +50,10 @@ class WebTest : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        server.listen(QHostAddress::LocalHost);
-        connect(&server, &QTcpServer::newConnection, this, [this] {
-            QTcpSocket *socket = server.nextPendingConnection();
-            connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
-                requests += socket->readAll();
-                const QString path = requests.last().split(' ').value(1).split('?')[0];
-                const QByteArray page = PAGES.value(path, "<title>" + path.toUtf8() + "</title>");
-                socket->write(
-                    "HTTP/1.1 200 OK\r\nConnection: close\r\nContent-Type: text/html\r\n" +
-                    (page.contains("\r\n\r\n") ? page : "\r\n" + page));
-                socket->disconnectFromHost();
-            });
-        });
-    }
-
     void init()
     {
         resetSession();
-        requests.clear();
+        server.requests.clear();
         writeStore({{"endTime", at(600)}});
         delegate = launch(url("/home"));
         QTRY_COMPARE(view()->title(), QStringLiteral("home"));
@@ -112,7 +81,7 @@ private slots:
         QTRY_VERIFY(!profile);
         delegate->togglePause();
         QTRY_COMPARE(view()->title(), QStringLiteral("home"));
-        QVERIFY(requests.last().contains("Cookie: parent=in"));
+        QVERIFY(server.requests.last().contains("Cookie: parent=in"));
         QVariant stored;
         view()->page()->runJavaScript("localStorage.parent",
                                       [&stored](const QVariant &value) { stored = value; });
@@ -128,8 +97,8 @@ private slots:
         click(0);
         QTest::qWait(300);
         view()->reload();
-        QTRY_COMPARE(requests.filter("GET /home ").size(), 4);
-        QVERIFY(requests.filter("GET /other ").isEmpty());
+        QTRY_COMPARE(server.requests.filter("GET /home ").size(), 4);
+        QVERIFY(server.requests.filter("GET /other ").isEmpty());
     }
 
     // Nothing leaves the one window: new windows, downloads, the context menu's ways out, and
@@ -151,7 +120,8 @@ private slots:
         QTRY_COMPARE(downloads[0]->state(), QWebEngineDownloadRequest::DownloadCancelled);
         disconnect(sharedProfile(), nullptr, this, nullptr);
         QCOMPARE(view()->title(), QStringLiteral("home"));
-        QCOMPARE(requests.filter(QRegularExpression("GET /(blank|popup|other) ")), QStringList());
+        QCOMPARE(server.requests.filter(QRegularExpression("GET /(blank|popup|other) ")),
+                 QStringList());
         // Named here, not read from the page, so that one dropped from its list is missed here.
         for (QWebEnginePage::WebAction action :
              {QWebEnginePage::OpenLinkInNewWindow, QWebEnginePage::OpenLinkInNewTab,
@@ -237,17 +207,16 @@ protected:
 
 private:
     QWebEngineView *view() const { return AppDelegateProbe{*delegate}.webView(); }
-    QString url(const char *path) const
-    {
-        return QStringLiteral("http://127.0.0.1:%1%2").arg(server.serverPort()).arg(path);
-    }
+    QString url(const char *path) const { return server.url(path); }
     void click(int top)
     {
         QTest::mouseClick(view()->focusProxy(), Qt::LeftButton, {}, {150, top + 20});
     }
 
-    QTcpServer server;
-    QStringList requests;
+    PageServer server{[](const QString &address) {
+        const QString path = address.section(u'?', 0, 0);
+        return PAGES.value(path, "<title>" + path.toUtf8() + "</title>");
+    }};
     QList<QUrl> handedOff;
     int colourChoosers = 0;
     std::unique_ptr<AppDelegate> delegate;

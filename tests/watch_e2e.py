@@ -65,18 +65,15 @@ class WatchTest(dbusmock.DBusTestCase):
         cls.system_bus_pid, os.environ["DBUS_SYSTEM_BUS_ADDRESS"] = cls.start_dbus(cls.config.name)
 
     def start(self, command, **options):
-        process = subprocess.Popen(command, text=True, **options)
-        for stream in (process.stdin, process.stdout, process.stderr):
-            if stream:
-                self.addCleanup(stream.close)
-        self.addCleanup(process.wait)
+        process = subprocess.Popen(command, text=True, start_new_session=True, **options)
+        # Killed if still running, then its pipes closed and its end awaited.
+        self.addCleanup(process.__exit__, None, None, None)
         self.addCleanup(lambda: process.poll() is None and os.killpg(process.pid, 9))
         return process
 
     def setUp(self):
         logind = self.start([sys.executable, "-m", "dbusmock", "--system", "--template", "logind"],
-                            stdout=subprocess.PIPE, start_new_session=True,
-                            env=dict(os.environ, PYTHONUNBUFFERED="1"))
+                            stdout=subprocess.PIPE, env=dict(os.environ, PYTHONUNBUFFERED="1"))
         self.calls = lines_of(logind.stdout)
         self.wait_for_bus_object("org.freedesktop.login1", "/org/freedesktop/login1",
                                  system_bus=True)
@@ -87,13 +84,12 @@ class WatchTest(dbusmock.DBusTestCase):
         os.chown(folder.name, UID, -1)
         self.socket = os.path.join(folder.name, "watch")
         self.leader = self.start(AS_USER + [sys.executable, "-c", LEADER], stdin=subprocess.PIPE,
-                                 stdout=subprocess.PIPE, start_new_session=True)
+                                 stdout=subprocess.PIPE)
         env = dict(os.environ, TOVALIN_WATCH_TEST_SOCKET=self.socket,
                    TOVALIN_WATCH_TEST_UIDS=str(UID),
                    TOVALIN_WATCH_TEST_SESSION=str(self.leader.pid))
         env.pop("JOURNAL_STREAM", None)
-        watch = self.start(AS_USER + [WATCH], env=env, stderr=subprocess.PIPE,
-                           start_new_session=True)
+        watch = self.start(AS_USER + [WATCH], env=env, stderr=subprocess.PIPE)
         self.log = lines_of(watch.stderr)
         wait_for(self.calls, "ListUsers")
 

@@ -104,9 +104,12 @@ class TovalinTest(unittest.TestCase):
                                  "QT_QPA_PLATFORM", "XDG_SESSION_TYPE", "SWAYSOCK")}
         # English texts whatever the machine's language, but for the one run in German.
         self.env.update(QTWEBENGINE_CHROMIUM_FLAGS=OFFLINE, LC_ALL="C.UTF-8", LANGUAGE="")
-        self.make_folders(self.root)
+        self.make_folders()
 
-    def make_folders(self, parent):
+    def make_folders(self):
+        # Fresh ones, where whoever the Wayland side runs as reaches them.
+        parent = tempfile.mkdtemp(dir=self.root)
+        os.chmod(parent, 0o755)
         for variable in ("XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_RUNTIME_DIR",
                          "HOME"):
             folder = self.env[variable] = os.path.join(parent, variable.lower())
@@ -372,9 +375,8 @@ class TovalinTest(unittest.TestCase):
         self.tool("wtype", "-k", "Return")
         rect = wait_until(lambda: [v["rect"] for v in self.sway_views()
                                    if not v["name"].startswith("Tovalin")], "the dialog")[0]
-        x, y = rect["x"] * scale, rect["y"] * scale
-        return (0, 0) + self.shoot().size, (x, y, x + rect["width"] * scale,
-                                            y + rect["height"] * scale)
+        x, y, width, height = (rect[key] * scale for key in ("x", "y", "width", "height"))
+        return (0, 0) + self.shoot().size, (x, y, x + width, y + height)
 
     def x_box(self, window):
         box = dict(line.split("=") for line in self.tool(
@@ -426,12 +428,11 @@ class TovalinTest(unittest.TestCase):
         return wrong
 
     def test_screens_as_seen(self):
+        first = dict(self.env)
         for where, screen, language, scale in SCREENS:
             with self.subTest(where=where, screen=screen, language=language, scale=scale):
-                folder = tempfile.mkdtemp(dir=self.root)
-                os.chmod(folder, 0o755)
-                self.make_folders(folder)
-                self.env.update(LC_ALL=language + ".UTF-8")
+                self.env = dict(first, LC_ALL=language + ".UTF-8")
+                self.make_folders()
                 window, dialog = self.show_screen(where, screen, scale)
                 deadline = time.monotonic() + TIMEOUT
                 while (wrong := self.judge(shot := self.shoot(), window, dialog, screen, scale,
@@ -450,9 +451,6 @@ class TovalinTest(unittest.TestCase):
                     os.kill(int(app[0]), signal.SIGTERM)
                     self.session.wait(timeout=TIMEOUT)
             self.stop_all()
-            for variable in ("DISPLAY", "WAYLAND_DISPLAY", "SWAYSOCK", "QT_SCALE_FACTOR",
-                             "QT_QPA_PLATFORM"):
-                self.env.pop(variable, None)
 
     def start_child_session(self):
         entry = configparser.ConfigParser(interpolation=None)

@@ -10,20 +10,14 @@ set -euo pipefail
 module=$1 helper=$2 replay=$3 profile=$4 prefix=$5
 work=$(mktemp -d)
 coproc WATCHER { exec python3 -c '
-import socket, sys, threading
-def serve(path, reply):
-    server = socket.socket(socket.AF_UNIX, socket.SOCK_STREAM)
-    server.bind(path)
-    server.listen(8)
-    def loop():
-        while True:
-            client = server.accept()[0]
-            if client.recv(16) == b"ping\n":
-                client.sendall(reply)
-            client.close()
-    threading.Thread(target=loop, daemon=True).start()
-serve(sys.argv[1], b"ok\n")
-serve(sys.argv[2], b"no\n")
+import socketserver, sys, threading
+for path, reply in zip(sys.argv[1:], (b"ok\n", b"no\n")):
+    class Ping(socketserver.BaseRequestHandler):
+        def handle(self, reply=reply):
+            if self.request.recv(16) == b"ping\n":
+                self.request.sendall(reply)
+    server = socketserver.ThreadingUnixStreamServer(path, Ping)
+    threading.Thread(target=server.serve_forever, daemon=True).start()
 print("ready", flush=True)
 sys.stdin.read()' "$work/watch.ok" "$work/watch.no"; }
 trap 'kill "$WATCHER_PID"; [ -n "${KEEP:-}" ] || rm -rf "$work"' EXIT
@@ -88,11 +82,9 @@ login() { # login USER SYSTEM SERVICE SESSION TYPE RECORDED-TYPE [VAR=VALUE...]
     shift 3
     case $service in gdm-*) mode=gdm ;; lightdm*) mode=lightdm ;; esac
     LD_PRELOAD="libpam_wrapper.so libnss_wrapper.so" PAM_WRAPPER=1 PAM_WRAPPER_DISABLE_DEEPBIND=1 \
-        PAM_WRAPPER_DEBUGLEVEL=2 \
-        PAM_WRAPPER_SERVICE_DIR="$root/pam.d" NSS_WRAPPER_PASSWD="$work/passwd" \
-        NSS_WRAPPER_GROUP="$work/group" \
-        "$replay" "$mode" "$service" "$user" "$1" "$2" "$3" "$root/var/lib/AccountsService/users" \
-        "${@:4}"
+        PAM_WRAPPER_DEBUGLEVEL=2 PAM_WRAPPER_SERVICE_DIR="$root/pam.d" \
+        NSS_WRAPPER_PASSWD="$work/passwd" NSS_WRAPPER_GROUP="$work/group" "$replay" "$mode" \
+        "$service" "$user" "$1" "$2" "$3" "$root/var/lib/AccountsService/users" "${@:4}"
 }
 row() { # row WANTED USER SYSTEM SERVICE SESSION TYPE RECORDED-TYPE [VAR=VALUE...]
     local wanted=$1 user=$2 got=yes mark=ok
