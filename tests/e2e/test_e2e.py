@@ -48,7 +48,8 @@ SCREENS = [("x11", "locked", "en_US", 1), ("x11", "last minute", "de_DE", 2),
            ("x11", "paused", "en_US", 2), ("x11", "alert", "de_DE", 1),
            ("wayland", "running", "de_DE", 1), ("wayland", "locked", "de_DE", 2),
            ("wayland", "last minute", "en_US", 1), ("wayland", "alert", "en_US", 2),
-           ("child", "running", "en_US", 1), ("child", "paused", "de_DE", 1)]
+           ("child", "running", "en_US", 1), ("child", "paused", "de_DE", 1),
+           ("child x11", "last minute", "de_DE", 1)]
 
 
 def contrast(a, b):
@@ -355,6 +356,15 @@ class TovalinTest(unittest.TestCase):
             self.session = self.start_child_session()
             wait_until(lambda: self.shoot().colours() > 8, "the child's session")
             return (0, 0) + self.shoot().size, None
+        if where == "child x11":
+            # The child's X11 session: Tovalin alone on the display, with no window manager.
+            self.start_xvfb("1280x800")
+            self.env.update(TOVALIN_CHILD_SESSION="1", QT_QPA_PLATFORM="xcb")
+            self.start_app()
+            screen = (0, 0) + self.shoot().size
+            wait_until(lambda: self.x_box(self.x_window("Tovalin.*")) == screen,
+                       "the window to cover the screen")
+            return screen, None
         if where == "x11":
             self.start_xvfb("2560x1600")
             os.chown(self.env["XDG_RUNTIME_DIR"], os.geteuid(), os.getegid())
@@ -390,7 +400,7 @@ class TovalinTest(unittest.TestCase):
         bar = top + BAR_HEIGHT * scale
         wrong = [] if shot.colours(window) > 8 else ["nothing drawn"]
         # Full screen in the child's session: none of cage's black around it, no title bar.
-        if where == "child" and ((0, 0, 0) in [shot.at(x, y) for x in (0, right // 2, right - 1)
+        if where.startswith("child") and ((0, 0, 0) in [shot.at(x, y) for x in (0, right // 2, right - 1)
                                                for y in (0, bottom - 1)]
                                  or shot.at(2, 2) != shot.at(2, bar - 3)):
             wrong.append("the window does not cover the output")
