@@ -48,7 +48,7 @@ check_removal() {
         # A folder stays where another package owns it too, maybe by its name before the /usr
         # merge (Debian 12's libpam-modules ships /lib/<triplet>/security).
         [ ! -e "$path" ] || [ "$path" = /. ] ||
-            { [ -d "$path" ] && dpkg-query -S "$path" "${path#/usr}" 2>/dev/null | grep -q .; } ||
+            { [ -d "$path" ] && { dpkg-query -S "$path" || dpkg-query -S "${path#/usr}"; } >/dev/null 2>&1; } ||
             fail "left after purge: $path"
     done
     ! ls /var/lib/dpkg/info/tovalin.* 2>/dev/null || fail "dpkg's records of tovalin are left"
