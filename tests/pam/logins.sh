@@ -100,16 +100,16 @@ row() { # row WANTED USER SYSTEM SERVICE SESSION TYPE RECORDED-TYPE [VAR=VALUE..
     # Whoever is not a child account logs in as before, whatever the system.
     [ "$user" = other ] || row yes other "$@"
 }
-while read -r wanted user system service session type recorded env; do
-    # shellcheck disable=SC2086 # the extra variables, one a word
-    row "$wanted" "$user" "$system" "$service" "$session" "$type" "$recorded" $env
+# A row of several services, with commas between them, stands for one row each.
+while read -r wanted user system services session type recorded env; do
+    for service in ${services//,/ }; do
+        # shellcheck disable=SC2086 # the extra variables, one a word
+        row "$wanted" "$user" "$system" "$service" "$session" "$type" "$recorded" $env
+    done
 done <<'ROWS'
-yes kid full gdm-password tovalin wayland -
-no kid full gdm-password gnome wayland -
-no kid full gdm-password - wayland -
-yes kid full gdm-autologin tovalin wayland -
-no kid full gdm-autologin gnome wayland -
-no kid full gdm-autologin - wayland -
+yes kid full gdm-password,gdm-autologin tovalin wayland -
+no kid full gdm-password,gdm-autologin gnome wayland -
+no kid full gdm-password,gdm-autologin - wayland -
 yes kid full gdm-autologin tovalin x11 -
 no kid nox11 gdm-autologin tovalin x11 -
 no kid nox11 gdm-password tovalin - -
@@ -121,9 +121,7 @@ yes kid full lightdm tovalin - -
 no kid full lightdm gnome x11 -
 no kid full lightdm - - -
 no kid nox11 lightdm tovalin x11 -
-no kid full login - - -
-no kid full sshd - - -
-no kid full su - - -
+no kid full login,sshd,su - - -
 yes kid full systemd-user - - -
 no kid linger systemd-user - - -
 no kid nocage gdm-password tovalin wayland -
