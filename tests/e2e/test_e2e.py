@@ -356,21 +356,17 @@ class TovalinTest(unittest.TestCase):
             self.session = self.start_child_session()
             wait_until(lambda: self.shoot().colours() > 8, "the child's session")
             return (0, 0) + self.shoot().size, None
-        if where == "child x11":
-            # The child's X11 session: Tovalin alone on the display, with no window manager.
-            self.start_xvfb("1280x800")
-            self.env.update(TOVALIN_CHILD_SESSION="1", QT_QPA_PLATFORM="xcb")
-            self.start_app()
-            screen = (0, 0) + self.shoot().size
-            wait_until(lambda: self.x_box(self.x_window("Tovalin.*")) == screen,
-                       "the window to cover the screen")
-            return screen, None
-        if where == "x11":
-            self.start_xvfb("2560x1600")
+        if where.endswith("x11"):
+            # The child's X11 session: Tovalin alone on the display, with no window manager,
+            # covering it.
+            child = where == "child x11"
+            self.start_xvfb("1280x800" if child else "2560x1600")
             os.chown(self.env["XDG_RUNTIME_DIR"], os.geteuid(), os.getegid())
-            self.env["QT_SCALE_FACTOR"] = str(scale)
+            self.env.update(TOVALIN_CHILD_SESSION=str(int(child)), QT_SCALE_FACTOR=str(scale))
             self.start_app()
-            window = self.x_box(self.x_window("Tovalin.*"))
+            window = wait_until(lambda: [box for box in [self.x_box(self.x_window("Tovalin.*"))]
+                                         if not child or box == (0, 0) + self.shoot().size],
+                                "the window")[0]
             if screen != "alert":
                 return window, None
             self.x_click("Tovalin.*")
