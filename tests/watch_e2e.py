@@ -17,6 +17,7 @@ import dbusmock
 
 WATCH = sys.argv.pop(1)
 NOBODY = 65534
+LOGIN1 = ("org.freedesktop.login1", "/org/freedesktop/login1")
 # As root the service takes none of the tests' overrides, so root runs it, and what it watches,
 # as nobody.
 AS_USER = ["setpriv", "--reuid=%d" % NOBODY, "--regid=%d" % NOBODY, "--clear-groups", "--"] \
@@ -60,8 +61,7 @@ class WatchTest(dbusmock.DBusTestCase):
     def setUpClass(cls):
         # dbusmock's own bus lets in its owner's uid alone, and the service may be nobody.
         cls.config = tempfile.NamedTemporaryFile("w", suffix=".conf")
-        cls.config.write(BUS_CONFIG)
-        cls.config.flush()
+        print(BUS_CONFIG, file=cls.config, flush=True)
         cls.system_bus_pid, os.environ["DBUS_SYSTEM_BUS_ADDRESS"] = cls.start_dbus(cls.config.name)
 
     def start(self, command, **options):
@@ -75,10 +75,8 @@ class WatchTest(dbusmock.DBusTestCase):
         logind = self.start([sys.executable, "-m", "dbusmock", "--system", "--template", "logind"],
                             stdout=subprocess.PIPE, env=dict(os.environ, PYTHONUNBUFFERED="1"))
         self.calls = lines_of(logind.stdout)
-        self.wait_for_bus_object("org.freedesktop.login1", "/org/freedesktop/login1",
-                                 system_bus=True)
-        self.mock = self.get_dbus(True).get_object("org.freedesktop.login1",
-                                                   "/org/freedesktop/login1")
+        self.wait_for_bus_object(*LOGIN1, system_bus=True)
+        self.mock = self.get_dbus(True).get_object(*LOGIN1)
         folder = tempfile.TemporaryDirectory()
         self.addCleanup(folder.cleanup)
         os.chown(folder.name, UID, -1)
@@ -94,8 +92,7 @@ class WatchTest(dbusmock.DBusTestCase):
         wait_for(self.calls, "ListUsers")
 
     def run_in_session(self, command):
-        self.leader.stdin.write(command + "\n")
-        self.leader.stdin.flush()
+        print(command, file=self.leader.stdin, flush=True)
         return int(self.leader.stdout.readline())
 
     def ask(self, line):
