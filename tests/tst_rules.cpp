@@ -274,18 +274,16 @@ private slots:
     void passwordFile()
     {
         QFETCH(QByteArray, content);
-        QFETCH(int, fileMode);
-        QFETCH(int, folderMode);
-        QFETCH(uid_t, owner);
         QTemporaryDir dir;
         const QString path = dir.filePath("password");
         QString error;
         QVERIFY(content == "-" || platform::writePasswordFile(path, "parent's own", &error));
         QVERIFY(content == "-" || content.isEmpty() || writeFile(path, content));
-        chmod(QFile::encodeName(path).constData(), mode_t(fileMode));
-        chmod(QFile::encodeName(dir.path()).constData(), mode_t(folderMode));
+        chmod(QFile::encodeName(path).constData(), mode_t(fetch<int>("fileMode")));
+        chmod(QFile::encodeName(dir.path()).constData(), mode_t(fetch<int>("folderMode")));
         overridePermissions(false);
-        const platform::PasswordFile read = platform::readPasswordFile(path, getuid() + owner);
+        const platform::PasswordFile read =
+            platform::readPasswordFile(path, getuid() + fetch<uid_t>("owner"));
         overridePermissions(true);
         chmod(QFile::encodeName(dir.path()).constData(), 0700);
         QTEST(int(read.kind), "kind");
