@@ -38,6 +38,12 @@ bool writeFile(const QString &path, const QByteArray &bytes)
            file.write(bytes) == bytes.size();
 }
 
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 void resetSession()
 {
     writeStore({});

@@ -55,6 +55,8 @@ QVariantMap readStoreFromDisk();
 QString storeFilePath();
 // Writes the file whole, its folders made as needed.
 bool writeFile(const QString &path, const QByteArray &bytes);
+// The file's bytes, none where it cannot be read.
+QByteArray readFile(const QString &path);
 
 // A controller that has gone through its launch sequence, with sites that need no network.
 std::unique_ptr<AppDelegate> launch(const QString &disneyAddress = {},

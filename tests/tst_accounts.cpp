@@ -16,14 +16,6 @@
 
 using namespace accounts;
 
-namespace {
-QByteArray read(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-} // namespace
-
 class AccountsTest : public QObject
 {
     Q_OBJECT
@@ -70,7 +62,7 @@ private slots:
             if (words[0] == u"file" || words[0] == u"big")
                 QVERIFY(writeFile(path, words[0] == u"big" ? QByteArray(2 << 20, 'x') : "x"));
             else if (words[0] == u"skel")
-                QVERIFY(writeFile(path, read(root.filePath("etc/skel/.profile"))));
+                QVERIFY(writeFile(path, readFile(root.filePath("etc/skel/.profile"))));
             else if (words[0] == u"dir")
                 QVERIFY(QDir().mkpath(path));
             else if (words[0] == u"fifo")
@@ -100,10 +92,10 @@ private slots:
         QString error;
         QVERIFY(keepSessions("kid", before, &error));
         QVERIFY(writeSessionsToFile("kid", CHILD_SESSIONS, &error));
-        QCOMPARE(read(file), "[User]\nLanguage=de\nSession=tovalin\nXSession=tovalin\n");
+        QCOMPARE(readFile(file), "[User]\nLanguage=de\nSession=tovalin\nXSession=tovalin\n");
         QVERIFY(writeSessionsToFile(
             "kid", sessionsToRestore(readSessionsFromFile("kid"), keptSessions("kid")), &error));
-        QCOMPARE(read(file), "[User]\nLanguage=de\nSession=gnome\nSessionType=x11\n");
+        QCOMPARE(readFile(file), "[User]\nLanguage=de\nSession=gnome\nSessionType=x11\n");
         // As the first release kept them: no SessionType, which is then cleared.
         QVERIFY(writeFile(root.filePath("etc/tovalin/children/old"), "[Before]\nSession=plasma\n"));
         QCOMPARE(keptSessions("old"), (Sessions{"plasma", std::nullopt, std::nullopt}));
@@ -127,12 +119,12 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(QDBusConnection::systemBus().interface()->isServiceRegistered(
                                      "org.freedesktop.Accounts"),
                                  20000);
-        const QByteArray file = read(accountsServiceFile("kid"));
+        const QByteArray file = readFile(accountsServiceFile("kid"));
         QCOMPARE(readSessions("kid"), (Sessions{"plasma", std::nullopt, "wayland"}));
         QString error;
         QVERIFY2(writeSessions("kid", CHILD_SESSIONS, &error), qPrintable(error));
         QCOMPARE(readSessions("kid"), CHILD_SESSIONS);
-        QCOMPARE(read(accountsServiceFile("kid")), file); // the daemon's to write
+        QCOMPARE(readFile(accountsServiceFile("kid")), file); // the daemon's to write
         QVERIFY(writeSessions("other", CHILD_SESSIONS, &error));
         QCOMPARE(readSessionsFromFile("other"), CHILD_SESSIONS);
     }

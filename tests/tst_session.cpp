@@ -38,11 +38,10 @@ QVariantMap stored(qint64 end, bool paused = false, bool locked = false)
 // Whatever is on disk where the store belongs.
 QByteArray snapshot()
 {
-    QFile file(storeFilePath());
-    const QFileInfo store(file);
+    const QFileInfo store(storeFilePath());
     return QByteArray::number(int(store.permissions()) | store.isDir() << 16 |
                               QFileInfo(store.path()).isFile() << 17) +
-           (file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
+           readFile(storeFilePath());
 }
 
 // The store holds the session and the wrong answers in a row, nothing else, so a new run finds
