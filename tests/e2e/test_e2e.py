@@ -289,8 +289,7 @@ class TovalinTest(unittest.TestCase):
                 if variable == "XDG_CONFIG_HOME":
                     own = os.path.join(own, "x" * 100)
                     os.symlink(self.env[variable], own)
-                pair.append(self.start("dbus-run-session", "--", APP,
-                                       env=dict(self.env, **{variable: own})))
+                pair.append(self.start_app(env=dict(self.env, **{variable: own})))
             gone = wait_until(lambda: [p for p in pair if p.poll() is not None], "a hand-over")
             self.assertEqual([p.returncode for p in gone], [0])
             self.stop_all()
