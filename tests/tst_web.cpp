@@ -55,7 +55,7 @@ private slots:
         resetSession();
         server.requests.clear();
         writeStore({{"endTime", at(600)}});
-        delegate = launch(url("/home"));
+        delegate = launch(server.url("/home"));
         QTRY_COMPARE(view()->title(), QStringLiteral("home"));
         QTRY_VERIFY(view()->focusProxy());
     }
@@ -73,7 +73,7 @@ private slots:
         ModalDriver modals({PASSWORD, "15"});
         AppDelegateProbe{*delegate}.window()->findChild<QPushButton *>("modifyButton")->click();
         QTRY_COMPARE(view()->title(), QStringLiteral("home"));
-        view()->load(QUrl(url("/login")));
+        view()->load(QUrl(server.url("/login")));
         QTRY_COMPARE(view()->title(), QStringLiteral("signed in"));
         const QPointer<QWebEngineProfile> profile = view()->page()->profile();
         delegate->togglePause();
@@ -130,7 +130,7 @@ private slots:
               QWebEnginePage::SavePage, QWebEnginePage::ViewSource, QWebEnginePage::InspectElement})
             QVERIFY(!view()->page()->action(action)->isEnabled() &&
                     !view()->page()->action(action)->isVisible());
-        view()->load(QUrl(url("/dialogs")));
+        view()->load(QUrl(server.url("/dialogs")));
         QTRY_COMPARE(view()->title(), QStringLiteral("confirm false, prompt null"));
         click(0);
         QTRY_COMPARE(view()->title(), QStringLiteral("/other"));
@@ -144,7 +144,7 @@ private slots:
         const QStringList schemes{"mailto", "tel", "my-app", "qrc", "file"};
         for (const QString &scheme : schemes)
             QDesktopServices::setUrlHandler(scheme, this, "handOff");
-        view()->load(QUrl(url("/elsewhere")));
+        view()->load(QUrl(server.url("/elsewhere")));
         QTRY_COMPARE(view()->title(), QStringLiteral("elsewhere"));
         qApp->installEventFilter(this);
         for (int top = 0; top <= 250; top += 50)
@@ -168,7 +168,7 @@ private slots:
     // frame stays on the web by every route to about:.
     void pageStaysInTheWindow()
     {
-        view()->load(QUrl(url("/edge")));
+        view()->load(QUrl(server.url("/edge")));
         QTRY_COMPARE(view()->title(), QStringLiteral("framed"));
         const QRect page(view()->mapToGlobal(QPoint()), view()->size());
         QTest::mouseClick(view()->focusProxy(), Qt::LeftButton, {}, {page.width() - 10, 10});
@@ -190,9 +190,9 @@ private slots:
                         (moves.size() == 2 && view()->title() == "framed"));
         }
         moves.clear();
-        view()->load(QUrl(url("/refresh")));
+        view()->load(QUrl(server.url("/refresh")));
         QTRY_VERIFY(view()->title() == "stayed" ||
-                    (moves.size() > 2 && moves[2][0].toUrl() == QUrl(url("/refresh"))));
+                    (moves.size() > 2 && moves[2][0].toUrl() == QUrl(server.url("/refresh"))));
     }
 
 public slots:
@@ -207,7 +207,6 @@ protected:
 
 private:
     QWebEngineView *view() const { return AppDelegateProbe{*delegate}.webView(); }
-    QString url(const char *path) const { return server.url(path); }
     void click(int top)
     {
         QTest::mouseClick(view()->focusProxy(), Qt::LeftButton, {}, {150, top + 20});
