@@ -64,6 +64,13 @@ class WatchTest(dbusmock.DBusTestCase):
         print(BUS_CONFIG, file=cls.config, flush=True)
         cls.system_bus_pid, os.environ["DBUS_SYSTEM_BUS_ADDRESS"] = cls.start_dbus(cls.config.name)
 
+    @classmethod
+    def tearDownClass(cls):
+        # A bus started by hand: Debian 13's dbusmock stops only those it started itself.
+        cls.stop_dbus(cls.system_bus_pid)
+        cls.system_bus_pid = None
+        super().tearDownClass()
+
     def start(self, command, **options):
         process = subprocess.Popen(command, text=True, start_new_session=True, **options)
         # Killed if still running, then its pipes closed and its end awaited.
