@@ -456,21 +456,10 @@ QString accountsServiceFile(const QString &name)
     return systemPath(QStringLiteral("/var/lib/AccountsService/users/")) + name;
 }
 
-std::optional<QString> recordedSession(const QString &name)
-{
-    const std::optional<QString> text = readText(accountsServiceFile(name));
-    return text ? sessionsIn(*text, QStringLiteral("User")).session : std::nullopt;
-}
-
 std::optional<QString> userFileValue(const QString &file, const QString &key)
 {
     const std::optional<QString> text = readText(file);
     return text ? nonEmpty(keyFileValue(*text, QStringLiteral("User"), key)) : std::nullopt;
-}
-
-bool lingers(const QString &name)
-{
-    return QFile::exists(QStringLiteral("/var/lib/systemd/linger/") + name);
 }
 
 Sessions readSessionsFromFile(const QString &name)

@@ -36,12 +36,8 @@ QStringList childMembers();
 
 // AccountsService's file of the account, as accounts-daemon writes it.
 QString accountsServiceFile(const QString &name);
-// Session= from that file: nullopt when the file or the key is missing or unreadable.
-std::optional<QString> recordedSession(const QString &name);
 // A key of the [User] group in an AccountsService file: nullopt when it is missing or empty.
 std::optional<QString> userFileValue(const QString &file, const QString &key);
-// Whether logind starts the account's user manager at boot (loginctl enable-linger).
-bool lingers(const QString &name);
 
 // The same, in the file alone.
 Sessions readSessionsFromFile(const QString &name);
