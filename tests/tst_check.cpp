@@ -153,7 +153,7 @@ private slots:
         // Root reads any file: without that right the store is unreadable to it as well.
         const QStringList asUser{"setpriv", "--bounding-set=-dac_override,-dac_read_search", "--"};
         const QStringList command = QStringList(geteuid() == 0 ? asUser : QStringList())
-                                    << TOVALIN_CHECK << etc.path();
+                                    << TOVALIN_CHECK << "--admin-folder=" + etc.path();
         QElapsedTimer took;
         took.start();
         check.start(command[0], command.mid(1));

@@ -1,5 +1,6 @@
 // tovalin-check: tells a parent whether the child's site can play in this account.
 #include "accounts/System.h"
+#include "app/CommandLine.h"
 #include "check/Check.h"
 #include "check/Widevine.h"
 #include "platform/Environment.h"
@@ -23,13 +24,22 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     else
         QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    // The check reads no command line but the folder of the administrator's files, which only
-    // tests give; the toolkit and the engine get the program's name alone.
-    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
+    // The toolkit and the engine get the program's name alone: the engine takes switches from
+    // the command line.
     int applicationArgc = 1;
     QApplication app(applicationArgc, argv);
     QApplication::setApplicationName(QStringLiteral("tovalin-check"));
-    platform::installTranslations();
+    platform::installTranslations({QStringLiteral("qtbase")});
+    CommandLine commandLine(QCoreApplication::translate(
+        "tovalin-check", "Tells whether the child's streaming site can play in this account."));
+    // The folder of the administrator's files, which only tests give.
+    QCommandLineOption adminFolder(QStringLiteral("admin-folder"), QString(),
+                                   QStringLiteral("folder"));
+    adminFolder.setFlags(QCommandLineOption::HiddenFromHelp);
+    commandLine.parser.addOption(adminFolder);
+    if (const std::optional<int> status = commandLine.parse(argc, argv))
+        return *status;
+    const QString folder = commandLine.parser.value(adminFolder);
     check::keepWidevineMachineWide(accounts::runsInChildAccount());
     check::CheckSettings settings{platform::PASSWORD_FILE_PATH, web::USER_AGENT_FILE_PATH};
     if (!folder.isEmpty())

@@ -1,4 +1,5 @@
 // tovalin-set-password: sets the parent's own password for every account of this machine.
+#include "app/CommandLine.h"
 #include "platform/PasswordFile.h"
 #include "platform/Translation.h"
 
@@ -37,21 +38,23 @@ std::optional<QString> readSecretLine(const QString &prompt)
         return std::nullopt;
     return QString::fromStdString(line);
 }
-
-int fail(const QString &why)
-{
-    std::fprintf(stderr, "tovalin-set-password: %s\n", qPrintable(why));
-    return 1;
-}
 } // namespace
 
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    platform::installTranslations();
-    // The path is only ever given by tests and image builds; the program's own file is fixed.
-    const QString path = argc > 1 ? QString::fromLocal8Bit(argv[1]) : platform::PASSWORD_FILE_PATH;
-    if (argc <= 1 && geteuid() != 0)
+    platform::installTranslations({QStringLiteral("qtbase")});
+    CommandLine commandLine(QCoreApplication::translate(
+        "tovalin-set-password", "Sets the parental password for every account of this machine."));
+    // Only ever given by tests and image builds; the program's own file is fixed.
+    QCommandLineOption file(QStringLiteral("file"), QString(), QStringLiteral("file"));
+    file.setFlags(QCommandLineOption::HiddenFromHelp);
+    commandLine.parser.addOption(file);
+    if (const std::optional<int> status = commandLine.parse(argc, argv))
+        return *status;
+    const QString path = commandLine.parser.isSet(file) ? commandLine.parser.value(file)
+                                                        : platform::PASSWORD_FILE_PATH;
+    if (!commandLine.parser.isSet(file) && geteuid() != 0)
         return fail(QCoreApplication::translate("tovalin-set-password",
                                                 "run it as root, for example with sudo"));
     const std::optional<QString> first = readSecretLine(
