@@ -2,6 +2,7 @@
 // undoes that; lists the child accounts.
 #include "accounts/Logind.h"
 #include "accounts/System.h"
+#include "app/CommandLine.h"
 #include "platform/Translation.h"
 
 #include <QCoreApplication>
@@ -27,12 +28,6 @@ QString aboutGroup(const char *text, const QString &name)
     return QCoreApplication::translate("tovalin-child", text).arg(name, CHILD_GROUP);
 }
 
-int fail(const QString &why)
-{
-    std::fprintf(stderr, "tovalin-child: %s\n", qPrintable(why));
-    return 1;
-}
-
 // Names go to Debian's tools as arguments and name files: none may pass for an option or path.
 bool isAccountName(const QString &name)
 {
@@ -45,11 +40,24 @@ int notAnAccount(const QString &name)
         QCoreApplication::translate("tovalin-child", "%1 is not an account name.").arg(name));
 }
 
-int usage()
+// What is wrong with the command and its account name, for a usage error; nothing where they fit.
+QString misuse(const QStringList &arguments, bool addOptions)
 {
-    return fail(QCoreApplication::translate(
-        "tovalin-child",
-        "usage: tovalin-child add [--create] [--fresh-home] NAME | remove NAME | list"));
+    const QString command = arguments.value(0);
+    if (command.isEmpty())
+        return QCoreApplication::translate("tovalin-child",
+                                           "a command is needed: add, remove or list");
+    if (command != u"add" && command != u"remove" && command != u"list")
+        return QCoreApplication::translate("tovalin-child", "unknown command: %1").arg(command);
+    if (addOptions && command != u"add")
+        return QCoreApplication::translate("tovalin-child",
+                                           "--create and --fresh-home are for add alone");
+    if (command == u"list" && arguments.size() > 1)
+        return QCoreApplication::translate("tovalin-child", "list takes no account name");
+    if (command != u"list" && arguments.size() < 2)
+        return QCoreApplication::translate("tovalin-child", "%1 needs an account name")
+            .arg(command);
+    return {};
 }
 
 // What the account ran before would go on outside Tovalin's session: its user manager stops
@@ -201,17 +209,35 @@ int remove(const QString &typed)
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    platform::installTranslations();
-    QStringList arguments = app.arguments().mid(1);
-    if (arguments == QStringList{QStringLiteral("list")}) {
+    platform::installTranslations({QStringLiteral("qtbase")});
+    CommandLine commandLine(QCoreApplication::translate(
+        "tovalin-child", "Makes an account a child account, which runs Tovalin and nothing else; "
+                         "undoes that; lists the child accounts."));
+    const QCommandLineOption create(
+        QStringLiteral("create"),
+        QCoreApplication::translate("tovalin-child", "add: make the account first."));
+    const QCommandLineOption fresh(
+        QStringLiteral("fresh-home"),
+        QCoreApplication::translate("tovalin-child",
+                                    "add: move a refused home aside and make a fresh one."));
+    commandLine.parser.addOptions({create, fresh});
+    commandLine.parser.addPositionalArgument(
+        QStringLiteral("command"),
+        QCoreApplication::translate("tovalin-child", "add, remove or list."),
+        QStringLiteral("add NAME | remove NAME | list"));
+    if (const std::optional<int> status = commandLine.parse(argc, argv, 2))
+        return *status;
+    const QStringList arguments = commandLine.parser.positionalArguments();
+    const QString command = arguments.value(0);
+    if (const QString why =
+            misuse(arguments, commandLine.parser.isSet(create) || commandLine.parser.isSet(fresh));
+        !why.isEmpty())
+        return fail(why, USAGE_ERROR);
+    if (command == u"list") {
         for (const QString &member : childMembers())
             say(member);
         return 0;
     }
-    const bool create = arguments.removeAll(QStringLiteral("--create")) > 0;
-    const bool fresh = arguments.removeAll(QStringLiteral("--fresh-home")) > 0;
-    if (arguments.size() != 2 || ((create || fresh) && arguments[0] != u"add"))
-        return usage();
     const QString name = arguments[1];
     if (!isAccountName(name))
         return notAnAccount(name);
@@ -222,9 +248,7 @@ int main(int argc, char *argv[])
         return fail(QCoreApplication::translate(
                         "tovalin-child", "the group %1 is missing; reinstall the tovalin package.")
                         .arg(CHILD_GROUP));
-    if (arguments[0] == u"add")
-        return add(name, create, fresh);
-    if (arguments[0] == u"remove")
-        return remove(name);
-    return usage();
+    if (command == u"add")
+        return add(name, commandLine.parser.isSet(create), commandLine.parser.isSet(fresh));
+    return remove(name);
 }
