@@ -4,17 +4,15 @@
 // login screen is told (in the language given) and why, in English, for the journal, which the
 // module writes. Any other status is a failure to check, which the module refuses too.
 #include "accounts/SessionCheck.h"
+#include "app/CommandLine.h"
 #include "platform/Translation.h"
 
-#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <cstdio>
 
 using namespace accounts;
 
 namespace {
-constexpr int CANNOT_CHECK = 2;
-
 QCommandLineOption option(const char *name, const char *about, bool hidden = false)
 {
     QCommandLineOption made(QString::fromLatin1(name), QString::fromLatin1(about),
@@ -31,18 +29,25 @@ void writeLine(QString text)
     std::fputs(text.toUtf8().append('\n').constData(), stdout);
 }
 
-int cannotCheck(const QString &why)
+// Why the arguments cannot be judged, as the module reads it for the journal: the second line.
+void tellModule(const QString &why)
 {
     writeLine(QString());
     writeLine(why);
-    return CANNOT_CHECK;
+}
+
+int cannotCheck(const QString &why)
+{
+    tellModule(why);
+    return fail(why, USAGE_ERROR);
 }
 } // namespace
 
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    QCommandLineParser parser;
+    CommandLine commandLine(QStringLiteral("Tells pam_tovalin whether a login may go on."));
+    QCommandLineParser &parser = commandLine.parser;
     const QCommandLineOption child(QStringLiteral("child"),
                                    QStringLiteral("The account is a child account."));
     // The session variables of the PAM environment, by the name of each.
@@ -67,10 +72,11 @@ int main(int argc, char *argv[])
     for (const QString &argument : app.arguments())
         if (argument.contains(QChar::ReplacementCharacter))
             return cannotCheck(QStringLiteral("an argument is not valid UTF-8: %1").arg(argument));
-    if (!parser.parse(app.arguments()))
-        return cannotCheck(parser.errorText());
-    if (!parser.positionalArguments().isEmpty())
-        return cannotCheck(QStringLiteral("unexpected arguments"));
+    if (const std::optional<int> status = commandLine.parse(argc, argv)) {
+        if (*status == USAGE_ERROR)
+            tellModule(commandLine.usageError);
+        return *status;
+    }
     // A fact given twice is refused rather than read one way or the other.
     const QStringList given = parser.optionNames();
     for (const QString &name : given)

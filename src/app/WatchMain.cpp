@@ -1,6 +1,7 @@
 // tovalin-watch: the root service that ends a child account's sessions and processes once
 // anything runs under it that is not Tovalin's session, and tells the PAM check that it runs.
 #include "accounts/Watcher.h"
+#include "app/CommandLine.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -56,6 +57,10 @@ void notifyReady()
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
+    CommandLine commandLine(QStringLiteral(
+        "Ends a child account's sessions once anything but Tovalin's session runs under it."));
+    if (const std::optional<int> status = commandLine.parse(argc, argv))
+        return *status;
     Watcher watcher(geteuid() == 0 ? WatchOptions() : testOptions());
     if (!watcher.start())
         return 1;
