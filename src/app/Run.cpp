@@ -2,6 +2,7 @@
 
 #include "accounts/System.h"
 #include "app/AppDelegate.h"
+#include "app/CommandLine.h"
 #include "check/Widevine.h"
 #include "platform/Environment.h"
 #include "platform/Messages.h"
@@ -12,17 +13,8 @@
 #include "platform/Translation.h"
 
 #include <QApplication>
-#include <cstdio>
 #include <sys/stat.h>
 #include <unistd.h>
-
-namespace {
-int refuseToStart(const QString &why)
-{
-    std::fprintf(stderr, "tovalin: %s\n", qPrintable(why));
-    return 1;
-}
-} // namespace
 
 int runTovalin(char **argv, const Websites &websites)
 {
@@ -33,7 +25,8 @@ int runTovalin(char **argv, const Websites &websites)
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     // Dialogs are Qt's own, so none can slip past the program as a window of the desktop's.
     QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
-    // Tovalin reads no command line: the toolkit and the web engine get the program's name alone.
+    // The toolkit and the web engine get the program's name alone: the engine would take switches
+    // from the command line, which main() has read.
     int applicationArgc = 1;
     QApplication app(applicationArgc, argv);
     // Qt's own texts too: the fields' and pages' context menus.
@@ -54,7 +47,7 @@ int runTovalin(char **argv, const Websites &websites)
     if (instance.role() == platform::SingleInstance::Role::HandedOff)
         return 0;
     if (instance.role() == platform::SingleInstance::Role::Unavailable)
-        return refuseToStart(instance.error());
+        return fail(instance.error());
 
     check::keepWidevineMachineWide(accounts::runsInChildAccount());
     platform::chooseRenderingPath();
