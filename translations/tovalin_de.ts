@@ -200,6 +200,14 @@
             <numerusform>Noch %n Minuten</numerusform>
         </translation>
     </message>
+    <message>
+        <source>unexpected argument: %1</source>
+        <translation>unerwartetes Argument: %1</translation>
+    </message>
+    <message>
+        <source>Gives a child one streaming site for a fixed number of minutes.</source>
+        <translation>Gibt einem Kind eine Streaming-Seite für eine feste Anzahl Minuten frei.</translation>
+    </message>
 </context>
 <context>
     <name>tovalin-check</name>
@@ -431,6 +439,10 @@
         <source>not found. In a child account the engine takes it only from where a machine-wide installation puts it, never from the home: install a browser that brings it (Google Chrome) for the whole machine, so that libwidevinecdm.so ends up in /opt/google/chrome/WidevineCdm/_platform_specific/linux_x64/ or /opt/google/chrome/</source>
         <translation>nicht gefunden. In einem Kinderkonto nimmt die Engine es nur von dort, wo eine Installation für den ganzen Rechner es ablegt, nie aus dem Home-Verzeichnis: Installieren Sie einen Browser, der es mitbringt (Google Chrome), für den ganzen Rechner, sodass libwidevinecdm.so in /opt/google/chrome/WidevineCdm/_platform_specific/linux_x64/ oder /opt/google/chrome/ landet</translation>
     </message>
+    <message>
+        <source>Tells whether the child&apos;s streaming site can play in this account.</source>
+        <translation>Sagt, ob die Streaming-Seite des Kindes in diesem Konto abgespielt werden kann.</translation>
+    </message>
 </context>
 <context>
     <name>tovalin-child</name>
@@ -539,10 +551,6 @@
         <translation>%1 wurde nach %2 verschoben, aber mkhomedir_helper konnte keinen neuen Persönlichen Ordner anlegen</translation>
     </message>
     <message>
-        <source>usage: tovalin-child add [--create] [--fresh-home] NAME | remove NAME | list</source>
-        <translation>Aufruf: tovalin-child add [--create] [--fresh-home] NAME | remove NAME | list</translation>
-    </message>
-    <message>
         <source>cannot make a fresh home for %1: %2. Nothing else was changed.</source>
         <translation>Für %1 kann kein neuer Persönlicher Ordner angelegt werden: %2. Sonst wurde nichts geändert.</translation>
     </message>
@@ -557,6 +565,42 @@
     <message>
         <source>logind could not end what %1 runs (%2): log it out, or restart the machine, before the child uses it.</source>
         <translation>logind konnte nicht beenden, was %1 ausführt (%2): melden Sie das Konto ab oder starten Sie den Rechner neu, bevor das Kind es benutzt.</translation>
+    </message>
+    <message>
+        <source>Makes an account a child account, which runs Tovalin and nothing else; undoes that; lists the child accounts.</source>
+        <translation>Macht ein Konto zu einem Kinderkonto, das Tovalin und sonst nichts ausführt; macht das rückgängig; listet die Kinderkonten auf.</translation>
+    </message>
+    <message>
+        <source>add: make the account first.</source>
+        <translation>add: das Konto zuerst anlegen.</translation>
+    </message>
+    <message>
+        <source>add: move a refused home aside and make a fresh one.</source>
+        <translation>add: einen abgelehnten Persönlichen Ordner beiseitelegen und einen neuen anlegen.</translation>
+    </message>
+    <message>
+        <source>add, remove or list.</source>
+        <translation>add, remove oder list.</translation>
+    </message>
+    <message>
+        <source>a command is needed: add, remove or list</source>
+        <translation>ein Befehl fehlt: add, remove oder list</translation>
+    </message>
+    <message>
+        <source>unknown command: %1</source>
+        <translation>unbekannter Befehl: %1</translation>
+    </message>
+    <message>
+        <source>--create and --fresh-home are for add alone</source>
+        <translation>--create und --fresh-home gelten nur für add</translation>
+    </message>
+    <message>
+        <source>list takes no account name</source>
+        <translation>list nimmt keinen Kontonamen</translation>
+    </message>
+    <message>
+        <source>%1 needs an account name</source>
+        <translation>%1 braucht einen Kontonamen</translation>
     </message>
 </context>
 <context>
@@ -631,6 +675,10 @@
     <message>
         <source>the password could not be hashed</source>
         <translation>das Passwort konnte nicht gehasht werden</translation>
+    </message>
+    <message>
+        <source>Sets the parental password for every account of this machine.</source>
+        <translation>Setzt das Elternpasswort für alle Konten dieses Rechners.</translation>
     </message>
 </context>
 </TS>

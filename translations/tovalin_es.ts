@@ -200,6 +200,14 @@
             <numerusform>Quedan %n minutos</numerusform>
         </translation>
     </message>
+    <message>
+        <source>unexpected argument: %1</source>
+        <translation>argumento inesperado: %1</translation>
+    </message>
+    <message>
+        <source>Gives a child one streaming site for a fixed number of minutes.</source>
+        <translation>Da a un niño un sitio de streaming durante un número fijo de minutos.</translation>
+    </message>
 </context>
 <context>
     <name>tovalin-check</name>
@@ -431,6 +439,10 @@
         <source>not found. In a child account the engine takes it only from where a machine-wide installation puts it, never from the home: install a browser that brings it (Google Chrome) for the whole machine, so that libwidevinecdm.so ends up in /opt/google/chrome/WidevineCdm/_platform_specific/linux_x64/ or /opt/google/chrome/</source>
         <translation>no encontrado. En una cuenta infantil el motor solo lo toma de donde lo deja una instalación para todo el equipo, nunca de la carpeta personal: instala para todo el equipo un navegador que lo incluya (Google Chrome), para que libwidevinecdm.so quede en /opt/google/chrome/WidevineCdm/_platform_specific/linux_x64/ o en /opt/google/chrome/</translation>
     </message>
+    <message>
+        <source>Tells whether the child&apos;s streaming site can play in this account.</source>
+        <translation>Indica si el sitio de streaming del niño puede reproducirse en esta cuenta.</translation>
+    </message>
 </context>
 <context>
     <name>tovalin-child</name>
@@ -539,10 +551,6 @@
         <translation>%1 se ha movido a %2, pero mkhomedir_helper no ha podido crear una carpeta personal nueva</translation>
     </message>
     <message>
-        <source>usage: tovalin-child add [--create] [--fresh-home] NAME | remove NAME | list</source>
-        <translation>uso: tovalin-child add [--create] [--fresh-home] NOMBRE | remove NOMBRE | list</translation>
-    </message>
-    <message>
         <source>cannot make a fresh home for %1: %2. Nothing else was changed.</source>
         <translation>no se puede crear una carpeta personal nueva para %1: %2. No se ha cambiado nada más.</translation>
     </message>
@@ -557,6 +565,42 @@
     <message>
         <source>logind could not end what %1 runs (%2): log it out, or restart the machine, before the child uses it.</source>
         <translation>logind no pudo terminar lo que ejecuta %1 (%2): cierre su sesión, o reinicie el equipo, antes de que el niño la use.</translation>
+    </message>
+    <message>
+        <source>Makes an account a child account, which runs Tovalin and nothing else; undoes that; lists the child accounts.</source>
+        <translation>Convierte una cuenta en cuenta infantil, que ejecuta Tovalin y nada más; lo deshace; lista las cuentas infantiles.</translation>
+    </message>
+    <message>
+        <source>add: make the account first.</source>
+        <translation>add: crear primero la cuenta.</translation>
+    </message>
+    <message>
+        <source>add: move a refused home aside and make a fresh one.</source>
+        <translation>add: apartar una carpeta personal rechazada y crear una nueva.</translation>
+    </message>
+    <message>
+        <source>add, remove or list.</source>
+        <translation>add, remove o list.</translation>
+    </message>
+    <message>
+        <source>a command is needed: add, remove or list</source>
+        <translation>falta una orden: add, remove o list</translation>
+    </message>
+    <message>
+        <source>unknown command: %1</source>
+        <translation>orden desconocida: %1</translation>
+    </message>
+    <message>
+        <source>--create and --fresh-home are for add alone</source>
+        <translation>--create y --fresh-home son solo para add</translation>
+    </message>
+    <message>
+        <source>list takes no account name</source>
+        <translation>list no admite un nombre de cuenta</translation>
+    </message>
+    <message>
+        <source>%1 needs an account name</source>
+        <translation>%1 necesita un nombre de cuenta</translation>
     </message>
 </context>
 <context>
@@ -631,6 +675,10 @@
     <message>
         <source>the password could not be hashed</source>
         <translation>no se ha podido calcular el hash de la contraseña</translation>
+    </message>
+    <message>
+        <source>Sets the parental password for every account of this machine.</source>
+        <translation>Establece la contraseña parental para todas las cuentas de esta máquina.</translation>
     </message>
 </context>
 </TS>

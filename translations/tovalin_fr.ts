@@ -200,6 +200,14 @@
             <numerusform>Encore %n minutes</numerusform>
         </translation>
     </message>
+    <message>
+        <source>unexpected argument: %1</source>
+        <translation>argument inattendu&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Gives a child one streaming site for a fixed number of minutes.</source>
+        <translation>Donne à un enfant un site de streaming pendant un nombre de minutes fixé.</translation>
+    </message>
 </context>
 <context>
     <name>tovalin-check</name>
@@ -431,6 +439,10 @@
         <source>not found. In a child account the engine takes it only from where a machine-wide installation puts it, never from the home: install a browser that brings it (Google Chrome) for the whole machine, so that libwidevinecdm.so ends up in /opt/google/chrome/WidevineCdm/_platform_specific/linux_x64/ or /opt/google/chrome/</source>
         <translation>introuvable. Dans un compte enfant, le moteur ne le prend que là où une installation pour toute la machine le place, jamais dans le dossier personnel&#xa0;: installez pour toute la machine un navigateur qui le fournit (Google Chrome), pour que libwidevinecdm.so se trouve dans /opt/google/chrome/WidevineCdm/_platform_specific/linux_x64/ ou /opt/google/chrome/</translation>
     </message>
+    <message>
+        <source>Tells whether the child&apos;s streaming site can play in this account.</source>
+        <translation>Indique si le site de streaming de l&apos;enfant peut être lu dans ce compte.</translation>
+    </message>
 </context>
 <context>
     <name>tovalin-child</name>
@@ -539,10 +551,6 @@
         <translation>%1 a été déplacé vers %2, mais mkhomedir_helper n&apos;a pas pu créer de nouveau dossier personnel</translation>
     </message>
     <message>
-        <source>usage: tovalin-child add [--create] [--fresh-home] NAME | remove NAME | list</source>
-        <translation>utilisation&#xa0;: tovalin-child add [--create] [--fresh-home] NOM | remove NOM | list</translation>
-    </message>
-    <message>
         <source>cannot make a fresh home for %1: %2. Nothing else was changed.</source>
         <translation>impossible de créer un nouveau dossier personnel pour %1&#xa0;: %2. Rien d&apos;autre n&apos;a été modifié.</translation>
     </message>
@@ -557,6 +565,42 @@
     <message>
         <source>logind could not end what %1 runs (%2): log it out, or restart the machine, before the child uses it.</source>
         <translation>logind n&apos;a pas pu terminer ce qu&apos;exécute %1 (%2) : déconnectez-le, ou redémarrez la machine, avant que l&apos;enfant ne l&apos;utilise.</translation>
+    </message>
+    <message>
+        <source>Makes an account a child account, which runs Tovalin and nothing else; undoes that; lists the child accounts.</source>
+        <translation>Fait d&apos;un compte un compte enfant, qui exécute Tovalin et rien d&apos;autre&#xa0;; annule cela&#xa0;; liste les comptes enfants.</translation>
+    </message>
+    <message>
+        <source>add: make the account first.</source>
+        <translation>add&#xa0;: créer d&apos;abord le compte.</translation>
+    </message>
+    <message>
+        <source>add: move a refused home aside and make a fresh one.</source>
+        <translation>add&#xa0;: mettre de côté un dossier personnel refusé et en créer un nouveau.</translation>
+    </message>
+    <message>
+        <source>add, remove or list.</source>
+        <translation>add, remove ou list.</translation>
+    </message>
+    <message>
+        <source>a command is needed: add, remove or list</source>
+        <translation>une commande est nécessaire&#xa0;: add, remove ou list</translation>
+    </message>
+    <message>
+        <source>unknown command: %1</source>
+        <translation>commande inconnue&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>--create and --fresh-home are for add alone</source>
+        <translation>--create et --fresh-home ne valent que pour add</translation>
+    </message>
+    <message>
+        <source>list takes no account name</source>
+        <translation>list ne prend pas de nom de compte</translation>
+    </message>
+    <message>
+        <source>%1 needs an account name</source>
+        <translation>%1 demande un nom de compte</translation>
     </message>
 </context>
 <context>
@@ -631,6 +675,10 @@
     <message>
         <source>the password could not be hashed</source>
         <translation>le mot de passe n&apos;a pas pu être haché</translation>
+    </message>
+    <message>
+        <source>Sets the parental password for every account of this machine.</source>
+        <translation>Définit le mot de passe parental pour tous les comptes de cette machine.</translation>
     </message>
 </context>
 </TS>

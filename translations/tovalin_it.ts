@@ -200,6 +200,14 @@
             <numerusform>Mancano %n minuti</numerusform>
         </translation>
     </message>
+    <message>
+        <source>unexpected argument: %1</source>
+        <translation>argomento inatteso: %1</translation>
+    </message>
+    <message>
+        <source>Gives a child one streaming site for a fixed number of minutes.</source>
+        <translation>Dà a un bambino un sito di streaming per un numero fisso di minuti.</translation>
+    </message>
 </context>
 <context>
     <name>tovalin-check</name>
@@ -431,6 +439,10 @@
         <source>not found. In a child account the engine takes it only from where a machine-wide installation puts it, never from the home: install a browser that brings it (Google Chrome) for the whole machine, so that libwidevinecdm.so ends up in /opt/google/chrome/WidevineCdm/_platform_specific/linux_x64/ or /opt/google/chrome/</source>
         <translation>non trovato. In un account per bambini il motore lo prende solo da dove lo mette un&apos;installazione per tutto il computer, mai dalla cartella home: installa per tutto il computer un browser che lo includa (Google Chrome), in modo che libwidevinecdm.so finisca in /opt/google/chrome/WidevineCdm/_platform_specific/linux_x64/ o in /opt/google/chrome/</translation>
     </message>
+    <message>
+        <source>Tells whether the child&apos;s streaming site can play in this account.</source>
+        <translation>Indica se il sito di streaming del bambino può essere riprodotto in questo account.</translation>
+    </message>
 </context>
 <context>
     <name>tovalin-child</name>
@@ -539,10 +551,6 @@
         <translation>%1 è stata spostata in %2, ma mkhomedir_helper non è riuscito a creare una nuova cartella home</translation>
     </message>
     <message>
-        <source>usage: tovalin-child add [--create] [--fresh-home] NAME | remove NAME | list</source>
-        <translation>uso: tovalin-child add [--create] [--fresh-home] NOME | remove NOME | list</translation>
-    </message>
-    <message>
         <source>cannot make a fresh home for %1: %2. Nothing else was changed.</source>
         <translation>impossibile creare una nuova cartella home per %1: %2. Non è stato cambiato nient&apos;altro.</translation>
     </message>
@@ -557,6 +565,42 @@
     <message>
         <source>logind could not end what %1 runs (%2): log it out, or restart the machine, before the child uses it.</source>
         <translation>logind non ha potuto terminare ciò che %1 esegue (%2): chiudine la sessione, o riavvia la macchina, prima che il bambino la usi.</translation>
+    </message>
+    <message>
+        <source>Makes an account a child account, which runs Tovalin and nothing else; undoes that; lists the child accounts.</source>
+        <translation>Rende un account un account per bambini, che esegue Tovalin e nient&apos;altro; annulla questa operazione; elenca gli account per bambini.</translation>
+    </message>
+    <message>
+        <source>add: make the account first.</source>
+        <translation>add: crea prima l&apos;account.</translation>
+    </message>
+    <message>
+        <source>add: move a refused home aside and make a fresh one.</source>
+        <translation>add: sposta da parte una cartella home rifiutata e ne crea una nuova.</translation>
+    </message>
+    <message>
+        <source>add, remove or list.</source>
+        <translation>add, remove o list.</translation>
+    </message>
+    <message>
+        <source>a command is needed: add, remove or list</source>
+        <translation>serve un comando: add, remove o list</translation>
+    </message>
+    <message>
+        <source>unknown command: %1</source>
+        <translation>comando sconosciuto: %1</translation>
+    </message>
+    <message>
+        <source>--create and --fresh-home are for add alone</source>
+        <translation>--create e --fresh-home valgono solo per add</translation>
+    </message>
+    <message>
+        <source>list takes no account name</source>
+        <translation>list non accetta un nome di account</translation>
+    </message>
+    <message>
+        <source>%1 needs an account name</source>
+        <translation>%1 richiede un nome di account</translation>
     </message>
 </context>
 <context>
@@ -631,6 +675,10 @@
     <message>
         <source>the password could not be hashed</source>
         <translation>impossibile calcolare l&apos;hash della password</translation>
+    </message>
+    <message>
+        <source>Sets the parental password for every account of this machine.</source>
+        <translation>Imposta la password dei genitori per tutti gli account di questa macchina.</translation>
     </message>
 </context>
 </TS>

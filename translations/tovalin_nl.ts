@@ -200,6 +200,14 @@
             <numerusform>Nog %n minuten</numerusform>
         </translation>
     </message>
+    <message>
+        <source>unexpected argument: %1</source>
+        <translation>onverwacht argument: %1</translation>
+    </message>
+    <message>
+        <source>Gives a child one streaming site for a fixed number of minutes.</source>
+        <translation>Geeft een kind één streamingsite voor een vast aantal minuten.</translation>
+    </message>
 </context>
 <context>
     <name>tovalin-check</name>
@@ -431,6 +439,10 @@
         <source>not found. In a child account the engine takes it only from where a machine-wide installation puts it, never from the home: install a browser that brings it (Google Chrome) for the whole machine, so that libwidevinecdm.so ends up in /opt/google/chrome/WidevineCdm/_platform_specific/linux_x64/ or /opt/google/chrome/</source>
         <translation>niet gevonden. In een kinderaccount neemt de engine het alleen van waar een installatie voor de hele computer het neerzet, nooit uit de thuismap: installeer voor de hele computer een browser die het meebrengt (Google Chrome), zodat libwidevinecdm.so in /opt/google/chrome/WidevineCdm/_platform_specific/linux_x64/ of /opt/google/chrome/ terechtkomt</translation>
     </message>
+    <message>
+        <source>Tells whether the child&apos;s streaming site can play in this account.</source>
+        <translation>Zegt of de streamingsite van het kind in dit account kan afspelen.</translation>
+    </message>
 </context>
 <context>
     <name>tovalin-child</name>
@@ -539,10 +551,6 @@
         <translation>%1 is verplaatst naar %2, maar mkhomedir_helper kon geen nieuwe persoonlijke map maken</translation>
     </message>
     <message>
-        <source>usage: tovalin-child add [--create] [--fresh-home] NAME | remove NAME | list</source>
-        <translation>gebruik: tovalin-child add [--create] [--fresh-home] NAAM | remove NAAM | list</translation>
-    </message>
-    <message>
         <source>cannot make a fresh home for %1: %2. Nothing else was changed.</source>
         <translation>kan geen nieuwe persoonlijke map voor %1 maken: %2. Verder is er niets gewijzigd.</translation>
     </message>
@@ -557,6 +565,42 @@
     <message>
         <source>logind could not end what %1 runs (%2): log it out, or restart the machine, before the child uses it.</source>
         <translation>logind kon niet beëindigen wat %1 uitvoert (%2): meld het af, of herstart de computer, voordat het kind het gebruikt.</translation>
+    </message>
+    <message>
+        <source>Makes an account a child account, which runs Tovalin and nothing else; undoes that; lists the child accounts.</source>
+        <translation>Maakt van een account een kinderaccount, dat Tovalin uitvoert en verder niets; maakt dat ongedaan; toont de kinderaccounts.</translation>
+    </message>
+    <message>
+        <source>add: make the account first.</source>
+        <translation>add: maak eerst het account aan.</translation>
+    </message>
+    <message>
+        <source>add: move a refused home aside and make a fresh one.</source>
+        <translation>add: zet een geweigerde persoonlijke map opzij en maak een nieuwe.</translation>
+    </message>
+    <message>
+        <source>add, remove or list.</source>
+        <translation>add, remove of list.</translation>
+    </message>
+    <message>
+        <source>a command is needed: add, remove or list</source>
+        <translation>er is een opdracht nodig: add, remove of list</translation>
+    </message>
+    <message>
+        <source>unknown command: %1</source>
+        <translation>onbekende opdracht: %1</translation>
+    </message>
+    <message>
+        <source>--create and --fresh-home are for add alone</source>
+        <translation>--create en --fresh-home gelden alleen voor add</translation>
+    </message>
+    <message>
+        <source>list takes no account name</source>
+        <translation>list neemt geen accountnaam</translation>
+    </message>
+    <message>
+        <source>%1 needs an account name</source>
+        <translation>%1 heeft een accountnaam nodig</translation>
     </message>
 </context>
 <context>
@@ -631,6 +675,10 @@
     <message>
         <source>the password could not be hashed</source>
         <translation>het wachtwoord kon niet gehasht worden</translation>
+    </message>
+    <message>
+        <source>Sets the parental password for every account of this machine.</source>
+        <translation>Stelt het ouderwachtwoord in voor alle accounts van deze computer.</translation>
     </message>
 </context>
 </TS>

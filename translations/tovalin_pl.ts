@@ -202,6 +202,14 @@
             <numerusform>Zostało %n minut</numerusform>
         </translation>
     </message>
+    <message>
+        <source>unexpected argument: %1</source>
+        <translation>nieoczekiwany argument: %1</translation>
+    </message>
+    <message>
+        <source>Gives a child one streaming site for a fixed number of minutes.</source>
+        <translation>Udostępnia dziecku jeden serwis streamingowy na określoną liczbę minut.</translation>
+    </message>
 </context>
 <context>
     <name>tovalin-check</name>
@@ -433,6 +441,10 @@
         <source>not found. In a child account the engine takes it only from where a machine-wide installation puts it, never from the home: install a browser that brings it (Google Chrome) for the whole machine, so that libwidevinecdm.so ends up in /opt/google/chrome/WidevineCdm/_platform_specific/linux_x64/ or /opt/google/chrome/</source>
         <translation>nie znaleziono. Na koncie dziecka silnik bierze go tylko stamtąd, gdzie umieszcza go instalacja dla całego komputera, nigdy z katalogu domowego: zainstaluj dla całego komputera przeglądarkę, która go dostarcza (Google Chrome), tak aby libwidevinecdm.so trafił do /opt/google/chrome/WidevineCdm/_platform_specific/linux_x64/ lub /opt/google/chrome/</translation>
     </message>
+    <message>
+        <source>Tells whether the child&apos;s streaming site can play in this account.</source>
+        <translation>Mówi, czy serwis streamingowy dziecka może odtwarzać na tym koncie.</translation>
+    </message>
 </context>
 <context>
     <name>tovalin-child</name>
@@ -541,10 +553,6 @@
         <translation>%1 przeniesiono do %2, ale mkhomedir_helper nie mógł utworzyć nowego katalogu domowego</translation>
     </message>
     <message>
-        <source>usage: tovalin-child add [--create] [--fresh-home] NAME | remove NAME | list</source>
-        <translation>użycie: tovalin-child add [--create] [--fresh-home] NAZWA | remove NAZWA | list</translation>
-    </message>
-    <message>
         <source>cannot make a fresh home for %1: %2. Nothing else was changed.</source>
         <translation>nie można utworzyć nowego katalogu domowego dla %1: %2. Niczego więcej nie zmieniono.</translation>
     </message>
@@ -559,6 +567,42 @@
     <message>
         <source>logind could not end what %1 runs (%2): log it out, or restart the machine, before the child uses it.</source>
         <translation>logind nie mógł zakończyć tego, co uruchamia %1 (%2): wyloguj je lub uruchom ponownie komputer, zanim dziecko z niego skorzysta.</translation>
+    </message>
+    <message>
+        <source>Makes an account a child account, which runs Tovalin and nothing else; undoes that; lists the child accounts.</source>
+        <translation>Zmienia konto w konto dziecka, które uruchamia Tovalin i nic więcej; cofa to; wypisuje konta dzieci.</translation>
+    </message>
+    <message>
+        <source>add: make the account first.</source>
+        <translation>add: najpierw utwórz konto.</translation>
+    </message>
+    <message>
+        <source>add: move a refused home aside and make a fresh one.</source>
+        <translation>add: odłóż na bok odrzucony katalog domowy i utwórz nowy.</translation>
+    </message>
+    <message>
+        <source>add, remove or list.</source>
+        <translation>add, remove lub list.</translation>
+    </message>
+    <message>
+        <source>a command is needed: add, remove or list</source>
+        <translation>potrzebne jest polecenie: add, remove lub list</translation>
+    </message>
+    <message>
+        <source>unknown command: %1</source>
+        <translation>nieznane polecenie: %1</translation>
+    </message>
+    <message>
+        <source>--create and --fresh-home are for add alone</source>
+        <translation>--create i --fresh-home dotyczą tylko add</translation>
+    </message>
+    <message>
+        <source>list takes no account name</source>
+        <translation>list nie przyjmuje nazwy konta</translation>
+    </message>
+    <message>
+        <source>%1 needs an account name</source>
+        <translation>%1 wymaga nazwy konta</translation>
     </message>
 </context>
 <context>
@@ -633,6 +677,10 @@
     <message>
         <source>the password could not be hashed</source>
         <translation>nie udało się obliczyć skrótu hasła</translation>
+    </message>
+    <message>
+        <source>Sets the parental password for every account of this machine.</source>
+        <translation>Ustawia hasło rodzica dla wszystkich kont tego komputera.</translation>
     </message>
 </context>
 </TS>

@@ -200,6 +200,14 @@
             <numerusform>Faltam %n minutos</numerusform>
         </translation>
     </message>
+    <message>
+        <source>unexpected argument: %1</source>
+        <translation>argumento inesperado: %1</translation>
+    </message>
+    <message>
+        <source>Gives a child one streaming site for a fixed number of minutes.</source>
+        <translation>Dá a uma criança um site de streaming por um número fixo de minutos.</translation>
+    </message>
 </context>
 <context>
     <name>tovalin-check</name>
@@ -431,6 +439,10 @@
         <source>not found. In a child account the engine takes it only from where a machine-wide installation puts it, never from the home: install a browser that brings it (Google Chrome) for the whole machine, so that libwidevinecdm.so ends up in /opt/google/chrome/WidevineCdm/_platform_specific/linux_x64/ or /opt/google/chrome/</source>
         <translation>não encontrado. Em uma conta de criança o mecanismo só o usa de onde uma instalação para toda a máquina o coloca, nunca da pasta pessoal: instale para toda a máquina um navegador que o traga (Google Chrome), para que libwidevinecdm.so fique em /opt/google/chrome/WidevineCdm/_platform_specific/linux_x64/ ou em /opt/google/chrome/</translation>
     </message>
+    <message>
+        <source>Tells whether the child&apos;s streaming site can play in this account.</source>
+        <translation>Informa se o site de streaming da criança pode tocar nesta conta.</translation>
+    </message>
 </context>
 <context>
     <name>tovalin-child</name>
@@ -539,10 +551,6 @@
         <translation>%1 foi movida para %2, mas o mkhomedir_helper não conseguiu criar uma pasta pessoal nova</translation>
     </message>
     <message>
-        <source>usage: tovalin-child add [--create] [--fresh-home] NAME | remove NAME | list</source>
-        <translation>uso: tovalin-child add [--create] [--fresh-home] NOME | remove NOME | list</translation>
-    </message>
-    <message>
         <source>cannot make a fresh home for %1: %2. Nothing else was changed.</source>
         <translation>não foi possível criar uma pasta pessoal nova para %1: %2. Nada mais foi alterado.</translation>
     </message>
@@ -557,6 +565,42 @@
     <message>
         <source>logind could not end what %1 runs (%2): log it out, or restart the machine, before the child uses it.</source>
         <translation>o logind não conseguiu encerrar o que %1 executa (%2): encerre a sessão dela, ou reinicie a máquina, antes que a criança a use.</translation>
+    </message>
+    <message>
+        <source>Makes an account a child account, which runs Tovalin and nothing else; undoes that; lists the child accounts.</source>
+        <translation>Torna uma conta uma conta de criança, que executa o Tovalin e nada mais; desfaz isso; lista as contas de criança.</translation>
+    </message>
+    <message>
+        <source>add: make the account first.</source>
+        <translation>add: cria a conta antes.</translation>
+    </message>
+    <message>
+        <source>add: move a refused home aside and make a fresh one.</source>
+        <translation>add: põe de lado uma pasta pessoal recusada e cria uma nova.</translation>
+    </message>
+    <message>
+        <source>add, remove or list.</source>
+        <translation>add, remove ou list.</translation>
+    </message>
+    <message>
+        <source>a command is needed: add, remove or list</source>
+        <translation>é preciso um comando: add, remove ou list</translation>
+    </message>
+    <message>
+        <source>unknown command: %1</source>
+        <translation>comando desconhecido: %1</translation>
+    </message>
+    <message>
+        <source>--create and --fresh-home are for add alone</source>
+        <translation>--create e --fresh-home são só para add</translation>
+    </message>
+    <message>
+        <source>list takes no account name</source>
+        <translation>list não aceita nome de conta</translation>
+    </message>
+    <message>
+        <source>%1 needs an account name</source>
+        <translation>%1 precisa de um nome de conta</translation>
     </message>
 </context>
 <context>
@@ -631,6 +675,10 @@
     <message>
         <source>the password could not be hashed</source>
         <translation>não foi possível gerar o hash da senha</translation>
+    </message>
+    <message>
+        <source>Sets the parental password for every account of this machine.</source>
+        <translation>Define a senha dos pais para todas as contas desta máquina.</translation>
     </message>
 </context>
 </TS>
