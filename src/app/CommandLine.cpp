@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 
-#include <cerrno>
+#include <QCoreApplication>
+#include <cerrno> // program_invocation_short_name: the name the program was started by
 #include <cstdio>
 
 CommandLine::CommandLine(const QString &description)

@@ -24,6 +24,7 @@ std::optional<int> readCommandLine(int argc, char *argv[])
 
 int main(int argc, char *argv[])
 {
+    // Without arguments there is nothing to read, and no second application object is made.
     if (argc > 1)
         if (const std::optional<int> status = readCommandLine(argc, argv))
             return *status;
