@@ -101,7 +101,7 @@ private:
     QPushButton *lockButton = nullptr;
     std::unique_ptr<platform::RepeatingTimer> timer;
     std::optional<QDateTime> endTime;
-    QString selectedSite = QStringLiteral("disney");
+    QString selectedSite = DEFAULT_SITE;
     bool isLocked = true;
     bool isPaused = false;
     // The mark of the last notice given before the end (see dueNotice), and the ticks that the

@@ -2,6 +2,7 @@
 
 #include "accounts/SessionCheck.h"
 #include "accounts/System.h"
+#include "app/StoreSchema.h"
 #include "check/MediaProbe.h"
 #include "check/Widevine.h"
 #include "platform/Clock.h"
@@ -16,7 +17,6 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QLocale>
-#include <QSettings>
 #include <QTextStream>
 #include <QtWebEngineCore/qtwebenginecoreglobal.h>
 
@@ -239,11 +239,8 @@ void childSession(Report &report)
 void session(Report &report)
 {
     const QString label = QCoreApplication::translate("tovalin-check", "Session");
-    // Read as it is: platform::Store would close an open file to others, and the check changes
-    // nothing.
-    const QSettings settings(QSettings::NativeFormat, QSettings::UserScope,
-                             QStringLiteral("Tovalin"), QStringLiteral("Tovalin"));
-    const QString path = settings.fileName();
+    const platform::Store store(platform::Store::ReadOnly);
+    const QString path = store.file();
     QFile file(path);
     if (file.exists() && !file.open(QIODevice::ReadOnly)) {
         report.line(label, QCoreApplication::translate(
@@ -253,20 +250,19 @@ void session(Report &report)
                                .arg(path));
         return;
     }
-    const QVariant end = settings.value(QStringLiteral("endTime"));
-    const QDateTime endTime = end.typeId() == QMetaType::QDateTime ? end.toDateTime() : QDateTime();
+    const std::optional<QDateTime> endTime = store.date(storekeys::END_TIME);
     QString state;
-    if (!endTime.isValid())
+    if (!endTime)
         state = QCoreApplication::translate("tovalin-check", "no session");
-    else if (endTime <= platform::now())
+    else if (*endTime <= platform::now())
         state =
             QCoreApplication::translate("tovalin-check", "locked (the last session ended at %1)")
-                .arg(QLocale().toString(endTime.toLocalTime(), QLocale::ShortFormat));
-    else if (platform::Store::textMeansTrue(settings.value(QStringLiteral("isPaused")).toString()))
+                .arg(QLocale().toString(endTime->toLocalTime(), QLocale::ShortFormat));
+    else if (store.boolean(storekeys::IS_PAUSED))
         state = QCoreApplication::translate("tovalin-check", "paused");
     else
         state = QCoreApplication::translate("tovalin-check", "running until %1")
-                    .arg(QLocale().toString(endTime.toLocalTime(), QLocale::ShortFormat));
+                    .arg(QLocale().toString(endTime->toLocalTime(), QLocale::ShortFormat));
     report.line(label, QCoreApplication::translate("tovalin-check", "%1, in %2").arg(state, path));
 }
 } // namespace
