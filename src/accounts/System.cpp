@@ -1,6 +1,7 @@
 #include "accounts/System.h"
 #include "check/Widevine.h"
 #include "platform/Clock.h"
+#include "platform/TrustedFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -33,11 +34,11 @@ QString systemPath(const QString &path)
     return systemRoot + path;
 }
 
-// Where tovalin-child keeps each child account's sessions from before it became one; the
-// package's postrm reads these files too, at purge.
+// Where tovalin-child keeps each child account's sessions from before it became one, in the
+// administrator's folder; the package's postrm reads these files too, at purge.
 QString keptFile(const QString &name)
 {
-    return systemPath(QStringLiteral("/etc/tovalin/children/")) + name;
+    return systemPath(platform::ADMIN_FOLDER.file(QStringLiteral("children/") + name));
 }
 const QString KEPT_GROUP = QStringLiteral("Before");
 

@@ -50,7 +50,8 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     platform::installTranslations();
     // The path is only ever given by tests and image builds; the program's own file is fixed.
-    const QString path = argc > 1 ? QString::fromLocal8Bit(argv[1]) : platform::PASSWORD_FILE_PATH;
+    const QString path = argc > 1 ? QString::fromLocal8Bit(argv[1])
+                                  : platform::ADMIN_FOLDER.file(platform::PASSWORD_FILE);
     if (argc <= 1 && geteuid() != 0)
         return fail(QCoreApplication::translate("tovalin-set-password",
                                                 "run it as root, for example with sudo"));
@@ -78,7 +79,7 @@ int main(int argc, char *argv[])
         return fail(QCoreApplication::translate("tovalin-set-password", "cannot write %1: %2")
                         .arg(path, error));
     // What Tovalin will make of it: a file it refuses would let no password through at all.
-    if (platform::readPasswordFile(path, geteuid()).kind != platform::PasswordFile::Usable)
+    if (platform::readPasswordFile(path, geteuid()).kind != platform::TrustedFile::Usable)
         return fail(
             QCoreApplication::translate("tovalin-set-password",
                                         "%1 was written, but is not safe to trust; see the README")

@@ -51,25 +51,25 @@ void engine(Report &report)
     report.line(QCoreApplication::translate("tovalin-check", "Engine"), text);
 }
 
-void userAgent(Report &report, const CheckSettings &settings)
+void userAgent(Report &report, const platform::AdminFolder &folder)
 {
+    const QString path = folder.file(web::USER_AGENT_FILE);
     const web::UserAgentChoice choice =
-        web::chooseUserAgent(settings.userAgentFile, 0, platform::now().date());
+        web::chooseUserAgent(path, folder.owner, platform::now().date());
     QString source;
     switch (choice.source) {
     case web::UserAgentChoice::BuiltIn:
         source = QCoreApplication::translate("tovalin-check", "built in");
         break;
     case web::UserAgentChoice::Administrator:
-        source =
-            QCoreApplication::translate("tovalin-check", "from %1").arg(settings.userAgentFile);
+        source = QCoreApplication::translate("tovalin-check", "from %1").arg(path);
         break;
     case web::UserAgentChoice::Ignored:
         source = QCoreApplication::translate(
                      "tovalin-check",
                      "built in; %1 is ignored: it must be one line in a file owned by root that "
                      "no other account may write, in a folder of the same kind")
-                     .arg(settings.userAgentFile);
+                     .arg(path);
         break;
     }
     report.line(QCoreApplication::translate("tovalin-check", "User agent"),
@@ -177,25 +177,27 @@ void rendering(Report &report, const QString &renderer)
                     .arg(found));
 }
 
-void password(Report &report, const CheckSettings &settings)
+void password(Report &report, const platform::AdminFolder &folder)
 {
     const QString label = QCoreApplication::translate("tovalin-check", "Parental password");
-    switch (platform::readPasswordFile(settings.passwordFile, 0).kind) {
-    case platform::PasswordFile::Absent:
+    const QString path = folder.file(platform::PASSWORD_FILE);
+    switch (platform::readPasswordFile(path, folder.owner).kind) {
+    case platform::TrustedFile::Absent:
         report.line(label, QCoreApplication::translate("tovalin-check",
                                                        "the built-in one (%1 is not there)")
-                               .arg(settings.passwordFile));
+                               .arg(path));
         break;
-    case platform::PasswordFile::Usable:
-        report.line(label, QCoreApplication::translate("tovalin-check", "the parent's own, from %1")
-                               .arg(settings.passwordFile));
+    case platform::TrustedFile::Usable:
+        report.line(
+            label,
+            QCoreApplication::translate("tovalin-check", "the parent's own, from %1").arg(path));
         break;
-    case platform::PasswordFile::Refused:
+    case platform::TrustedFile::Refused:
         report.line(label, QCoreApplication::translate(
                                "tovalin-check",
                                "%1 is broken or not safe to trust, so no password opens Tovalin. "
                                "Repair: sudo tovalin-set-password")
-                               .arg(settings.passwordFile));
+                               .arg(path));
         report.block(QCoreApplication::translate("tovalin-check", "no password opens Tovalin"));
         break;
     }
@@ -267,18 +269,18 @@ void session(Report &report)
 }
 } // namespace
 
-int runCheck(const CheckSettings &settings, QTextStream &out)
+int runCheck(const platform::AdminFolder &folder, QTextStream &out)
 {
     Report report{out, {}};
     engine(report);
-    userAgent(report, settings);
+    userAgent(report, folder);
     widevine(report);
     // The engine runs on the path Tovalin would take, so it answers as it would in Tovalin.
     const QString renderer = platform::probeOpenGLRenderer();
     platform::useRenderingPath(platform::renderingPathFor(renderer));
     media(report);
     rendering(report, renderer);
-    password(report, settings);
+    password(report, folder);
     childSession(report);
     session(report);
     const QString verdict = QCoreApplication::translate("tovalin-check", "Verdict");

@@ -1,7 +1,5 @@
 #include "platform/PasswordFile.h"
 
-#include "platform/TrustedFile.h"
-
 #include <QCoreApplication>
 #include <QFile>
 #include <QSaveFile>
@@ -17,19 +15,18 @@ bool sodiumReady()
 }
 } // namespace
 
-PasswordFile readPasswordFile(const QString &path, uid_t trustedOwner)
+TrustedFile readPasswordFile(const QString &path, uid_t trustedOwner)
 {
     const TrustedFile file = readTrustedFile(path, trustedOwner, crypto_pwhash_STRBYTES + 1);
     if (file.kind != TrustedFile::Usable)
-        return {file.kind == TrustedFile::Absent ? PasswordFile::Absent : PasswordFile::Refused,
-                {}};
+        return file;
     QByteArray hash = file.content;
     if (hash.endsWith('\n'))
         hash.chop(1);
     if (!hash.startsWith(crypto_pwhash_argon2id_STRPREFIX) ||
         hash.size() >= crypto_pwhash_STRBYTES || hash.contains('\n') || hash.contains('\0'))
-        return {PasswordFile::Refused, {}};
-    return {PasswordFile::Usable, hash};
+        return {TrustedFile::Refused, {}};
+    return {TrustedFile::Usable, hash};
 }
 
 bool passwordMatchesHash(const QByteArray &hash, const QString &typed)
