@@ -276,8 +276,7 @@ private slots:
         QFETCH(QByteArray, content);
         QTemporaryDir dir;
         const QString path = dir.filePath("password");
-        QString error;
-        QVERIFY(content == "-" || platform::writePasswordFile(path, "parent's own", &error));
+        QVERIFY(content == "-" || platform::writePasswordFile(path, "parent's own"));
         QVERIFY(content == "-" || content.isEmpty() || writeFile(path, content));
         chmod(QFile::encodeName(path).constData(), mode_t(fetch<int>("fileMode")));
         chmod(QFile::encodeName(dir.path()).constData(), mode_t(fetch<int>("folderMode")));

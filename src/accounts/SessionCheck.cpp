@@ -130,9 +130,10 @@ void readSystemFacts(LoginRequest &request, const QString &name, const std::opti
     request.watcherAnswered = watcherAnswers(socket);
     // The same check as tovalin-child add's, again at every session: the home may have changed.
     if (!home || home->isEmpty() || !QFileInfo(*home).isAbsolute())
-        request.homeRefusal = QStringLiteral("the account's home is unknown");
-    else if (const auto refusal = refusalForHomeFiles(name, startupFiles(*home)))
-        request.homeRefusal = QStringLiteral("the home check refuses it: ") + *refusal;
+        request.homeCheck = platform::Failure{QStringLiteral("the account's home is unknown")};
+    else if (const auto checked = checkHomeFiles(name, startupFiles(*home)); !checked)
+        request.homeCheck =
+            platform::Failure{QStringLiteral("the home check refuses it: ") + checked.why()};
 }
 
 } // namespace accounts

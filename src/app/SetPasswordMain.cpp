@@ -74,10 +74,9 @@ int main(int argc, char *argv[])
         chmod(folderName.constData(), 0755) != 0)
         return fail(
             QCoreApplication::translate("tovalin-set-password", "cannot make %1").arg(folder));
-    QString error;
-    if (!platform::writePasswordFile(path, *first, &error))
+    if (const auto written = platform::writePasswordFile(path, *first); !written)
         return fail(QCoreApplication::translate("tovalin-set-password", "cannot write %1: %2")
-                        .arg(path, error));
+                        .arg(path, written.why()));
     // What Tovalin will make of it: a file it refuses would let no password through at all.
     if (platform::readPasswordFile(path, geteuid()).kind != platform::TrustedFile::Usable)
         return fail(

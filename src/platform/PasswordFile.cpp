@@ -37,7 +37,7 @@ bool passwordMatchesHash(const QByteArray &hash, const QString &typed)
                                     static_cast<unsigned long long>(secret.size())) == 0;
 }
 
-bool writePasswordFile(const QString &path, const QString &password, QString *error)
+Result<> writePasswordFile(const QString &path, const QString &password)
 {
     const QByteArray secret = password.toUtf8();
     char hash[crypto_pwhash_STRBYTES];
@@ -46,20 +46,17 @@ bool writePasswordFile(const QString &path, const QString &password, QString *er
         crypto_pwhash_str(hash, secret.constData(), static_cast<unsigned long long>(secret.size()),
                           crypto_pwhash_OPSLIMIT_INTERACTIVE,
                           crypto_pwhash_MEMLIMIT_INTERACTIVE) != 0) {
-        *error =
-            QCoreApplication::translate("tovalin-set-password", "the password could not be hashed");
-        return false;
+        return Failure{QCoreApplication::translate("tovalin-set-password",
+                                                   "the password could not be hashed")};
     }
     QSaveFile file(path);
     file.setDirectWriteFallback(false);
     if (!file.open(QIODevice::WriteOnly) || file.write(hash) < 0 || file.write("\n") < 0 ||
         !file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
                              QFile::ReadOther) ||
-        !file.commit()) {
-        *error = file.errorString();
-        return false;
-    }
-    return true;
+        !file.commit())
+        return Failure{file.errorString()};
+    return {};
 }
 
 } // namespace platform

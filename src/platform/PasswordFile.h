@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/Result.h"
 #include "platform/TrustedFile.h"
 
 namespace platform {
@@ -14,7 +15,7 @@ TrustedFile readPasswordFile(const QString &path, uid_t trustedOwner);
 bool passwordMatchesHash(const QByteArray &hash, const QString &typed);
 
 // Writes a hash of the password to the file in one step: a reader sees the old file or the new
-// one, never a part. False with the reason in error when it could not.
-bool writePasswordFile(const QString &path, const QString &password, QString *error);
+// one, never a part.
+Result<> writePasswordFile(const QString &path, const QString &password);
 
 } // namespace platform
