@@ -12,10 +12,6 @@ namespace {
 const QStringList GDM_SERVICES{QStringLiteral("gdm-password"), QStringLiteral("gdm-autologin"),
                                QStringLiteral("gdm-fingerprint"), QStringLiteral("gdm-smartcard")};
 const QStringList LIGHTDM_SERVICES{QStringLiteral("lightdm"), QStringLiteral("lightdm-autologin")};
-// The names a display manager gives the chosen session in the session's environment.
-const QStringList SESSION_VARIABLES{QStringLiteral("XDG_SESSION_DESKTOP"),
-                                    QStringLiteral("DESKTOP_SESSION"),
-                                    QStringLiteral("GDMSESSION")};
 
 LoginVerdict allow(const QString &reason)
 {
@@ -128,10 +124,10 @@ LoginVerdict judgeLogin(const LoginRequest &request)
                           .arg(shown(request.service)),
                       LOGIN_SCREEN_ONLY);
     // Whatever the service, a session that names itself is Tovalin's or none.
-    for (const QString &variable : SESSION_VARIABLES) {
-        const auto found = request.environment.constFind(variable);
-        if (found != request.environment.cend() && *found != CHILD_SESSION)
-            return refuse(QStringLiteral("%1 names the session \"%2\"").arg(variable, *found),
+    for (const SessionVariable &variable : SESSION_VARIABLES) {
+        const auto found = request.environment.constFind(variable.name);
+        if (variable.namesSession && found != request.environment.cend() && *found != CHILD_SESSION)
+            return refuse(QStringLiteral("%1 names the session \"%2\"").arg(variable.name, *found),
                           PICK_TOVALIN);
     }
     if (!request.entries.wayland)

@@ -28,6 +28,21 @@ struct SessionEntries
     QStringList missing;
 };
 
+// The session variables of the PAM environment that the check is shown, each with the option of
+// tovalin-session-check that passes it (pam_tovalin.c's list, in C, names the same), and whether
+// it names the session that the display manager starts.
+struct SessionVariable
+{
+    QString name;
+    QString option;
+    bool namesSession = false;
+};
+inline const QList<SessionVariable> SESSION_VARIABLES{
+    {QStringLiteral("XDG_SESSION_DESKTOP"), QStringLiteral("session-desktop"), true},
+    {QStringLiteral("XDG_SESSION_TYPE"), QStringLiteral("session-type"), false},
+    {QStringLiteral("DESKTOP_SESSION"), QStringLiteral("desktop-session"), true},
+    {QStringLiteral("GDMSESSION"), QStringLiteral("gdm-session"), true}};
+
 // What the PAM stack shows the check at a login of the account.
 struct LoginRequest
 {
