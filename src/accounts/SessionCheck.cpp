@@ -18,8 +18,11 @@ namespace {
 // Both entries and the script of the X11 one are installed with the package (packaging/).
 const QString PREFIX = QStringLiteral(TOVALIN_INSTALL_PREFIX);
 const QString TOVALIN = PREFIX + QStringLiteral("/bin/tovalin");
-const QString WAYLAND_ENTRY = PREFIX + QStringLiteral("/share/wayland-sessions/tovalin.desktop");
-const QString X11_ENTRY = PREFIX + QStringLiteral("/share/xsessions/tovalin.desktop");
+// Each entry is named after the session it starts.
+const QString WAYLAND_ENTRY = PREFIX + QStringLiteral("/share/wayland-sessions/") + CHILD_SESSION +
+                              QStringLiteral(".desktop");
+const QString X11_ENTRY =
+    PREFIX + QStringLiteral("/share/xsessions/") + CHILD_SESSION + QStringLiteral(".desktop");
 const QString X11_SCRIPT = PREFIX + QStringLiteral("/libexec/tovalin/tovalin-x11-session");
 // The Wayland entry runs cage from Debian's package; Debian 12's cage (0.1.4) does not start
 // without Xwayland.
