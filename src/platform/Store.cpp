@@ -43,11 +43,6 @@ QString Store::folder() const
     return QFileInfo(settings->fileName()).absolutePath();
 }
 
-QVariant Store::object(const QString &key) const
-{
-    return settings->value(key);
-}
-
 std::optional<QString> Store::string(const QString &key) const
 {
     const QVariant value = settings->value(key);

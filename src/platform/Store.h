@@ -27,8 +27,6 @@ public:
     QString file() const;
     QString folder() const;
 
-    // The stored value with its type, or an invalid QVariant.
-    QVariant object(const QString &key) const;
     std::optional<QString> string(const QString &key) const;
     // False for an absent key or a value that means no truth: as a hand edit would mean it,
     // "true", "yes" or a number other than zero, signs, leading zeros and blanks aside.
