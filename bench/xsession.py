@@ -3,6 +3,7 @@ XDG folders, xdotool input, and the store's "@DateTime(...)" values, for the ben
 """
 
 import os
+import re
 import signal
 import struct
 import subprocess
@@ -36,6 +37,12 @@ MSECS_PER_DAY = 86_400_000
 HEX_DIGITS = "0123456789abcdefABCDEF"
 NAMED_ESCAPES = {0x07: "a", 0x08: "b", 0x0C: "f", 0x0A: "n", 0x0D: "r", 0x09: "t", 0x0B: "v"}
 
+# The store's keys by their names in the programs' own list of them.
+STORE_SCHEMA = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "src", "app",
+                            "StoreSchema.h")
+with open(STORE_SCHEMA, encoding="utf-8") as schema:
+    KEYS = dict(re.findall(r'inline const QString (\w+) = QStringLiteral\("(\w+)"\);', schema.read()))
+
 DISPLAY = ""
 # Every process started here, for stop_all().
 started = []
@@ -44,12 +51,8 @@ started = []
 def encode_datetime(epoch_msecs):
     """The ini value QSettings writes for a UTC QDateTime."""
     day, msecs = divmod(epoch_msecs, MSECS_PER_DAY)
-    return encode_datetime_fields(day + JULIAN_DAY_OF_EPOCH, msecs)
-
-
-def encode_datetime_fields(julian_day, msecs_of_day):
-    """The ini value of a UTC QDateTime from its stored fields, which need not make a date."""
-    data = struct.pack(DATETIME_LAYOUT, QDATETIME_TYPE_ID, 0, julian_day, msecs_of_day, UTC_TIME_SPEC)
+    data = struct.pack(DATETIME_LAYOUT, QDATETIME_TYPE_ID, 0, day + JULIAN_DAY_OF_EPOCH, msecs,
+                       UTC_TIME_SPEC)
     text = ""
     needs_quotes = False
     escape_hex_digit = False
@@ -77,41 +80,6 @@ def encode_datetime_fields(julian_day, msecs_of_day):
     return '"' + value + '"' if needs_quotes else value
 
 
-def decode_datetime(value):
-    """Milliseconds since the epoch of an ini value that QSettings wrote for a QDateTime."""
-    if value.startswith('"') and value.endswith('"'):
-        value = value[1:-1]
-    if not (value.startswith("@DateTime(") and value.endswith(")")):
-        raise ValueError("not a date: %r" % value)
-    text = value[len("@DateTime("):-1]
-    named = {letter: byte for byte, letter in NAMED_ESCAPES.items()}
-    data = bytearray()
-    i = 0
-    while i < len(text):
-        char = text[i]
-        i += 1
-        if char != "\\":
-            data.append(ord(char))
-            continue
-        char = text[i]
-        i += 1
-        if char == "x":
-            start = i
-            while i < len(text) and text[i] in HEX_DIGITS:
-                i += 1
-            data.append(int(text[start:i], 16))
-        elif char == "0":
-            data.append(0)
-        elif char in named:
-            data.append(named[char])
-        else:
-            data.append(ord(char))
-    type_id, _, julian_day, msecs, time_spec = struct.unpack(DATETIME_LAYOUT, bytes(data))
-    if type_id != QDATETIME_TYPE_ID or time_spec != UTC_TIME_SPEC:
-        raise ValueError("unexpected date: %r" % value)
-    return (julian_day - JULIAN_DAY_OF_EPOCH) * MSECS_PER_DAY + msecs
-
-
 def app_environment(root, display=None):
     """The environment of a program with fresh folders of its own under root, on the display
     (by default the one started last), and its store's path. Its own temporary folder keeps its
@@ -129,21 +97,14 @@ def app_environment(root, display=None):
 
 
 def write_session(store_path, end_epoch_msecs, paused=False):
-    """Writes a Disney session ending at the given instant; returns its endTime value."""
+    """Writes a Disney session ending at the given instant; returns its end time's value."""
     value = encode_datetime(end_epoch_msecs)
     os.makedirs(os.path.dirname(store_path), exist_ok=True)
     with open(store_path, "w", encoding="latin-1") as file:
-        file.write("[General]\nselectedSite=disney\nisLocked=false\nisPaused=%s\nendTime=%s\n"
-                   % ("true" if paused else "false", value))
+        file.write("[General]\n%s=disney\n%s=false\n%s=%s\n%s=%s\n"
+                   % (KEYS["SELECTED_SITE"], KEYS["IS_LOCKED"], KEYS["IS_PAUSED"],
+                      "true" if paused else "false", KEYS["END_TIME"], value))
     return value
-
-
-def read_store(store_path):
-    if not os.path.isfile(store_path):
-        return {}
-    with open(store_path, encoding="latin-1") as file:
-        lines = file.read().splitlines()
-    return dict(line.split("=", 1) for line in lines if "=" in line)
 
 
 def xdotool(*args, may_fail=False, display=None):

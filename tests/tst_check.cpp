@@ -2,6 +2,7 @@
 #include "TestSupport.h"
 
 #include "platform/Clock.h"
+#include "platform/TrustedFile.h"
 #include "web/Profile.h"
 #include "web/UserAgent.h"
 
@@ -87,7 +88,9 @@ private slots:
                 server.requests.filter("GET /seen?")[0].section(u' ', 1, 1).mid(6).toLatin1());
         qInfo().noquote() << "page load:" << load << "script:" << script;
         const QString expected =
-            web::chooseUserAgent(web::USER_AGENT_FILE_PATH, 0, platform::now().date()).userAgent;
+            web::chooseUserAgent(platform::ADMIN_FOLDER.file(web::USER_AGENT_FILE),
+                                 platform::ADMIN_FOLDER.owner, platform::now().date())
+                .userAgent;
         QVERIFY(load.contains("\r\nUser-Agent: " + expected + "\r\n"));
         QVERIFY(script.startsWith("[\"" + expected + "\","));
         QVERIFY(!load.contains("QtWebEngine") && !script.contains("QtWebEngine"));

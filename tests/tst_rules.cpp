@@ -231,9 +231,9 @@ private slots:
     {
         // owner: added to our own uid
         columns<QByteArray, int, int, uid_t, int>("content", "fileMode", "folderMode", "owner", "kind");
-        const int usable = platform::PasswordFile::Usable, refused = platform::PasswordFile::Refused;
+        const int usable = platform::TrustedFile::Usable, refused = platform::TrustedFile::Refused;
         QTest::newRow("sound") << QByteArray() << 0644 << 0755 << 0u << usable;
-        QTest::newRow("absent") << QByteArray("-") << 0 << 0755 << 0u << int(platform::PasswordFile::Absent);
+        QTest::newRow("absent") << QByteArray("-") << 0 << 0755 << 0u << int(platform::TrustedFile::Absent);
         QTest::newRow("malformed") << QByteArray("garden482\n") << 0644 << 0755 << 0u << refused;
         QTest::newRow("writable by others") << QByteArray() << 0646 << 0755 << 0u << refused;
         QTest::newRow("writable by its group") << QByteArray() << 0664 << 0755 << 0u << refused;
@@ -276,20 +276,19 @@ private slots:
         QFETCH(QByteArray, content);
         QTemporaryDir dir;
         const QString path = dir.filePath("password");
-        QString error;
-        QVERIFY(content == "-" || platform::writePasswordFile(path, "parent's own", &error));
+        QVERIFY(content == "-" || platform::writePasswordFile(path, "parent's own"));
         QVERIFY(content == "-" || content.isEmpty() || writeFile(path, content));
         chmod(QFile::encodeName(path).constData(), mode_t(fetch<int>("fileMode")));
         chmod(QFile::encodeName(dir.path()).constData(), mode_t(fetch<int>("folderMode")));
         overridePermissions(false);
-        const platform::PasswordFile read =
+        const platform::TrustedFile read =
             platform::readPasswordFile(path, getuid() + fetch<uid_t>("owner"));
         overridePermissions(true);
         chmod(QFile::encodeName(dir.path()).constData(), 0700);
         QTEST(int(read.kind), "kind");
-        QCOMPARE(platform::passwordMatchesHash(read.hash, "parent's own"),
-                 read.kind == platform::PasswordFile::Usable);
-        QVERIFY(!platform::passwordMatchesHash(read.hash, "garden482"));
+        QCOMPARE(platform::passwordMatchesHash(read.content, "parent's own"),
+                 read.kind == platform::TrustedFile::Usable);
+        QVERIFY(!platform::passwordMatchesHash(read.content, "garden482"));
     }
 
     // A child account opens Tovalin's session alone; the test pam_logins drives every service
@@ -330,7 +329,7 @@ private slots:
     }
 
     // Only a person's standard account may become a child account.
-    void refusalToAdd_data()
+    void checkToAdd_data()
     {
         // sudo: -1 where sudo did not say
         columns<uint, QString, QString, int, bool>("uid", "shell", "group", "sudo", "refused");
@@ -348,7 +347,7 @@ private slots:
         QTest::newRow("sudo did not say") << 1000u << "/bin/bash" << "users" << -1 << true;
         // clang-format on
     }
-    void refusalToAdd()
+    void checkToAdd()
     {
         QFETCH(uint, uid);
         QFETCH(QString, shell);
@@ -359,7 +358,7 @@ private slots:
             {group}, "/home/kid", shell,      sudo < 0 ? std::nullopt : std::optional(sudo == 1)};
         const accounts::PersonAccounts people{
             1000, 60000, accounts::shellsIn("# /etc/shells\n/bin/sh\n/bin/bash\n/bin/false\n")};
-        QTEST(accounts::refusalToAdd("kid", account, people).has_value(), "refused");
+        QTEST(!accounts::checkToAdd("kid", account, people), "refused");
     }
     // What login.defs and sudo say, as tovalin-child reads them.
     void systemAnswers()

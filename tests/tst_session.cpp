@@ -218,9 +218,8 @@ private slots:
         const QByteArray before = snapshot();
         QTemporaryDir etc;
         const QString passwordFile = road.untrustedPasswordFile ? etc.filePath("password") : "";
-        QString error;
         QVERIFY(passwordFile.isEmpty() ||
-                (platform::writePasswordFile(passwordFile, PASSWORD, &error) &&
+                (platform::writePasswordFile(passwordFile, PASSWORD) &&
                  QFile(passwordFile).setPermissions(QFile::Permissions(0x6666))));
         overridePermissions(store != "unreadable store");
         const auto delegate = launch({}, passwordFile);

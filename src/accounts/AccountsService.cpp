@@ -39,11 +39,11 @@ Sessions readSessions(const QString &name)
     return {read("Session"), read("XSession"), read("SessionType")};
 }
 
-bool writeSessions(const QString &name, const Sessions &sessions, QString *error)
+platform::Result<> writeSessions(const QString &name, const Sessions &sessions)
 {
     const QString object = userObject(name);
     if (object.isEmpty())
-        return writeSessionsToFile(name, sessions, error);
+        return writeSessionsToFile(name, sessions);
     QDBusInterface user(SERVICE, object, USER_INTERFACE, QDBusConnection::systemBus());
     // accountsservice's src/user.c: each setter saves the user's file, SessionType= among its
     // keys (user_save_to_keyfile()), before it answers.
@@ -52,12 +52,10 @@ bool writeSessions(const QString &name, const Sessions &sessions, QString *error
           std::pair(QStringLiteral("SetXSession"), sessions.xSession),
           std::pair(QStringLiteral("SetSessionType"), sessions.sessionType)}) {
         const QDBusReply<void> reply = user.call(method, value.value_or(QString()));
-        if (!reply.isValid()) {
-            *error = reply.error().message();
-            return false;
-        }
+        if (!reply.isValid())
+            return platform::Failure{reply.error().message()};
     }
-    return true;
+    return {};
 }
 
 } // namespace accounts

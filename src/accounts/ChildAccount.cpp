@@ -4,15 +4,14 @@
 
 namespace accounts {
 
+using platform::Failure;
+using platform::Result;
+
 namespace {
 // The display managers' services that log in to a session the account chose at the greeter.
 const QStringList GDM_SERVICES{QStringLiteral("gdm-password"), QStringLiteral("gdm-autologin"),
                                QStringLiteral("gdm-fingerprint"), QStringLiteral("gdm-smartcard")};
 const QStringList LIGHTDM_SERVICES{QStringLiteral("lightdm"), QStringLiteral("lightdm-autologin")};
-// The names a display manager gives the chosen session in the session's environment.
-const QStringList SESSION_VARIABLES{QStringLiteral("XDG_SESSION_DESKTOP"),
-                                    QStringLiteral("DESKTOP_SESSION"),
-                                    QStringLiteral("GDMSESSION")};
 
 LoginVerdict allow(const QString &reason)
 {
@@ -125,10 +124,10 @@ LoginVerdict judgeLogin(const LoginRequest &request)
                           .arg(shown(request.service)),
                       LOGIN_SCREEN_ONLY);
     // Whatever the service, a session that names itself is Tovalin's or none.
-    for (const QString &variable : SESSION_VARIABLES) {
-        const auto found = request.environment.constFind(variable);
-        if (found != request.environment.cend() && *found != CHILD_SESSION)
-            return refuse(QStringLiteral("%1 names the session \"%2\"").arg(variable, *found),
+    for (const SessionVariable &variable : SESSION_VARIABLES) {
+        const auto found = request.environment.constFind(variable.name);
+        if (variable.namesSession && found != request.environment.cend() && *found != CHILD_SESSION)
+            return refuse(QStringLiteral("%1 names the session \"%2\"").arg(variable.name, *found),
                           PICK_TOVALIN);
     }
     if (!request.entries.wayland)
@@ -167,8 +166,8 @@ LoginVerdict judgeLogin(const LoginRequest &request)
                       PICK_TOVALIN);
     if (!request.watcherAnswered)
         return refuse(QStringLiteral("tovalin-watch did not answer"), NO_WATCHER);
-    if (request.homeRefusal)
-        return refuse(*request.homeRefusal, HOME_FILES);
+    if (!request.homeCheck)
+        return refuse(request.homeCheck.why(), HOME_FILES);
     // The user manager that logind starts for the session; it opens no login of its own. An
     // account may turn lingering on for itself without authentication (polkit's
     // org.freedesktop.login1.set-self-linger), and then its manager, with the units the account
@@ -271,13 +270,12 @@ std::optional<bool> sudoListing(const QString &output, const QString &name)
     return std::nullopt;
 }
 
-std::optional<QString> refusalToAdd(const QString &name, const Account &account,
-                                    const PersonAccounts &people)
+Result<> checkToAdd(const QString &name, const Account &account, const PersonAccounts &people)
 {
     // In one arg(): a name holding "%2" is not filled in again.
     const auto refusal = [&name](const char *text, const QString &detail = QString()) {
         const QString translated = QCoreApplication::translate("tovalin-child", text);
-        return detail.isEmpty() ? translated.arg(name) : translated.arg(name, detail);
+        return Failure{detail.isEmpty() ? translated.arg(name) : translated.arg(name, detail)};
     };
     if (!account.exists)
         return refusal(QT_TRANSLATE_NOOP("tovalin-child",
@@ -320,10 +318,10 @@ std::optional<QString> refusalToAdd(const QString &name, const Account &account,
                                          "%1 may run commands as another user (sudo -l -U %1 "
                                          "lists them); a child account must be a standard one. "
                                          "Nothing was changed."));
-    return std::nullopt;
+    return {};
 }
 
-std::optional<QString> refusalForHomeFiles(const QString &name, const QList<HomeFile> &files)
+Result<> checkHomeFiles(const QString &name, const QList<HomeFile> &files)
 {
     // Anything else was written by the account itself, before it became a child account.
     QStringList own;
@@ -331,13 +329,14 @@ std::optional<QString> refusalForHomeFiles(const QString &name, const QList<Home
         if (!file.home || file.home != file.skel)
             own.append(QStringLiteral("~/") + file.path);
     if (own.isEmpty())
-        return std::nullopt;
-    return QCoreApplication::translate(
-               "tovalin-child",
-               "The home of %1 holds files that would run at its logins: %2. Move them out of the "
-               "home, then run tovalin-child add %1 again, or run tovalin-child add --fresh-home "
-               "%1 to move the whole home aside. Nothing was changed.")
-        .arg(name, own.join(QStringLiteral(", ")));
+        return {};
+    return Failure{
+        QCoreApplication::translate(
+            "tovalin-child",
+            "The home of %1 holds files that would run at its logins: %2. Move them out of the "
+            "home, then run tovalin-child add %1 again, or run tovalin-child add --fresh-home "
+            "%1 to move the whole home aside. Nothing was changed.")
+            .arg(name, own.join(QStringLiteral(", ")))};
 }
 
 Sessions sessionsToRestore(const Sessions &current, const std::optional<Sessions> &kept)

@@ -2,6 +2,8 @@
 
 // The rules of a child account: which logins the PAM check lets through for it, and what
 // tovalin-child may change. Pure: the callers read the system and carry the answers out.
+#include "platform/Result.h"
+
 #include <QHash>
 #include <QString>
 #include <QStringList>
@@ -26,6 +28,21 @@ struct SessionEntries
     QStringList missing;
 };
 
+// The session variables of the PAM environment that the check is shown, each with the option of
+// tovalin-session-check that passes it (pam_tovalin.c's list, in C, names the same), and whether
+// it names the session that the display manager starts.
+struct SessionVariable
+{
+    QString name;
+    QString option;
+    bool namesSession = false;
+};
+inline const QList<SessionVariable> SESSION_VARIABLES{
+    {QStringLiteral("XDG_SESSION_DESKTOP"), QStringLiteral("session-desktop"), true},
+    {QStringLiteral("XDG_SESSION_TYPE"), QStringLiteral("session-type"), false},
+    {QStringLiteral("DESKTOP_SESSION"), QStringLiteral("desktop-session"), true},
+    {QStringLiteral("GDMSESSION"), QStringLiteral("gdm-session"), true}};
+
 // What the PAM stack shows the check at a login of the account.
 struct LoginRequest
 {
@@ -38,7 +55,7 @@ struct LoginRequest
     std::optional<QString> recordedSessionType; // AccountsService's SessionType=, if set
     SessionEntries entries;
     bool watcherAnswered = false;       // tovalin-watch said it runs
-    std::optional<QString> homeRefusal; // why the home's startup files fail the home check
+    platform::Result<> homeCheck;       // the home check of the home's startup files
 };
 
 struct LoginVerdict
@@ -88,9 +105,9 @@ QStringList shellsIn(const QString &text);
 // run; nullopt for anything else.
 std::optional<bool> sudoListing(const QString &output, const QString &name);
 
-// Why the account may not become a child account, translated; nullopt when it may.
-std::optional<QString> refusalToAdd(const QString &name, const Account &account,
-                                    const PersonAccounts &people);
+// Whether the account may become a child account; why not, translated.
+platform::Result<> checkToAdd(const QString &name, const Account &account,
+                              const PersonAccounts &people);
 
 // A file in the account's home that its logins would run or read, beside its namesake in
 // /etc/skel.
@@ -103,9 +120,9 @@ struct HomeFile
     std::optional<QByteArray> skel; // nullopt where /etc/skel has none
 };
 
-// Why the account may not become a child account while these files are in its home, translated;
-// nullopt when each is as /etc/skel has it.
-std::optional<QString> refusalForHomeFiles(const QString &name, const QList<HomeFile> &files);
+// Whether the account may become a child account with these files in its home: where each is as
+// /etc/skel has it. Why not, translated.
+platform::Result<> checkHomeFiles(const QString &name, const QList<HomeFile> &files);
 
 // The account's sessions in AccountsService (Session= for Wayland, XSession= for X) and the kind of
 // session GDM looks for it among (SessionType=, "wayland" or "x11"), which the account may set

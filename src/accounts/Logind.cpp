@@ -7,23 +7,28 @@
 
 namespace accounts::logind {
 
+using platform::Failure;
+using platform::Result;
+
 namespace {
-QDBusMessage call(const QString &method, const QList<QVariant> &arguments, QString *error)
+QDBusMessage call(const QString &method, const QList<QVariant> &arguments)
 {
     QDBusMessage message = QDBusMessage::createMethodCall(SERVICE, PATH, MANAGER, method);
     message.setArguments(arguments);
-    const QDBusMessage reply = QDBusConnection::systemBus().call(message);
-    if (reply.type() == QDBusMessage::ErrorMessage)
-        *error = reply.errorMessage().isEmpty() ? reply.errorName() : reply.errorMessage();
-    return reply;
+    return QDBusConnection::systemBus().call(message);
+}
+
+Failure failure(const QDBusMessage &reply)
+{
+    return {reply.errorMessage().isEmpty() ? reply.errorName() : reply.errorMessage()};
 }
 } // namespace
 
-std::optional<QList<uid_t>> users(QString *error)
+Result<QList<uid_t>> users()
 {
-    const QDBusMessage reply = call(QStringLiteral("ListUsers"), {}, error);
+    const QDBusMessage reply = call(QStringLiteral("ListUsers"), {});
     if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
-        return std::nullopt;
+        return failure(reply);
     // a(uso): uid, name, object
     QList<uid_t> uids;
     const QDBusArgument list = reply.arguments().constFirst().value<QDBusArgument>();
@@ -41,19 +46,23 @@ std::optional<QList<uid_t>> users(QString *error)
     return uids;
 }
 
-bool terminateUser(uid_t uid, QString *error)
+Result<> terminateUser(uid_t uid)
 {
-    const QDBusMessage reply = call(QStringLiteral("TerminateUser"), {uint(uid)}, error);
+    const QDBusMessage reply = call(QStringLiteral("TerminateUser"), {uint(uid)});
     // An account with no user in logind runs nothing of a login's.
-    return reply.type() == QDBusMessage::ReplyMessage ||
-           reply.errorName() == u"org.freedesktop.login1.NoSuchUser";
+    if (reply.type() == QDBusMessage::ReplyMessage ||
+        reply.errorName() == u"org.freedesktop.login1.NoSuchUser")
+        return {};
+    return failure(reply);
 }
 
-bool disableLinger(uid_t uid, QString *error)
+Result<> disableLinger(uid_t uid)
 {
     // (uid, enable, interactive): no polkit dialog, root needs none.
-    return call(QStringLiteral("SetUserLinger"), {uint(uid), false, false}, error).type() ==
-           QDBusMessage::ReplyMessage;
+    const QDBusMessage reply = call(QStringLiteral("SetUserLinger"), {uint(uid), false, false});
+    if (reply.type() == QDBusMessage::ReplyMessage)
+        return {};
+    return failure(reply);
 }
 
 } // namespace accounts::logind

@@ -18,8 +18,11 @@ namespace {
 // Both entries and the script of the X11 one are installed with the package (packaging/).
 const QString PREFIX = QStringLiteral(TOVALIN_INSTALL_PREFIX);
 const QString TOVALIN = PREFIX + QStringLiteral("/bin/tovalin");
-const QString WAYLAND_ENTRY = PREFIX + QStringLiteral("/share/wayland-sessions/tovalin.desktop");
-const QString X11_ENTRY = PREFIX + QStringLiteral("/share/xsessions/tovalin.desktop");
+// Each entry is named after the session it starts.
+const QString WAYLAND_ENTRY = PREFIX + QStringLiteral("/share/wayland-sessions/") + CHILD_SESSION +
+                              QStringLiteral(".desktop");
+const QString X11_ENTRY =
+    PREFIX + QStringLiteral("/share/xsessions/") + CHILD_SESSION + QStringLiteral(".desktop");
 const QString X11_SCRIPT = PREFIX + QStringLiteral("/libexec/tovalin/tovalin-x11-session");
 // The Wayland entry runs cage from Debian's package; Debian 12's cage (0.1.4) does not start
 // without Xwayland.
@@ -130,9 +133,10 @@ void readSystemFacts(LoginRequest &request, const QString &name, const std::opti
     request.watcherAnswered = watcherAnswers(socket);
     // The same check as tovalin-child add's, again at every session: the home may have changed.
     if (!home || home->isEmpty() || !QFileInfo(*home).isAbsolute())
-        request.homeRefusal = QStringLiteral("the account's home is unknown");
-    else if (const auto refusal = refusalForHomeFiles(name, startupFiles(*home)))
-        request.homeRefusal = QStringLiteral("the home check refuses it: ") + *refusal;
+        request.homeCheck = platform::Failure{QStringLiteral("the account's home is unknown")};
+    else if (const auto checked = checkHomeFiles(name, startupFiles(*home)); !checked)
+        request.homeCheck =
+            platform::Failure{QStringLiteral("the home check refuses it: ") + checked.why()};
 }
 
 } // namespace accounts

@@ -1,6 +1,7 @@
 #include "accounts/System.h"
 #include "check/Widevine.h"
 #include "platform/Clock.h"
+#include "platform/TrustedFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -25,6 +26,9 @@
 
 namespace accounts {
 
+using platform::Failure;
+using platform::Result;
+
 namespace {
 QString systemRoot;
 
@@ -33,11 +37,11 @@ QString systemPath(const QString &path)
     return systemRoot + path;
 }
 
-// Where tovalin-child keeps each child account's sessions from before it became one; the
-// package's postrm reads these files too, at purge.
+// Where tovalin-child keeps each child account's sessions from before it became one, in the
+// administrator's folder; the package's postrm reads these files too, at purge.
 QString keptFile(const QString &name)
 {
-    return systemPath(QStringLiteral("/etc/tovalin/children/")) + name;
+    return systemPath(platform::ADMIN_FOLDER.file(QStringLiteral("children/") + name));
 }
 const QString KEPT_GROUP = QStringLiteral("Before");
 
@@ -270,7 +274,7 @@ std::optional<QString> readText(const QString &path)
 }
 
 // Writes the file in one step, readable by root alone, in a folder made for it if missing.
-bool writeText(const QString &path, const QString &text, QString *error)
+Result<> writeText(const QString &path, const QString &text)
 {
     const QString folder = path.section(u'/', 0, -2);
     // A folder made here is root's alone, as accounts-daemon makes its users folder.
@@ -281,11 +285,9 @@ bool writeText(const QString &path, const QString &text, QString *error)
                                                     QFileDevice::ExeOwner)) ||
         !file.open(QIODevice::WriteOnly) ||
         !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner) ||
-        file.write(text.toUtf8()) < 0 || !file.commit()) {
-        *error = file.errorString();
-        return false;
-    }
-    return true;
+        file.write(text.toUtf8()) < 0 || !file.commit())
+        return Failure{file.errorString()};
+    return {};
 }
 
 // A value that could break out of its line in a key file is none.
@@ -468,22 +470,24 @@ Sessions readSessionsFromFile(const QString &name)
                       QStringLiteral("User"));
 }
 
-bool writeSessionsToFile(const QString &name, const Sessions &sessions, QString *error)
+Result<> writeSessionsToFile(const QString &name, const Sessions &sessions)
 {
     const QString path = accountsServiceFile(name);
     const std::optional<QString> text = readText(path);
     // One that is there but cannot be read would be written anew without its other keys.
-    if (!text && QFileInfo(path).exists()) {
-        *error = QCoreApplication::translate("tovalin-child", "%1 cannot be read").arg(path);
-        return false;
-    }
+    if (!text && QFileInfo(path).exists())
+        return Failure{QCoreApplication::translate("tovalin-child", "%1 cannot be read").arg(path)};
     const QString changed =
         withSessions(text.value_or(QString()), QStringLiteral("User"), sessions);
     // A file of nothing but its header is the same as none: removal leaves none where add found
     // none.
-    if (changed.trimmed() == u"[User]")
-        return QFile::remove(path) || !QFile::exists(path);
-    return writeText(path, changed, error);
+    if (changed.trimmed() == u"[User]") {
+        QFile file(path);
+        if (file.remove() || !file.exists())
+            return {};
+        return Failure{file.errorString()};
+    }
+    return writeText(path, changed);
 }
 
 std::optional<Sessions> keptSessions(const QString &name)
@@ -492,9 +496,9 @@ std::optional<Sessions> keptSessions(const QString &name)
     return text ? std::optional(sessionsIn(*text, KEPT_GROUP)) : std::nullopt;
 }
 
-bool keepSessions(const QString &name, const Sessions &sessions, QString *error)
+Result<> keepSessions(const QString &name, const Sessions &sessions)
 {
-    return writeText(keptFile(name), withSessions(QString(), KEPT_GROUP, sessions), error);
+    return writeText(keptFile(name), withSessions(QString(), KEPT_GROUP, sessions));
 }
 
 void forgetKeptSessions(const QString &name)
@@ -502,47 +506,39 @@ void forgetKeptSessions(const QString &name)
     QFile::remove(keptFile(name));
 }
 
-QString freshHome(const Account &account, QString *error)
+Result<QString> freshHome(const Account &account)
 {
     const QString home = QDir::cleanPath(account.home);
     const QByteArray path = QFile::encodeName(home);
     struct stat status;
     if (!home.startsWith(u'/') || home == u"/" || ::lstat(path.constData(), &status) != 0 ||
-        !S_ISDIR(status.st_mode) || status.st_uid != account.uid) {
-        *error = QCoreApplication::translate("tovalin-child",
-                                             "%1 is not a home folder of the account's own")
-                     .arg(home);
-        return {};
-    }
+        !S_ISDIR(status.st_mode) || status.st_uid != account.uid)
+        return Failure{QCoreApplication::translate("tovalin-child",
+                                                   "%1 is not a home folder of the account's own")
+                           .arg(home)};
     const QString aside = home + QStringLiteral(".tovalin-old-") +
                           platform::now().toUTC().toString(QStringLiteral("yyyyMMdd-HHmmss"));
     const QByteArray asidePath = QFile::encodeName(aside);
     // Never over a folder that is there already.
     if (::renameat2(AT_FDCWD, path.constData(), AT_FDCWD, asidePath.constData(),
-                    RENAME_NOREPLACE) != 0) {
-        *error = QString::fromLocal8Bit(std::strerror(errno));
-        return {};
-    }
+                    RENAME_NOREPLACE) != 0)
+        return Failure{QString::fromLocal8Bit(std::strerror(errno))};
     const Descriptor moved(
         ::open(asidePath.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
-    if (!moved.valid() || ::fchown(moved.get(), 0, 0) != 0 || ::fchmod(moved.get(), 0700) != 0) {
-        *error = QCoreApplication::translate("tovalin-child",
-                                             "%1 was moved to %2, which could not be made "
-                                             "root's alone: %3")
-                     .arg(home, aside, QString::fromLocal8Bit(std::strerror(errno)));
-        return {};
-    }
+    if (!moved.valid() || ::fchown(moved.get(), 0, 0) != 0 || ::fchmod(moved.get(), 0700) != 0)
+        return Failure{QCoreApplication::translate("tovalin-child",
+                                                   "%1 was moved to %2, which could not be made "
+                                                   "root's alone: %3")
+                           .arg(home, aside, QString::fromLocal8Bit(std::strerror(errno)))};
     // pam_mkhomedir's helper copies /etc/skel as the account's own, the new home with the old
     // one's mode.
     if (!runTool(QStringLiteral("/usr/sbin/mkhomedir_helper"),
                  {account.name, QStringLiteral("0022"), systemPath(QStringLiteral("/etc/skel")),
-                  QString::number(status.st_mode & 07777, 8)})) {
-        *error = QCoreApplication::translate("tovalin-child",
-                                             "%1 was moved to %2, but mkhomedir_helper could not "
-                                             "make a new home")
-                     .arg(home, aside);
-        return {};
-    }
+                  QString::number(status.st_mode & 07777, 8)}))
+        return Failure{QCoreApplication::translate("tovalin-child",
+                                                   "%1 was moved to %2, but mkhomedir_helper could "
+                                                   "not make a new home")
+                           .arg(home, aside)};
     return aside;
 }
 

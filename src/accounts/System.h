@@ -3,6 +3,7 @@
 // The system's side of child accounts: the account database, AccountsService, Debian's account
 // tools and what tovalin-child keeps for undoing its changes.
 #include "accounts/ChildAccount.h"
+#include "platform/Result.h"
 
 namespace accounts {
 
@@ -29,8 +30,8 @@ bool pamRuleInForce();
 // without following a link anywhere below the home, plain files alone, each to a size limit.
 QList<HomeFile> startupFiles(const QString &home);
 // Moves the account's home aside, to the returned folder, root's alone, and makes a new one from
-// /etc/skel, the account's own. An empty path, with the reason, where it could not.
-QString freshHome(const Account &account, QString *error);
+// /etc/skel, the account's own.
+platform::Result<QString> freshHome(const Account &account);
 // The accounts listed as members of the child group.
 QStringList childMembers();
 
@@ -41,15 +42,15 @@ std::optional<QString> userFileValue(const QString &file, const QString &key);
 
 // The same, in the file alone.
 Sessions readSessionsFromFile(const QString &name);
-bool writeSessionsToFile(const QString &name, const Sessions &sessions, QString *error);
+platform::Result<> writeSessionsToFile(const QString &name, const Sessions &sessions);
 // The account's sessions, over D-Bus where accounts-daemon runs, from its file otherwise.
 Sessions readSessions(const QString &name);
-// Sets them the same way; an absent one is cleared. False, with the reason, when it could not.
-bool writeSessions(const QString &name, const Sessions &sessions, QString *error);
+// Sets them the same way; an absent one is cleared.
+platform::Result<> writeSessions(const QString &name, const Sessions &sessions);
 
 // The sessions the account had before it became a child account, kept for removal.
 std::optional<Sessions> keptSessions(const QString &name);
-bool keepSessions(const QString &name, const Sessions &sessions, QString *error);
+platform::Result<> keepSessions(const QString &name, const Sessions &sessions);
 void forgetKeptSessions(const QString &name);
 
 // Runs one of Debian's account tools, without a shell, on this terminal. True when it succeeded.

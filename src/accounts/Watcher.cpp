@@ -166,11 +166,10 @@ bool Watcher::isChild(uid_t uid) const
 
 void Watcher::refresh()
 {
-    QString error;
-    const std::optional<QList<uid_t>> users = logind::users(&error);
-    ready = users.has_value();
+    const platform::Result<QList<uid_t>> users = logind::users();
+    ready = bool(users);
     if (!users) {
-        log(LOG_WARNING, QStringLiteral("cannot list logind's users: %1").arg(error));
+        log(LOG_WARNING, QStringLiteral("cannot list logind's users: %1").arg(users.why()));
         return;
     }
     // One that left the group is no longer watched; one that joined it is.
@@ -257,11 +256,10 @@ void Watcher::scan()
                 QStringLiteral("killed the %1 processes left of uid %2").arg(left.size()).arg(uid));
         }
         ended.insert(uid);
-        QString error;
-        if (!logind::terminateUser(uid, &error))
+        if (const auto terminated = logind::terminateUser(uid); !terminated)
             log(LOG_ERR, QStringLiteral("logind did not end the account with uid %1: %2")
                              .arg(uid)
-                             .arg(error));
+                             .arg(terminated.why()));
     }
 }
 

@@ -25,6 +25,9 @@ class RepeatingTimer;
 // the session, and carries out every action of the program.
 class AppDelegate : public QObject
 {
+    friend struct AppDelegateProbe;
+
+    // src/app/AppDelegate.cpp
 public:
     // Where a file holds a password of the parent's own, it is asked for instead of the built-in
     // one; without a file name only the built-in one is.
@@ -36,27 +39,29 @@ public:
     void applicationWillTerminate();
     bool applicationShouldTerminateAfterLastWindowClosed() const;
 
-    // Actions of the controls.
-    void siteChanged();
-    void performAction();
-    void modifyTimer();
-    void togglePause();
-    void lockNow();
-
-    // Callbacks of the web view's page.
-    void webViewDecidePolicyForNavigationAction(
-        NavigationType type, const std::function<void(NavigationActionPolicy)> &decisionHandler);
-    QWebEnginePage *webViewCreateWebView();
-
+    // src/app/PersistedState.cpp
 private:
-    friend struct AppDelegateProbe;
-
     void loadPersistedState();
     void savePersistedState();
+    void saveFailedAttempts();
+
+    // src/screens/MainWindow.cpp
     void setupWindow();
+
+    // src/screens/LockedScreen.cpp
     void setupLockedView(QWidget *container);
+
+    // src/screens/UnlockedScreen.cpp
     void setupUnlockedView(QWidget *container);
+
+    // src/keys/KeyGuard.cpp
     void setupKeyMonitor();
+
+    // src/screens/ScreenSwitching.cpp
+public:
+    void siteChanged(); // the site selector's action
+
+private:
     void updateUI();
     void showLockedView();
     void showPausedView();
@@ -67,12 +72,24 @@ private:
     // The texts each button shows in turn, translated: the buttons are as wide as the widest.
     static QStringList actionTitles();
     static QStringList pauseTitles();
+
+    // src/session/Countdown.cpp
     void startTimerIfNeeded();
     void updateTimer();
     void lockApp();
     void updateStatusLabel();
     // Shows the notice that is due before the end, if any, or hides it where none may show.
     void updateNotice();
+
+    // src/session/SessionActions.cpp
+public:
+    // Actions of the controls.
+    void performAction();
+    void modifyTimer();
+    void togglePause();
+    void lockNow();
+
+private:
     void startNewSession();
     void performStartNewSession();
     void unlockSession();
@@ -80,13 +97,24 @@ private:
     void extendSessionAfterExpiry();
     void showModifyTimerDialog();
     void performModifyTimer();
+
+    // src/session/PasswordGate.cpp
     void showPasswordPrompt(std::function<void()> onSuccess);
     bool isParentalPassword(const QString &typed) const;
-    void saveFailedAttempts();
     void showAlert(const QString &message);
+
+    // src/web/WebViewLifecycle.cpp
+public:
+    // Callbacks of the web view's page.
+    void webViewDecidePolicyForNavigationAction(
+        NavigationType type, const std::function<void(NavigationActionPolicy)> &decisionHandler);
+    QWebEnginePage *webViewCreateWebView();
+
+private:
     void createWebView();
     void destroyWebView();
 
+    // The state that the files above share.
     std::unique_ptr<QWidget> window;
     QWebEngineView *webView = nullptr;
     QWidget *lockedView = nullptr;
@@ -101,7 +129,7 @@ private:
     QPushButton *lockButton = nullptr;
     std::unique_ptr<platform::RepeatingTimer> timer;
     std::optional<QDateTime> endTime;
-    QString selectedSite = QStringLiteral("disney");
+    QString selectedSite = DEFAULT_SITE;
     bool isLocked = true;
     bool isPaused = false;
     // The mark of the last notice given before the end (see dueNotice), and the ticks that the

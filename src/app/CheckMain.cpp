@@ -5,9 +5,8 @@
 #include "check/Widevine.h"
 #include "platform/Environment.h"
 #include "platform/Messages.h"
-#include "platform/PasswordFile.h"
 #include "platform/Translation.h"
-#include "web/UserAgent.h"
+#include "platform/TrustedFile.h"
 
 #include <QApplication>
 #include <QTextStream>
@@ -41,9 +40,9 @@ int main(int argc, char *argv[])
         return *status;
     const QString folder = commandLine.parser.value(adminFolder);
     check::keepWidevineMachineWide(accounts::runsInChildAccount());
-    check::CheckSettings settings{platform::PASSWORD_FILE_PATH, web::USER_AGENT_FILE_PATH};
-    if (!folder.isEmpty())
-        settings = {folder + QStringLiteral("/password"), folder + QStringLiteral("/user-agent")};
     QTextStream out(stdout);
-    return check::runCheck(settings, out);
+    return check::runCheck(folder.isEmpty()
+                               ? platform::ADMIN_FOLDER
+                               : platform::AdminFolder{folder, platform::ADMIN_FOLDER.owner},
+                           out);
 }

@@ -64,8 +64,10 @@ QString misuse(const QStringList &arguments, bool addOptions)
 // starting at boot, and logind ends every session and process of it.
 void endWhatRuns(const QString &name, uid_t uid)
 {
-    QString error;
-    if (logind::disableLinger(uid, &error) && logind::terminateUser(uid, &error))
+    platform::Result<> ended = logind::disableLinger(uid);
+    if (ended)
+        ended = logind::terminateUser(uid);
+    if (ended)
         say(QCoreApplication::translate(
                 "tovalin-child",
                 "Every session and process of %1 was ended, and its user manager no longer "
@@ -76,33 +78,33 @@ void endWhatRuns(const QString &name, uid_t uid)
         fail(QCoreApplication::translate("tovalin-child",
                                          "logind could not end what %1 runs (%2): log it out, or "
                                          "restart the machine, before the child uses it.")
-                 .arg(name, error));
+                 .arg(name, ended.why()));
 }
 
 // Where the home holds what the account's logins would run, moves it aside for the parent and
 // makes a fresh one with --fresh-home. False, having said why, where the home stays refused.
 bool homeIsClean(const Account &account, bool fresh)
 {
-    std::optional<QString> refusal = refusalForHomeFiles(account.name, startupFiles(account.home));
-    if (refusal && fresh) {
-        QString error;
-        const QString aside = freshHome(account, &error);
-        if (aside.isEmpty()) {
-            refusal = QCoreApplication::translate(
-                          "tovalin-child",
-                          "cannot make a fresh home for %1: %2. Nothing else was changed.")
-                          .arg(account.name, error);
+    platform::Result<> checked = checkHomeFiles(account.name, startupFiles(account.home));
+    if (!checked && fresh) {
+        const platform::Result<QString> aside = freshHome(account);
+        if (!aside) {
+            checked = platform::Failure{
+                QCoreApplication::translate(
+                    "tovalin-child",
+                    "cannot make a fresh home for %1: %2. Nothing else was changed.")
+                    .arg(account.name, aside.why())};
         } else {
             say(QCoreApplication::translate("tovalin-child",
                                             "The old home of %1 is now %2, readable by root "
                                             "alone; %1 has a new home made from /etc/skel.")
-                    .arg(account.name, aside));
-            refusal = refusalForHomeFiles(account.name, startupFiles(account.home));
+                    .arg(account.name, *aside));
+            checked = checkHomeFiles(account.name, startupFiles(account.home));
         }
     }
-    if (refusal)
-        fail(*refusal);
-    return !refusal;
+    if (!checked)
+        fail(checked.why());
+    return bool(checked);
 }
 
 int add(const QString &typed, bool create, bool fresh)
@@ -122,8 +124,8 @@ int add(const QString &typed, bool create, bool fresh)
     Account account = readAccount(typed);
     if (account.exists)
         account.sudoRights = sudoRights(account.name);
-    if (const std::optional<QString> refusal = refusalToAdd(typed, account, readPersonAccounts()))
-        return fail(*refusal);
+    if (const auto checked = checkToAdd(typed, account, readPersonAccounts()); !checked)
+        return fail(checked.why());
     // The account's own name from here on, as the group and AccountsService know it.
     const QString name = account.name;
     if (!isAccountName(name))
@@ -138,25 +140,29 @@ int add(const QString &typed, bool create, bool fresh)
                 .arg(name));
         return 0;
     }
-    QString error;
     // A member whose session changed since (a pick at the login screen) keeps what it had before
     // it first became a child account.
-    if (!member && !keepSessions(name, current, &error))
-        return fail(QCoreApplication::translate(
-                        "tovalin-child",
-                        "cannot keep the sessions of %1 for undoing: %2; nothing was changed.")
-                        .arg(name, error));
+    if (!member) {
+        if (const auto kept = keepSessions(name, current); !kept)
+            return fail(QCoreApplication::translate(
+                            "tovalin-child",
+                            "cannot keep the sessions of %1 for undoing: %2; nothing was changed.")
+                            .arg(name, kept.why()));
+    }
     // The session first: where it cannot be set (accounts-daemon refuses), the group is untouched.
-    if (current != CHILD_SESSIONS && !writeSessions(name, CHILD_SESSIONS, &error)) {
-        if (!member)
-            forgetKeptSessions(name);
-        return fail(QCoreApplication::translate(
-                        "tovalin-child",
-                        "cannot set the session of %1 to Tovalin's: %2; nothing was changed.")
-                        .arg(name, error));
+    if (current != CHILD_SESSIONS) {
+        if (const auto set = writeSessions(name, CHILD_SESSIONS); !set) {
+            if (!member)
+                forgetKeptSessions(name);
+            return fail(QCoreApplication::translate(
+                            "tovalin-child",
+                            "cannot set the session of %1 to Tovalin's: %2; nothing was changed.")
+                            .arg(name, set.why()));
+        }
     }
     if (!member && !runTool(ADDUSER, {name, CHILD_GROUP})) {
-        writeSessions(name, current, &error);
+        // As far as it can be undone: the group's failure is the one said.
+        static_cast<void>(writeSessions(name, current));
         forgetKeptSessions(name);
         return fail(aboutGroup(
             QT_TRANSLATE_NOOP("tovalin-child",
@@ -183,12 +189,13 @@ int remove(const QString &typed)
         return fail(QCoreApplication::translate("tovalin-child",
                                                 "%1 is not a child account; nothing was changed.")
                         .arg(name));
-    QString error;
-    if (!writeSessions(name, sessionsToRestore(readSessions(name), keptSessions(name)), &error))
+    if (const auto restored =
+            writeSessions(name, sessionsToRestore(readSessions(name), keptSessions(name)));
+        !restored)
         return fail(
             QCoreApplication::translate(
                 "tovalin-child", "cannot restore the sessions of %1: %2; nothing was changed.")
-                .arg(name, error));
+                .arg(name, restored.why()));
     if (!runTool(GPASSWD, {QStringLiteral("--delete"), name, CHILD_GROUP}))
         return fail(
             aboutGroup(QT_TRANSLATE_NOOP(

@@ -9,6 +9,8 @@
 using Websites = std::map<QString, QString>;
 
 extern const Websites WEBSITES;
+// The site of a first start, before any was picked.
+inline const QString DEFAULT_SITE = QStringLiteral("disney");
 
 // The control bar above the web view, whose height the view leaves free.
 inline constexpr int BAR_HEIGHT = 35;

@@ -1,18 +1,14 @@
 #include "app/AppDelegate.h"
+#include "app/StoreSchema.h"
 
 #include "platform/Clock.h"
 #include "platform/Store.h"
 
 #include <algorithm>
 
+using namespace storekeys;
+
 namespace {
-const QString END_TIME = QStringLiteral("endTime");
-const QString SELECTED_SITE = QStringLiteral("selectedSite");
-const QString IS_LOCKED = QStringLiteral("isLocked");
-const QString IS_PAUSED = QStringLiteral("isPaused");
-const QString LAST_NOTICE = QStringLiteral("lastNotice");
-const QString FAILED_ATTEMPTS = QStringLiteral("failedPasswordAttempts");
-const QString LAST_FAILED_ATTEMPT = QStringLiteral("lastFailedPasswordAttempt");
 constexpr qint64 FAILED_ATTEMPTS_MAX = 1000;
 
 void writeFailedAttempts(platform::Store &store, qint64 count, const std::optional<QDateTime> &last)
@@ -33,7 +29,7 @@ void AppDelegate::loadPersistedState()
     platform::Store store;
     // Anything but a valid date, however it got there, counts as no end time.
     endTime = store.date(END_TIME);
-    selectedSite = store.string(SELECTED_SITE).value_or(QStringLiteral("disney"));
+    selectedSite = store.string(SELECTED_SITE).value_or(DEFAULT_SITE);
     isPaused = store.boolean(IS_PAUSED);
     // Anything but a date is no notice given; a date that is no mark of this end is one given
     // for another, which is none for this.

@@ -51,7 +51,7 @@ int runTovalin(char **argv, const Websites &websites)
 
     check::keepWidevineMachineWide(accounts::runsInChildAccount());
     platform::chooseRenderingPath();
-    AppDelegate delegate(websites, PASSWORD, platform::PASSWORD_FILE_PATH);
+    AppDelegate delegate(websites, PASSWORD, platform::ADMIN_FOLDER.file(platform::PASSWORD_FILE));
     QApplication::setQuitOnLastWindowClosed(
         delegate.applicationShouldTerminateAfterLastWindowClosed());
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &delegate,

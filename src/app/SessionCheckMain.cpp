@@ -51,11 +51,10 @@ int main(int argc, char *argv[])
     const QCommandLineOption child(QStringLiteral("child"),
                                    QStringLiteral("The account is a child account."));
     // The session variables of the PAM environment, by the name of each.
-    const QList<std::pair<QString, QCommandLineOption>> variables{
-        {QStringLiteral("XDG_SESSION_DESKTOP"), option("session-desktop", "XDG_SESSION_DESKTOP")},
-        {QStringLiteral("XDG_SESSION_TYPE"), option("session-type", "XDG_SESSION_TYPE")},
-        {QStringLiteral("DESKTOP_SESSION"), option("desktop-session", "DESKTOP_SESSION")},
-        {QStringLiteral("GDMSESSION"), option("gdm-session", "GDMSESSION")}};
+    QList<std::pair<QString, QCommandLineOption>> variables;
+    for (const SessionVariable &variable : SESSION_VARIABLES)
+        variables.append({variable.name, QCommandLineOption(variable.option, variable.name,
+                                                            QStringLiteral("value"))});
     const QCommandLineOption user = option("user", "The account's own name.");
     const QCommandLineOption home = option("home", "The account's home.");
     const QCommandLineOption service = option("service", "PAM_SERVICE.");

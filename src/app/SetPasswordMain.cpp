@@ -53,7 +53,7 @@ int main(int argc, char *argv[])
     if (const std::optional<int> status = commandLine.parse(argc, argv))
         return *status;
     const QString path = commandLine.parser.isSet(file) ? commandLine.parser.value(file)
-                                                        : platform::PASSWORD_FILE_PATH;
+                                                        : platform::ADMIN_FOLDER.file(platform::PASSWORD_FILE);
     if (!commandLine.parser.isSet(file) && geteuid() != 0)
         return fail(QCoreApplication::translate("tovalin-set-password",
                                                 "run it as root, for example with sudo"));
@@ -76,12 +76,11 @@ int main(int argc, char *argv[])
         chmod(folderName.constData(), 0755) != 0)
         return fail(
             QCoreApplication::translate("tovalin-set-password", "cannot make %1").arg(folder));
-    QString error;
-    if (!platform::writePasswordFile(path, *first, &error))
+    if (const auto written = platform::writePasswordFile(path, *first); !written)
         return fail(QCoreApplication::translate("tovalin-set-password", "cannot write %1: %2")
-                        .arg(path, error));
+                        .arg(path, written.why()));
     // What Tovalin will make of it: a file it refuses would let no password through at all.
-    if (platform::readPasswordFile(path, geteuid()).kind != platform::PasswordFile::Usable)
+    if (platform::readPasswordFile(path, geteuid()).kind != platform::TrustedFile::Usable)
         return fail(
             QCoreApplication::translate("tovalin-set-password",
                                         "%1 was written, but is not safe to trust; see the README")

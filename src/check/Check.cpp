@@ -2,6 +2,7 @@
 
 #include "accounts/SessionCheck.h"
 #include "accounts/System.h"
+#include "app/StoreSchema.h"
 #include "check/MediaProbe.h"
 #include "check/Widevine.h"
 #include "platform/Clock.h"
@@ -16,7 +17,6 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QLocale>
-#include <QSettings>
 #include <QTextStream>
 #include <QtWebEngineCore/qtwebenginecoreglobal.h>
 
@@ -51,25 +51,25 @@ void engine(Report &report)
     report.line(QCoreApplication::translate("tovalin-check", "Engine"), text);
 }
 
-void userAgent(Report &report, const CheckSettings &settings)
+void userAgent(Report &report, const platform::AdminFolder &folder)
 {
+    const QString path = folder.file(web::USER_AGENT_FILE);
     const web::UserAgentChoice choice =
-        web::chooseUserAgent(settings.userAgentFile, 0, platform::now().date());
+        web::chooseUserAgent(path, folder.owner, platform::now().date());
     QString source;
     switch (choice.source) {
     case web::UserAgentChoice::BuiltIn:
         source = QCoreApplication::translate("tovalin-check", "built in");
         break;
     case web::UserAgentChoice::Administrator:
-        source =
-            QCoreApplication::translate("tovalin-check", "from %1").arg(settings.userAgentFile);
+        source = QCoreApplication::translate("tovalin-check", "from %1").arg(path);
         break;
     case web::UserAgentChoice::Ignored:
         source = QCoreApplication::translate(
                      "tovalin-check",
                      "built in; %1 is ignored: it must be one line in a file owned by root that "
                      "no other account may write, in a folder of the same kind")
-                     .arg(settings.userAgentFile);
+                     .arg(path);
         break;
     }
     report.line(QCoreApplication::translate("tovalin-check", "User agent"),
@@ -177,25 +177,27 @@ void rendering(Report &report, const QString &renderer)
                     .arg(found));
 }
 
-void password(Report &report, const CheckSettings &settings)
+void password(Report &report, const platform::AdminFolder &folder)
 {
     const QString label = QCoreApplication::translate("tovalin-check", "Parental password");
-    switch (platform::readPasswordFile(settings.passwordFile, 0).kind) {
-    case platform::PasswordFile::Absent:
+    const QString path = folder.file(platform::PASSWORD_FILE);
+    switch (platform::readPasswordFile(path, folder.owner).kind) {
+    case platform::TrustedFile::Absent:
         report.line(label, QCoreApplication::translate("tovalin-check",
                                                        "the built-in one (%1 is not there)")
-                               .arg(settings.passwordFile));
+                               .arg(path));
         break;
-    case platform::PasswordFile::Usable:
-        report.line(label, QCoreApplication::translate("tovalin-check", "the parent's own, from %1")
-                               .arg(settings.passwordFile));
+    case platform::TrustedFile::Usable:
+        report.line(
+            label,
+            QCoreApplication::translate("tovalin-check", "the parent's own, from %1").arg(path));
         break;
-    case platform::PasswordFile::Refused:
+    case platform::TrustedFile::Refused:
         report.line(label, QCoreApplication::translate(
                                "tovalin-check",
                                "%1 is broken or not safe to trust, so no password opens Tovalin. "
                                "Repair: sudo tovalin-set-password")
-                               .arg(settings.passwordFile));
+                               .arg(path));
         report.block(QCoreApplication::translate("tovalin-check", "no password opens Tovalin"));
         break;
     }
@@ -239,11 +241,8 @@ void childSession(Report &report)
 void session(Report &report)
 {
     const QString label = QCoreApplication::translate("tovalin-check", "Session");
-    // Read as it is: platform::Store would close an open file to others, and the check changes
-    // nothing.
-    const QSettings settings(QSettings::NativeFormat, QSettings::UserScope,
-                             QStringLiteral("Tovalin"), QStringLiteral("Tovalin"));
-    const QString path = settings.fileName();
+    const platform::Store store(platform::Store::ReadOnly);
+    const QString path = store.file();
     QFile file(path);
     if (file.exists() && !file.open(QIODevice::ReadOnly)) {
         report.line(label, QCoreApplication::translate(
@@ -253,36 +252,35 @@ void session(Report &report)
                                .arg(path));
         return;
     }
-    const QVariant end = settings.value(QStringLiteral("endTime"));
-    const QDateTime endTime = end.typeId() == QMetaType::QDateTime ? end.toDateTime() : QDateTime();
+    const std::optional<QDateTime> endTime = store.date(storekeys::END_TIME);
     QString state;
-    if (!endTime.isValid())
+    if (!endTime)
         state = QCoreApplication::translate("tovalin-check", "no session");
-    else if (endTime <= platform::now())
+    else if (*endTime <= platform::now())
         state =
             QCoreApplication::translate("tovalin-check", "locked (the last session ended at %1)")
-                .arg(QLocale().toString(endTime.toLocalTime(), QLocale::ShortFormat));
-    else if (platform::Store::textMeansTrue(settings.value(QStringLiteral("isPaused")).toString()))
+                .arg(QLocale().toString(endTime->toLocalTime(), QLocale::ShortFormat));
+    else if (store.boolean(storekeys::IS_PAUSED))
         state = QCoreApplication::translate("tovalin-check", "paused");
     else
         state = QCoreApplication::translate("tovalin-check", "running until %1")
-                    .arg(QLocale().toString(endTime.toLocalTime(), QLocale::ShortFormat));
+                    .arg(QLocale().toString(endTime->toLocalTime(), QLocale::ShortFormat));
     report.line(label, QCoreApplication::translate("tovalin-check", "%1, in %2").arg(state, path));
 }
 } // namespace
 
-int runCheck(const CheckSettings &settings, QTextStream &out)
+int runCheck(const platform::AdminFolder &folder, QTextStream &out)
 {
     Report report{out, {}};
     engine(report);
-    userAgent(report, settings);
+    userAgent(report, folder);
     widevine(report);
     // The engine runs on the path Tovalin would take, so it answers as it would in Tovalin.
     const QString renderer = platform::probeOpenGLRenderer();
     platform::useRenderingPath(platform::renderingPathFor(renderer));
     media(report);
     rendering(report, renderer);
-    password(report, settings);
+    password(report, folder);
     childSession(report);
     session(report);
     const QString verdict = QCoreApplication::translate("tovalin-check", "Verdict");

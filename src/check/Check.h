@@ -1,21 +1,15 @@
 #pragma once
 
-#include <QString>
+#include "platform/TrustedFile.h"
 
 class QTextStream;
 
 namespace check {
 
-// The administrator's files that the check reads; tests point them elsewhere.
-struct CheckSettings
-{
-    QString passwordFile;
-    QString userAgentFile;
-};
-
-// Looks at this machine and this account as Tovalin would and prints what it finds, one line
+// Looks at this machine and this account, and the administrator's files in the folder, as Tovalin
+// would and prints what it finds, one line
 // each, with an overall verdict last. Changes nothing and reaches no network. Returns the exit
 // status: 0 where the child's site can play, 1 where it cannot. Needs the application object.
-int runCheck(const CheckSettings &settings, QTextStream &out);
+int runCheck(const platform::AdminFolder &folder, QTextStream &out);
 
 } // namespace check

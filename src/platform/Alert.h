@@ -11,7 +11,6 @@ class AlertDialog;
 
 // Answers of a modal alert: the first button added gives 1000, the second 1001, and so on.
 constexpr int ALERT_FIRST_BUTTON_RETURN = 1000;
-constexpr int ALERT_SECOND_BUTTON_RETURN = 1001;
 // Closed without a button: the window's close button, or dismissed by the program.
 constexpr int ALERT_DISMISSED = -1001;
 

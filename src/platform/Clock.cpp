@@ -65,11 +65,6 @@ void advanceClock(qint64 msecs)
     pinnedMsecs = target;
 }
 
-void releaseClock()
-{
-    pinned = false;
-}
-
 bool clockIsPinned()
 {
     return pinned;

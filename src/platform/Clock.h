@@ -15,7 +15,6 @@ QDateTime utcDateTime(QDate date, QTime time);
 void pinClock(const QDateTime &at);
 // Moves pinned time forward, delivering every timer tick that falls due on the way, in order.
 void advanceClock(qint64 msecs);
-void releaseClock();
 bool clockIsPinned();
 
 } // namespace platform

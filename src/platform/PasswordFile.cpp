@@ -1,7 +1,5 @@
 #include "platform/PasswordFile.h"
 
-#include "platform/TrustedFile.h"
-
 #include <QCoreApplication>
 #include <QFile>
 #include <QSaveFile>
@@ -17,19 +15,18 @@ bool sodiumReady()
 }
 } // namespace
 
-PasswordFile readPasswordFile(const QString &path, uid_t trustedOwner)
+TrustedFile readPasswordFile(const QString &path, uid_t trustedOwner)
 {
     const TrustedFile file = readTrustedFile(path, trustedOwner, crypto_pwhash_STRBYTES + 1);
     if (file.kind != TrustedFile::Usable)
-        return {file.kind == TrustedFile::Absent ? PasswordFile::Absent : PasswordFile::Refused,
-                {}};
+        return file;
     QByteArray hash = file.content;
     if (hash.endsWith('\n'))
         hash.chop(1);
     if (!hash.startsWith(crypto_pwhash_argon2id_STRPREFIX) ||
         hash.size() >= crypto_pwhash_STRBYTES || hash.contains('\n') || hash.contains('\0'))
-        return {PasswordFile::Refused, {}};
-    return {PasswordFile::Usable, hash};
+        return {TrustedFile::Refused, {}};
+    return {TrustedFile::Usable, hash};
 }
 
 bool passwordMatchesHash(const QByteArray &hash, const QString &typed)
@@ -40,7 +37,7 @@ bool passwordMatchesHash(const QByteArray &hash, const QString &typed)
                                     static_cast<unsigned long long>(secret.size())) == 0;
 }
 
-bool writePasswordFile(const QString &path, const QString &password, QString *error)
+Result<> writePasswordFile(const QString &path, const QString &password)
 {
     const QByteArray secret = password.toUtf8();
     char hash[crypto_pwhash_STRBYTES];
@@ -49,20 +46,17 @@ bool writePasswordFile(const QString &path, const QString &password, QString *er
         crypto_pwhash_str(hash, secret.constData(), static_cast<unsigned long long>(secret.size()),
                           crypto_pwhash_OPSLIMIT_INTERACTIVE,
                           crypto_pwhash_MEMLIMIT_INTERACTIVE) != 0) {
-        *error =
-            QCoreApplication::translate("tovalin-set-password", "the password could not be hashed");
-        return false;
+        return Failure{QCoreApplication::translate("tovalin-set-password",
+                                                   "the password could not be hashed")};
     }
     QSaveFile file(path);
     file.setDirectWriteFallback(false);
     if (!file.open(QIODevice::WriteOnly) || file.write(hash) < 0 || file.write("\n") < 0 ||
         !file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
                              QFile::ReadOther) ||
-        !file.commit()) {
-        *error = file.errorString();
-        return false;
-    }
-    return true;
+        !file.commit())
+        return Failure{file.errorString()};
+    return {};
 }
 
 } // namespace platform

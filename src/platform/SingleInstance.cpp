@@ -1,5 +1,7 @@
 #include "platform/SingleInstance.h"
 
+#include "platform/Result.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -65,27 +67,24 @@ QByteArray cleanToken(const QByteArray &token)
 
 // The folder at the path, made if missing and closed to others if it is ours; nothing where it
 // is not a private folder of ours.
-std::optional<QString> ownPrivateFolder(const QByteArray &path, QString *error)
+Result<QString> ownPrivateFolder(const QByteArray &path)
 {
-    if (mkdir(path.constData(), 0700) != 0 && errno != EEXIST) {
-        *error = QCoreApplication::translate("tovalin", "cannot make %1: %2")
-                     .arg(QString::fromLocal8Bit(path), systemError());
-        return std::nullopt;
-    }
+    if (mkdir(path.constData(), 0700) != 0 && errno != EEXIST)
+        return Failure{QCoreApplication::translate("tovalin", "cannot make %1: %2")
+                           .arg(QString::fromLocal8Bit(path), systemError())};
     struct stat info
     {
     };
     if (lstat(path.constData(), &info) == 0 && S_ISDIR(info.st_mode) && info.st_uid == getuid())
         chmod(path.constData(), info.st_mode & S_IRWXU);
-    if (!isPrivateFolder(path)) {
-        *error = QCoreApplication::translate("tovalin", "%1 is not a private folder of this user")
-                     .arg(QString::fromLocal8Bit(path));
-        return std::nullopt;
-    }
+    if (!isPrivateFolder(path))
+        return Failure{
+            QCoreApplication::translate("tovalin", "%1 is not a private folder of this user")
+                .arg(QString::fromLocal8Bit(path))};
     return QString::fromLocal8Bit(path);
 }
 
-std::optional<QString> privateRuntimeFolder(QString *error)
+Result<QString> privateRuntimeFolder()
 {
     const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
     if (!runtime.isEmpty() && isPrivateFolder(runtime))
@@ -96,13 +95,11 @@ std::optional<QString> privateRuntimeFolder(QString *error)
     // Not in a folder that every account shares, where another could take the name first: in
     // this user's home, as the account database has it.
     const passwd *account = getpwuid(getuid());
-    if (!account || !account->pw_dir) {
-        *error = QCoreApplication::translate("tovalin", "this account has no home folder");
-        return std::nullopt;
-    }
+    if (!account || !account->pw_dir)
+        return Failure{QCoreApplication::translate("tovalin", "this account has no home folder")};
     const QByteArray cache = QByteArray(account->pw_dir) + "/.cache";
     mkdir(cache.constData(), 0700);
-    return ownPrivateFolder(cache + "/tovalin", error);
+    return ownPrivateFolder(cache + "/tovalin");
 }
 } // namespace
 
@@ -113,16 +110,18 @@ SingleInstance::SingleInstance(const QString &storeFolder, const QString &progra
     // whatever its environment or however it spells the path; only where that folder cannot be
     // had (and so nothing is stored) does it go to the runtime folder.
     QDir().mkpath(QFileInfo(storeFolder).absolutePath());
-    std::optional<QString> lockFolder = ownPrivateFolder(QFile::encodeName(storeFolder), &reason);
+    Result<QString> lockFolder = ownPrivateFolder(QFile::encodeName(storeFolder));
     if (!lockFolder)
-        lockFolder = privateRuntimeFolder(&reason);
+        lockFolder = privateRuntimeFolder();
     // A socket's name has room for about a hundred bytes; a long store path puts it in the
     // runtime folder, where a start with another runtime folder does not find it and says so.
-    std::optional<QString> socketFolder = lockFolder;
+    Result<QString> socketFolder = lockFolder;
     if (lockFolder && QFile::encodeName(*lockFolder).size() >= SOCKET_FOLDER_MAX)
-        socketFolder = privateRuntimeFolder(&reason);
-    if (!lockFolder || !socketFolder)
+        socketFolder = privateRuntimeFolder();
+    if (!lockFolder || !socketFolder) {
+        reason = !lockFolder ? lockFolder.why() : socketFolder.why();
         return;
+    }
     lockPath = QDir(*lockFolder).filePath(program + QStringLiteral(".lock"));
     socketPath = QDir(*socketFolder).filePath(program + QStringLiteral(".socket"));
     lockFd = open(QFile::encodeName(lockPath).constData(),

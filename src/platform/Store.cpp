@@ -6,23 +6,41 @@
 
 namespace platform {
 
-Store::Store()
+namespace {
+bool textMeansTrue(QStringView text)
+{
+    // The file itself keeps "true" and "false".
+    text = text.trimmed();
+    if (!text.isEmpty() && (text.front() == u'+' || text.front() == u'-'))
+        text = text.sliced(1);
+    while (!text.isEmpty() && text.front() == u'0')
+        text = text.sliced(1);
+    if (text.isEmpty())
+        return false;
+    const QChar first = text.front();
+    return first == u'y' || first == u'Y' || first == u't' || first == u'T' ||
+           (first >= u'1' && first <= u'9');
+}
+} // namespace
+
+Store::Store(Access access)
     : settings(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
                                            QStringLiteral("Tovalin"), QStringLiteral("Tovalin")))
 {
-    closeToOthers();
+    if (access == ReadWrite)
+        closeToOthers();
 }
 
 Store::~Store() = default;
 
+QString Store::file() const
+{
+    return settings->fileName();
+}
+
 QString Store::folder() const
 {
     return QFileInfo(settings->fileName()).absolutePath();
-}
-
-QVariant Store::object(const QString &key) const
-{
-    return settings->value(key);
 }
 
 std::optional<QString> Store::string(const QString &key) const
@@ -47,22 +65,6 @@ bool Store::boolean(const QString &key) const
     default:
         return false;
     }
-}
-
-bool Store::textMeansTrue(QStringView text)
-{
-    // As a hand edit would mean it: "true", "yes" or a number other than zero, signs, leading
-    // zeros and blanks aside; the file itself keeps "true" and "false".
-    text = text.trimmed();
-    if (!text.isEmpty() && (text.front() == u'+' || text.front() == u'-'))
-        text = text.sliced(1);
-    while (!text.isEmpty() && text.front() == u'0')
-        text = text.sliced(1);
-    if (text.isEmpty())
-        return false;
-    const QChar first = text.front();
-    return first == u'y' || first == u'Y' || first == u't' || first == u'T' ||
-           (first >= u'1' && first <= u'9');
 }
 
 qint64 Store::count(const QString &key) const

@@ -15,18 +15,22 @@ namespace platform {
 class Store
 {
 public:
-    Store();
+    enum Access
+    {
+        ReadWrite, // made or opened, the store is closed to others (see sync())
+        ReadOnly,  // read as it is, for a look that changes nothing
+    };
+    explicit Store(Access access = ReadWrite);
     ~Store();
 
-    // The folder the store's file is in, whether or not it exists yet.
+    // The store's file and the folder it is in, whether or not they exist yet.
+    QString file() const;
     QString folder() const;
 
-    // The stored value with its type, or an invalid QVariant.
-    QVariant object(const QString &key) const;
     std::optional<QString> string(const QString &key) const;
-    // False for an absent key or a value that means no truth (see textMeansTrue).
+    // False for an absent key or a value that means no truth: as a hand edit would mean it,
+    // "true", "yes" or a number other than zero, signs, leading zeros and blanks aside.
     bool boolean(const QString &key) const;
-    static bool textMeansTrue(QStringView text);
     // A whole number of zero or more, or 0 for anything else.
     qint64 count(const QString &key) const;
     // A valid date, or nothing for anything else.

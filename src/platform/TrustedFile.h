@@ -6,7 +6,21 @@
 
 namespace platform {
 
-// A file an administrator leaves for Tovalin in /etc/tovalin, as Tovalin finds it.
+// The administrator's folder, and the owner that its files must have to be trusted. Each file
+// in it is named where it is read (PASSWORD_FILE, USER_AGENT_FILE and the account tools' kept
+// sessions); tovalin-check's folder argument and tests move the folder, tests its owner too.
+struct AdminFolder
+{
+    QString path;
+    uid_t owner = 0;
+
+    QString file(const QString &name) const { return path + u'/' + name; }
+};
+
+// Root's own, the one Tovalin reads.
+inline const AdminFolder ADMIN_FOLDER{QStringLiteral("/etc/tovalin"), 0};
+
+// A file an administrator leaves for Tovalin in the administrator's folder, as Tovalin finds it.
 struct TrustedFile
 {
     enum Kind

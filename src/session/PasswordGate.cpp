@@ -54,15 +54,16 @@ void AppDelegate::showPasswordPrompt(std::function<void()> onSuccess)
 bool AppDelegate::isParentalPassword(const QString &typed) const
 {
     // Read at every answer, so that a password set while Tovalin runs counts at once.
-    const platform::PasswordFile file = passwordFile.isEmpty()
-                                            ? platform::PasswordFile{}
-                                            : platform::readPasswordFile(passwordFile, 0);
+    const platform::TrustedFile file =
+        passwordFile.isEmpty()
+            ? platform::TrustedFile{}
+            : platform::readPasswordFile(passwordFile, platform::ADMIN_FOLDER.owner);
     switch (file.kind) {
-    case platform::PasswordFile::Absent:
+    case platform::TrustedFile::Absent:
         return secretsEqual(typed.toUtf8(), password.toUtf8());
-    case platform::PasswordFile::Usable:
-        return platform::passwordMatchesHash(file.hash, typed);
-    case platform::PasswordFile::Refused:
+    case platform::TrustedFile::Usable:
+        return platform::passwordMatchesHash(file.content, typed);
+    case platform::TrustedFile::Refused:
         break;
     }
     return false;

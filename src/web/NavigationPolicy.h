@@ -9,7 +9,6 @@ enum class NavigationType
     FormSubmitted = 1,
     BackForward = 2,
     Reload = 3,
-    FormResubmitted = 4,
     Other = -1,
 };
 

@@ -71,8 +71,9 @@ UserAgentChoice chooseUserAgent(const QString &overridePath, uid_t trustedOwner,
 
 void applyUserAgent(QWebEngineProfile *profile)
 {
-    const QString userAgent =
-        chooseUserAgent(USER_AGENT_FILE_PATH, 0, platform::now().date()).userAgent;
+    const QString userAgent = chooseUserAgent(platform::ADMIN_FOLDER.file(USER_AGENT_FILE),
+                                              platform::ADMIN_FOLDER.owner, platform::now().date())
+                                  .userAgent;
     profile->setHttpUserAgent(userAgent);
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
     // Qt 6.8 lets the high-entropy hints (navigator.userAgentData.getHighEntropyValues() and the

@@ -8,9 +8,8 @@ class QWebEngineProfile;
 
 namespace web {
 
-// Where an administrator may set another user agent: one line, in the root-owned folder that
-// holds the parental password, trusted on the same terms.
-inline const QString USER_AGENT_FILE_PATH = QStringLiteral("/etc/tovalin/user-agent");
+// The administrator's file that may set another user agent: one line.
+inline const QString USER_AGENT_FILE = QStringLiteral("user-agent");
 
 // The Chrome major version Tovalin presents on the given day, for an engine built on the given
 // Chromium major.
