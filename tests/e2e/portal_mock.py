@@ -10,8 +10,7 @@ SETTINGS = {'org.freedesktop.appearance': {'color-scheme': dbus.UInt32(1)}}
 
 
 def load(mock, _parameters):
-    # Read, the older call, gives the value in a variant of its own; an unknown one is an error.
-    mock.AddMethods(MAIN_IFACE, [
-        ('Read', 'ss', 'v', lambda _, group, key: dbus.UInt32(SETTINGS[group][key], variant_level=2)),
-        ('ReadAll', 'as', 'a{sa{sv}}', lambda _, groups: {
-            group: SETTINGS[group] for group in groups if group in SETTINGS})])
+    # The call that Qt 6.4 to 6.9 make, which gives the value in a variant of its own; an
+    # unknown one is an error.
+    mock.AddMethod(MAIN_IFACE, 'Read', 'ss', 'v',
+                   lambda _, group, key: dbus.UInt32(SETTINGS[group][key], variant_level=2))
