@@ -13,8 +13,8 @@ mapfile -t build_depends < <(awk '/^Build-Depends:/ { on = 1; sub(/^[^:]*:/, "")
     tr ',' '\n' | sed -E 's/[|(<[].*//; s/[[:space:]]//g; /^$/d; s/^debhelper-compat$/debhelper/')
 packages=("${build_depends[@]}" build-essential
           qt6-wayland qt6-translations-l10n xvfb xauth xdotool sway cage xwayland wtype grim
-          dbus-daemon dbus-bin python3 python3-dbusmock libnss-wrapper libpam-wrapper
-          fonts-dejavu-core desktop-file-utils appstream procps)
+          dbus-daemon dbus-bin python3 python3-dbusmock qt6-xdgdesktopportal-platformtheme
+          libnss-wrapper libpam-wrapper fonts-dejavu-core desktop-file-utils appstream procps)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||

@@ -78,13 +78,16 @@ double contrastRatio(const QColor &a, const QColor &b)
 
 QColor legibleOn(const QColor &wanted, const QColor &background, double contrast)
 {
-    const QColor shown = mixed(background, wanted, wanted.alphaF());
+    // Both as the screen shows them, eight bits a channel: a palette's colour may lie between
+    // two such values (Fusion's dark Base does), and a text just at the contrast falls below it.
+    const QColor ground(background.rgb());
+    const QColor shown = mixed(ground, wanted, wanted.alphaF());
     const QColor white(Qt::white), black(Qt::black);
     const QColor &extreme =
-        contrastRatio(white, background) >= contrastRatio(black, background) ? white : black;
+        contrastRatio(white, ground) >= contrastRatio(black, ground) ? white : black;
     for (int step = 0; step < STEPS; ++step) {
-        const QColor candidate = mixed(shown, extreme, double(step) / STEPS);
-        if (contrastRatio(candidate, background) >= contrast)
+        const QColor candidate(mixed(shown, extreme, double(step) / STEPS).rgb());
+        if (contrastRatio(candidate, ground) >= contrast)
             return candidate;
     }
     return extreme;

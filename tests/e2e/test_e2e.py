@@ -42,14 +42,17 @@ AS_USER = ["setpriv", "--reuid=%d" % NOBODY, "--regid=%d" % NOBODY, "--clear-gro
 
 BAR_HEIGHT = 35
 # The screens looked at, each in one place, language and scale: on X (Xvfb), natively on Wayland
-# (sway), and in the child's session (cage, from its entry). Qt 6.4 takes no dark scheme from
-# the desktop; tst_session draws the bar in a dark one.
+# (sway), in the child's session (cage, from its entry), and on X and Wayland again with the
+# desktop's portal saying that it prefers dark.
 SCREENS = [("x11", "locked", "en_US", 1), ("x11", "last minute", "de_DE", 2),
            ("x11", "paused", "en_US", 2), ("x11", "alert", "de_DE", 1),
            ("wayland", "running", "de_DE", 1), ("wayland", "locked", "de_DE", 2),
            ("wayland", "last minute", "en_US", 1), ("wayland", "alert", "en_US", 2),
            ("child", "running", "en_US", 1), ("child", "paused", "de_DE", 1),
-           ("child x11", "last minute", "de_DE", 1)]
+           ("child x11", "last minute", "de_DE", 1),
+           ("x11 dark", "running", "en_US", 1), ("x11 dark", "last minute", "de_DE", 2),
+           ("x11 dark", "paused", "en_US", 2), ("wayland dark", "running", "en_US", 2),
+           ("wayland dark", "last minute", "en_US", 1), ("wayland dark", "paused", "de_DE", 1)]
 
 
 def contrast(a, b):
@@ -351,11 +354,20 @@ class TovalinTest(unittest.TestCase):
             xsession.write_session(self.store, int(end * 1000), paused=screen == "paused")
             for path in (os.path.dirname(self.store), self.store) if AS_USER else ():
                 os.chown(path, NOBODY, NOBODY)
+        if where.endswith("dark"):
+            # The desktop's portal, which the bus starts when Qt first asks it, as a desktop's
+            # does, says the scheme; Qt reads it through its platform theme for the portal.
+            services = pathlib.Path(self.env["XDG_DATA_HOME"], "dbus-1", "services")
+            services.mkdir(parents=True)
+            (services / "org.freedesktop.portal.Desktop.service").write_text(
+                "[D-BUS Service]\nName=org.freedesktop.portal.Desktop\nExec=/usr/bin/python3 -m "
+                "dbusmock -t %s\n" % pathlib.Path(__file__).with_name("portal_mock.py").resolve())
+            self.env["QT_QPA_PLATFORMTHEME"] = "xdgdesktopportal"
         if where == "child":
             self.session = self.start_child_session()
             wait_until(lambda: self.shoot().colours() > 8, "the child's session")
             return (0, 0) + self.shoot().size, None
-        if where.endswith("x11"):
+        if "x11" in where:
             # The child's X11 session: Tovalin alone on the display, with no window manager,
             # covering it.
             child = where == "child x11"
@@ -417,6 +429,11 @@ class TovalinTest(unittest.TestCase):
                 wrong.append("the logo is not whole at this scale")
         else:
             background = shot.at(left + 2, top + 2)
+            # In a dark scheme the bar is dark, and so is the window where no page covers it.
+            lit = [p for p in (background, screen == "paused" and shot.at(left + 2, bottom - 3))
+                   if p and contrast(p, (0, 0, 0)) > 3]
+            if where.endswith("dark") and lit:
+                wrong.append("the window is not dark: %s" % lit)
             status = (left, top, left + (right - left) * 2 // 5, bar)
             ink = max(shot.pixels(status), key=lambda p: contrast(p, background))
             r, g, b = ink
