@@ -24,13 +24,13 @@ left_behind() {
 status=0
 # In a few large units, which compile in half the time; the sanitizer build below compiles each
 # file on its own, so a file that lacks an include of its own still fails.
-scripts/setup.sh build -DBUILD_TESTING=ON -DCMAKE_UNITY_BUILD=ON
+scripts/setup.sh build -DBUILD_TESTING=ON -DTOVALIN_WERROR=ON -DCMAKE_UNITY_BUILD=ON
 # The whole suite runs while the sanitizer build compiles beside it: its longest test spends most
 # of its time waiting for a session's minute to run out.
 (cd build && dbus-run-session -- ctest --output-on-failure --timeout 300 -j2 > ctest.log 2>&1) &
 suite=$!
-if nice scripts/setup.sh build-sanitize -DBUILD_TESTING=ON -DTOVALIN_SANITIZE=ON \
-    -DCMAKE_BUILD_TYPE=Debug; then
+if nice scripts/setup.sh build-sanitize -DBUILD_TESTING=ON -DTOVALIN_WERROR=ON \
+    -DTOVALIN_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug; then
     (cd build-sanitize && dbus-run-session -- ctest --output-on-failure --timeout 300 -j2 \
         -R '^tst_') || status=1
 else
