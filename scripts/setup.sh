@@ -3,7 +3,9 @@
 # Usage: scripts/setup.sh BUILD_DIR [extra cmake arguments]
 #        scripts/setup.sh --packages-only
 # The package names are the same on Debian 12 and Debian 13: what debian/control's Build-Depends
-# names (debhelper-compat is debhelper's), the build's own tools, and what the tests run.
+# names (debhelper-compat is debhelper's), the build's own tools, and what the tests run. Both
+# releases have clang-format 19, so the format check judges alike on each (Debian 12's default
+# clang-format is 14, which formats some code differently).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -14,7 +16,8 @@ mapfile -t build_depends < <(awk '/^Build-Depends:/ { on = 1; sub(/^[^:]*:/, "")
 packages=("${build_depends[@]}" build-essential
           qt6-wayland qt6-translations-l10n xvfb xauth xdotool sway cage xwayland wtype grim
           dbus-daemon dbus-bin python3 python3-dbusmock qt6-xdgdesktopportal-platformtheme
-          libnss-wrapper libpam-wrapper fonts-dejavu-core desktop-file-utils appstream procps)
+          libnss-wrapper libpam-wrapper fonts-dejavu-core desktop-file-utils appstream procps
+          clang-format-19)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
