@@ -25,10 +25,10 @@ AS_USER = ["setpriv", "--reuid=%d" % NOBODY, "--regid=%d" % NOBODY, "--clear-gro
 UID = NOBODY if AS_USER else os.getuid()
 # The child's session: a leader (left out by the service) that starts what it is sent and says
 # its pid, or, sent "wait PID", waits for that one and says its exit status.
-LEADER = """import subprocess, sys
+LEADER = """import shlex, subprocess, sys
 started = {}
 for line in sys.stdin:
-    command = line.split()
+    command = shlex.split(line)
     if command[0] == "wait":
         print(started[int(command[1])].wait(), flush=True)
     else:
@@ -98,6 +98,12 @@ class WatchTest(dbusmock.DBusTestCase):
         self.log = lines_of(watch.stderr)
         wait_for(self.calls, "ListUsers")
 
+    def log_in(self):
+        self.mock.EmitSignal("org.freedesktop.login1.Manager", "UserNew", "uo",
+                             [UID, "/org/freedesktop/login1/user/%d" % UID],
+                             dbus_interface=dbusmock.MOCK_IFACE)
+        wait_for(self.log, "watching the child account with uid %d" % UID)
+
     def run_in_session(self, command):
         print(command, file=self.leader.stdin, flush=True)
         return int(self.leader.stdout.readline())
@@ -112,10 +118,7 @@ class WatchTest(dbusmock.DBusTestCase):
         self.assertEqual(self.ask(b"ping\n"), b"ok\n")
         self.assertEqual(self.ask(b"pong\n"), b"")
         self.run_in_session("/usr/bin/dbus-daemon --session --nofork")
-        self.mock.EmitSignal("org.freedesktop.login1.Manager", "UserNew", "uo",
-                             [UID, "/org/freedesktop/login1/user/%d" % UID],
-                             dbus_interface=dbusmock.MOCK_IFACE)
-        wait_for(self.log, "watching the child account with uid %d" % UID)
+        self.log_in()
         started = time.monotonic()
         sleeper = self.run_in_session("/bin/sleep 60")
         ended, _ = wait_for(self.calls, "TerminateUser %d" % UID, timeout=2)
@@ -128,6 +131,17 @@ class WatchTest(dbusmock.DBusTestCase):
         wait_for(self.log, "killed the 2 processes left of uid %d" % UID)
         self.assertEqual(self.run_in_session("wait %d" % sleeper), -9)
         self.assertEqual(self.ask(b"ping\n"), b"ok\n")
+
+    def test_another_file_under_a_listed_name(self):
+        """A program of the child's own mounted over a listed one, in a namespace of its own."""
+        if subprocess.run(AS_USER + ["unshare", "-rm", "true"]).returncode:
+            self.skipTest("this kernel gives ordinary users no mount namespaces")
+        self.log_in()
+        self.run_in_session("unshare -rm sh -c 'mount --bind %s /usr/bin/dbus-daemon && exec "
+                            "/usr/bin/dbus-daemon -c \"import time; time.sleep(60)\"'"
+                            % os.path.realpath(sys.executable))
+        wait_for(self.calls, "TerminateUser %d" % UID)
+        wait_for(self.log, "/usr/bin/dbus-daemon is not the file")
 
 
 if __name__ == "__main__":
