@@ -665,8 +665,8 @@
         <translation>no se puede escribir %1: %2</translation>
     </message>
     <message>
-        <source>%1 was written, but is not safe to trust; see the README</source>
-        <translation>se ha escrito %1, pero no es seguro fiarse de él; consulta el README</translation>
+        <source>%1 was written, but is not safe to trust; see tovalin-set-password(8)</source>
+        <translation>se ha escrito %1, pero no es seguro fiarse de él; consulta tovalin-set-password(8)</translation>
     </message>
     <message>
         <source>The parental password is set. Tovalin asks for it from now on.</source>

@@ -665,8 +665,8 @@
         <translation>impossible d&apos;écrire %1&#xa0;: %2</translation>
     </message>
     <message>
-        <source>%1 was written, but is not safe to trust; see the README</source>
-        <translation>%1 a été écrit, mais n&apos;est pas digne de confiance&#xa0;; voir le fichier README</translation>
+        <source>%1 was written, but is not safe to trust; see tovalin-set-password(8)</source>
+        <translation>%1 a été écrit, mais n&apos;est pas digne de confiance&#xa0;; voir tovalin-set-password(8)</translation>
     </message>
     <message>
         <source>The parental password is set. Tovalin asks for it from now on.</source>

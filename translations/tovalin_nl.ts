@@ -665,8 +665,8 @@
         <translation>kan %1 niet schrijven: %2</translation>
     </message>
     <message>
-        <source>%1 was written, but is not safe to trust; see the README</source>
-        <translation>%1 is geschreven, maar is niet betrouwbaar; zie de README</translation>
+        <source>%1 was written, but is not safe to trust; see tovalin-set-password(8)</source>
+        <translation>%1 is geschreven, maar is niet betrouwbaar; zie tovalin-set-password(8)</translation>
     </message>
     <message>
         <source>The parental password is set. Tovalin asks for it from now on.</source>

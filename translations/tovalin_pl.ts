@@ -667,8 +667,8 @@
         <translation>nie można zapisać %1: %2</translation>
     </message>
     <message>
-        <source>%1 was written, but is not safe to trust; see the README</source>
-        <translation>zapisano %1, ale nie można mu ufać; zob. README</translation>
+        <source>%1 was written, but is not safe to trust; see tovalin-set-password(8)</source>
+        <translation>zapisano %1, ale nie można mu ufać; zob. tovalin-set-password(8)</translation>
     </message>
     <message>
         <source>The parental password is set. Tovalin asks for it from now on.</source>

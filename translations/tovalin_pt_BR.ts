@@ -665,8 +665,8 @@
         <translation>não foi possível gravar %1: %2</translation>
     </message>
     <message>
-        <source>%1 was written, but is not safe to trust; see the README</source>
-        <translation>%1 foi gravado, mas não é confiável; consulte o README</translation>
+        <source>%1 was written, but is not safe to trust; see tovalin-set-password(8)</source>
+        <translation>%1 foi gravado, mas não é confiável; consulte tovalin-set-password(8)</translation>
     </message>
     <message>
         <source>The parental password is set. Tovalin asks for it from now on.</source>

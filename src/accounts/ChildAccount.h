@@ -54,8 +54,8 @@ struct LoginRequest
     bool lingers = false; // systemd starts its user manager at boot, with no login
     std::optional<QString> recordedSessionType; // AccountsService's SessionType=, if set
     SessionEntries entries;
-    bool watcherAnswered = false;       // tovalin-watch said it runs
-    platform::Result<> homeCheck;       // the home check of the home's startup files
+    bool watcherAnswered = false; // tovalin-watch said it runs
+    platform::Result<> homeCheck; // the home check of the home's startup files
 };
 
 struct LoginVerdict

@@ -52,8 +52,9 @@ int main(int argc, char *argv[])
     commandLine.parser.addOption(file);
     if (const std::optional<int> status = commandLine.parse(argc, argv))
         return *status;
-    const QString path = commandLine.parser.isSet(file) ? commandLine.parser.value(file)
-                                                        : platform::ADMIN_FOLDER.file(platform::PASSWORD_FILE);
+    const QString path = commandLine.parser.isSet(file)
+                             ? commandLine.parser.value(file)
+                             : platform::ADMIN_FOLDER.file(platform::PASSWORD_FILE);
     if (!commandLine.parser.isSet(file) && geteuid() != 0)
         return fail(QCoreApplication::translate("tovalin-set-password",
                                                 "run it as root, for example with sudo"));
@@ -81,10 +82,10 @@ int main(int argc, char *argv[])
                         .arg(path, written.why()));
     // What Tovalin will make of it: a file it refuses would let no password through at all.
     if (platform::readPasswordFile(path, geteuid()).kind != platform::TrustedFile::Usable)
-        return fail(
-            QCoreApplication::translate("tovalin-set-password",
-                                        "%1 was written, but is not safe to trust; see the README")
-                .arg(path));
+        return fail(QCoreApplication::translate(
+                        "tovalin-set-password",
+                        "%1 was written, but is not safe to trust; see tovalin-set-password(8)")
+                        .arg(path));
     std::fprintf(stderr, "%s\n",
                  qPrintable(QCoreApplication::translate(
                      "tovalin-set-password",

@@ -25,7 +25,8 @@ struct Done
 template <typename T = Done> class [[nodiscard]] Result
 {
 public:
-    Result() requires std::is_same_v<T, Done>
+    Result()
+        requires std::is_same_v<T, Done>
     = default;
     Result(T value) : state(std::in_place_index<0>, std::move(value)) {}
     Result(Failure failure) : state(std::in_place_index<1>, std::move(failure.why)) {}

@@ -38,9 +38,7 @@ QString systemError()
 // A folder that only this user can enter, and that no other account could have swapped.
 bool isPrivateFolder(const QByteArray &path)
 {
-    struct stat info
-    {
-    };
+    struct stat info{};
     return lstat(path.constData(), &info) == 0 && S_ISDIR(info.st_mode) &&
            info.st_uid == getuid() && (info.st_mode & 077) == 0;
 }
@@ -72,9 +70,7 @@ Result<QString> ownPrivateFolder(const QByteArray &path)
     if (mkdir(path.constData(), 0700) != 0 && errno != EEXIST)
         return Failure{QCoreApplication::translate("tovalin", "cannot make %1: %2")
                            .arg(QString::fromLocal8Bit(path), systemError())};
-    struct stat info
-    {
-    };
+    struct stat info{};
     if (lstat(path.constData(), &info) == 0 && S_ISDIR(info.st_mode) && info.st_uid == getuid())
         chmod(path.constData(), info.st_mode & S_IRWXU);
     if (!isPrivateFolder(path))

@@ -10,9 +10,7 @@ namespace platform {
 namespace {
 bool ownedAndClosed(const QByteArray &path, uid_t owner, bool folder)
 {
-    struct stat info
-    {
-    };
+    struct stat info{};
     if (lstat(path.constData(), &info) != 0 || info.st_uid != owner ||
         (info.st_mode & (S_IWGRP | S_IWOTH)) != 0)
         return false;
@@ -23,9 +21,7 @@ bool ownedAndClosed(const QByteArray &path, uid_t owner, bool folder)
 TrustedFile readTrustedFile(const QString &path, uid_t trustedOwner, qint64 maxBytes)
 {
     const QByteArray name = QFile::encodeName(path);
-    struct stat info
-    {
-    };
+    struct stat info{};
     if (lstat(name.constData(), &info) != 0 && errno == ENOENT)
         return {};
     const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());

@@ -20,8 +20,7 @@ Page::Page(QWebEngineProfile *profile, Decide decide, CreateWindow createWindow,
         if (schemeStaysInView(url.scheme(), true))
             lastOnTheWeb = url;
         else if (!url.isEmpty() && lastOnTheWeb.isValid())
-            QMetaObject::invokeMethod(
-                this, [this] { load(lastOnTheWeb); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(this, [this] { load(lastOnTheWeb); }, Qt::QueuedConnection);
     });
 }
 
