@@ -3,10 +3,12 @@
 // over D-Bus against a mock of accounts-daemon.
 #include "TestSupport.h"
 
+#include "accounts/Logind.h"
 #include "accounts/System.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
+#include <QDBusMessage>
 #include <QDir>
 #include <QProcess>
 #include <QScopeGuard>
@@ -100,12 +102,13 @@ private slots:
         QCOMPARE(keptSessions("old"), (Sessions{"plasma", std::nullopt, std::nullopt}));
     }
 
-    // Where accounts-daemon runs, through it; an account it does not know, in the file.
+    // Where accounts-daemon runs, through it; an account it does not know, in the file. Lingering
+    // goes off through logind.
     void overDBus()
     {
-        QProcess bus, mock;
+        QProcess bus, mock, logind;
         const auto end = qScopeGuard([&] {
-            for (QProcess *process : {&mock, &bus}) {
+            for (QProcess *process : {&logind, &mock, &bus}) {
                 process->terminate();
                 process->waitForFinished();
             }
@@ -115,9 +118,15 @@ private slots:
         qputenv("DBUS_SYSTEM_BUS_ADDRESS", bus.readLine().trimmed());
         mock.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         mock.start("/usr/bin/python3", {"-m", "dbusmock", "--template", ACCOUNTS_MOCK});
-        QTRY_VERIFY_WITH_TIMEOUT(QDBusConnection::systemBus().interface()->isServiceRegistered(
-                                     "org.freedesktop.Accounts"),
-                                 20000);
+        logind.start("/usr/bin/python3", {"-m", "dbusmock", "--system", "--template", "logind"});
+        for (const char *service : {"org.freedesktop.Accounts", "org.freedesktop.login1"})
+            QTRY_VERIFY_WITH_TIMEOUT(
+                QDBusConnection::systemBus().interface()->isServiceRegistered(service), 20000);
+        QDBusMessage linger = QDBusMessage::createMethodCall(
+            logind::SERVICE, logind::PATH, "org.freedesktop.DBus.Mock", "AddMethod");
+        linger << logind::MANAGER << "SetUserLinger" << "ubb" << "" << "assert not args[1]";
+        QCOMPARE(QDBusConnection::systemBus().call(linger).type(), QDBusMessage::ReplyMessage);
+        QVERIFY(logind::disableLinger(1000));
         const QByteArray file = readFile(accountsServiceFile("kid"));
         QCOMPARE(readSessions("kid"), (Sessions{"plasma", std::nullopt, "wayland"}));
         const auto written = writeSessions("kid", CHILD_SESSIONS);
