@@ -2,7 +2,7 @@
 // addresses the web view may go to, the engine switches taken from the environment and where
 // they make the engine look for the Widevine module, which media answers play, the wait before
 // a password is judged, the rendering path a renderer calls for, and which password files are
-// trusted, the logins a child account may open and what may run under one.
+// trusted, the accounts that may become a child's and what may run under one.
 #include "TestSupport.h"
 
 #include "accounts/ChildAccount.h"
@@ -292,43 +292,6 @@ private slots:
         QCOMPARE(platform::passwordMatchesHash(read.content, "parent's own"),
                  read.kind == platform::TrustedFile::Usable);
         QVERIFY(!platform::passwordMatchesHash(read.content, "garden482"));
-    }
-
-    // A child account opens Tovalin's session alone; the test pam_logins drives every service
-    // through the real PAM profile and module, these the cases that PAM does not send it.
-    void childLogin_data()
-    {
-        // picked: the session variables, or "-"
-        // recorded: AccountsService's Session=, or "-"
-        columns<QString, QString, QString, QString, bool, bool>("service", "phase", "picked",
-                                                                "recorded", "lingers", "allowed");
-        // clang-format off
-        QTest::newRow("GDM, variables") << "gdm-password" << "open_session" << "gnome" << "tovalin" << false << false;
-        QTest::newRow("LightDM, Tovalin's") << "lightdm-autologin" << "open_session" << "tovalin" << "gnome" << false << true;
-        QTest::newRow("text console") << "login" << "open_session" << "tovalin" << "tovalin" << false << false;
-        QTest::newRow("no phase") << "lightdm" << "" << "tovalin" << "tovalin" << false << false;
-        QTest::newRow("closing") << "sshd" << "close_session" << "-" << "-" << false << true;
-        // clang-format on
-    }
-    void childLogin()
-    {
-        QFETCH(QString, recorded);
-        QFETCH(QString, picked);
-        accounts::LoginRequest request;
-        request.service = fetch<QString>("service");
-        request.phase = fetch<QString>("phase");
-        request.member = true;
-        request.recordedSession = recorded == u"-" ? std::nullopt : std::optional(recorded);
-        request.lingers = fetch<bool>("lingers");
-        request.entries = {true, true, {}};
-        request.watcherAnswered = true;
-        request.environment.insert("XDG_SESSION_TYPE", "wayland");
-        for (const char *variable : {"XDG_SESSION_DESKTOP", "DESKTOP_SESSION"})
-            if (picked != u"-")
-                request.environment.insert(variable, picked);
-        QTEST(accounts::judgeLogin(request).allowed, "allowed");
-        request.member = false;
-        QVERIFY(accounts::judgeLogin(request).allowed);
     }
 
     // Only a person's standard account may become a child account.

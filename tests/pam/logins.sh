@@ -110,6 +110,7 @@ done <<'ROWS'
 yes kid full gdm-password,gdm-autologin tovalin wayland -
 no kid full gdm-password,gdm-autologin gnome wayland -
 no kid full gdm-password,gdm-autologin - wayland -
+no kid full gdm-password tovalin wayland - XDG_SESSION_DESKTOP=gnome DESKTOP_SESSION=gnome
 yes kid full gdm-autologin tovalin x11 -
 no kid nox11 gdm-autologin tovalin x11 -
 no kid nox11 gdm-password tovalin - -
