@@ -88,15 +88,18 @@ private slots:
     void keptAndRestored()
     {
         const QString file = root.filePath("var/lib/AccountsService/users/kid");
-        QVERIFY(writeFile(file, "[User]\nLanguage=de\nSession=gnome\nSessionType=x11\n"));
+        // Every other line stays, in another group too.
+        const QByteArray other = "\n[InputSource0]\nSession=x\n";
+        QVERIFY(writeFile(file, "[User]\nLanguage=de\nSession=gnome\nSessionType=x11\n" + other));
         const Sessions before = readSessionsFromFile("kid");
         QCOMPARE(before, (Sessions{"gnome", std::nullopt, "x11"}));
         QVERIFY(keepSessions("kid", before));
         QVERIFY(writeSessionsToFile("kid", CHILD_SESSIONS));
-        QCOMPARE(readFile(file), "[User]\nLanguage=de\nSession=tovalin\nXSession=tovalin\n");
+        QCOMPARE(readFile(file),
+                 "[User]\nLanguage=de\nSession=tovalin\nXSession=tovalin\n" + other);
         QVERIFY(writeSessionsToFile(
             "kid", sessionsToRestore(readSessionsFromFile("kid"), keptSessions("kid"))));
-        QCOMPARE(readFile(file), "[User]\nLanguage=de\nSession=gnome\nSessionType=x11\n");
+        QCOMPARE(readFile(file), "[User]\nLanguage=de\nSession=gnome\nSessionType=x11\n" + other);
         // As the first release kept them: no SessionType, which is then cleared.
         QVERIFY(writeFile(root.filePath("etc/tovalin/children/old"), "[Before]\nSession=plasma\n"));
         QCOMPARE(keptSessions("old"), (Sessions{"plasma", std::nullopt, std::nullopt}));

@@ -388,18 +388,6 @@ private slots:
             QVERIFY2(verdict.reason.contains(foreign), qPrintable(verdict.reason));
         }
     }
-
-    // AccountsService's files keep every other line when tovalin-child sets or clears a session.
-    void keyFile()
-    {
-        const QString file = "[User]\nLanguage=de\nSession=gnome\n\n[Other]\nSession=x\n";
-        QCOMPARE(accounts::keyFileValue(file, "User", "Session"), "gnome");
-        QCOMPARE(accounts::keyFileValue("[User]\n[\nSession=a\n", "User", "Session"), "a");
-        // clang-format off
-        QCOMPARE(accounts::withKeyFileValue(file, "User", "XSession", "tovalin"), "[User]\nLanguage=de\nSession=gnome\nXSession=tovalin\n\n[Other]\nSession=x\n");
-        QCOMPARE(accounts::withKeyFileValue(file, "User", "Session", std::nullopt), "[User]\nLanguage=de\n\n[Other]\nSession=x\n");
-        // clang-format on
-    }
 };
 
 QTEST_APPLESS_MAIN(RulesTest)
