@@ -52,7 +52,8 @@ SCREENS = [("x11", "locked", "en_US", 1), ("x11", "last minute", "de_DE", 2),
            ("child x11", "last minute", "de_DE", 1),
            ("x11 dark", "running", "en_US", 1), ("x11 dark", "last minute", "de_DE", 2),
            ("x11 dark", "paused", "en_US", 2), ("wayland dark", "running", "en_US", 2),
-           ("wayland dark", "last minute", "en_US", 1), ("wayland dark", "paused", "de_DE", 1)]
+           ("wayland dark", "last minute", "en_US", 1), ("wayland dark", "paused", "de_DE", 1),
+           ("wayland dark", "locked", "en_US", 1), ("x11 dark", "alert", "de_DE", 2)]
 
 
 def contrast(a, b):
@@ -411,6 +412,13 @@ class TovalinTest(unittest.TestCase):
                                                for y in (0, bottom - 1)]
                                  or shot.at(2, 2) != shot.at(2, bar - 3)):
             wrong.append("the window does not cover the output")
+        background = shot.at(left + 2, top + 2)
+        # In a dark scheme the screen or the bar is dark, and so is the window where no page
+        # covers it.
+        lit = [p for p in (background, screen == "paused" and shot.at(left + 2, bottom - 3))
+               if p and contrast(p, (0, 0, 0)) > 3]
+        if where.endswith("dark") and lit:
+            wrong.append("the window is not dark: %s" % lit)
         if dialog:
             inside = all(a <= b for a, b in zip(window[:2] + dialog[2:], dialog[:2] + window[2:]))
             if not inside or shot.colours(dialog) <= 8:
@@ -428,12 +436,6 @@ class TovalinTest(unittest.TestCase):
                     min(blue) + width / 3 < sum(yellow) / len(yellow) < max(blue) - width / 3):
                 wrong.append("the logo is not whole at this scale")
         else:
-            background = shot.at(left + 2, top + 2)
-            # In a dark scheme the bar is dark, and so is the window where no page covers it.
-            lit = [p for p in (background, screen == "paused" and shot.at(left + 2, bottom - 3))
-                   if p and contrast(p, (0, 0, 0)) > 3]
-            if where.endswith("dark") and lit:
-                wrong.append("the window is not dark: %s" % lit)
             status = (left, top, left + (right - left) * 2 // 5, bar)
             ink = max(shot.pixels(status), key=lambda p: contrast(p, background))
             r, g, b = ink
