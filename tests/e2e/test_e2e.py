@@ -306,6 +306,16 @@ class TovalinTest(unittest.TestCase):
         tree = json.loads(self.tool("swaymsg", "-t", "get_tree") or "{}")
         return [v for v in walk(tree) if v.get("pid") and title in (None, v.get("name"))]
 
+    def wayland_return(self, condition, what):
+        # Return on a window just shown: a busy Qt may drop that first key, so it is pressed
+        # again where nothing came of it within a while.
+        for _ in range(2):
+            self.tool("wtype", "-k", "Return")
+            with contextlib.suppress(AssertionError):
+                return wait_until(condition, what, timeout=10)
+        self.tool("wtype", "-k", "Return")
+        return wait_until(condition, what)
+
     def test_wayland_natively(self):
         self.start_sway("focus_on_window_activation focus\n")
         # In German: the titles and the password dialog read back as a German parent sees them.
@@ -314,8 +324,7 @@ class TovalinTest(unittest.TestCase):
         locked = wait_until(lambda: self.sway_views("Tovalin - Gesperrt"), "the locked window")[0]
         # Not through XWayland, and under the id of its desktop entry.
         self.assertEqual((locked["shell"], locked["app_id"]), ("xdg_shell", APP_ID))
-        self.tool("wtype", "-k", "Return")
-        wait_until(lambda: self.sway_views("Passwort erforderlich"), "the password dialog")
+        self.wayland_return(lambda: self.sway_views("Passwort erforderlich"), "the password dialog")
         self.tool("wtype", PASSWORD)
         self.tool("wtype", "-k", "Return")
         wait_until(lambda: self.sway_views("Tovalin - Disney"), "the session")
@@ -390,9 +399,8 @@ class TovalinTest(unittest.TestCase):
         wait_until(lambda: self.sway_views(), "the window")
         if screen != "alert":
             return (0, 0) + self.shoot().size, None
-        self.tool("wtype", "-k", "Return")
-        rect = wait_until(lambda: [v["rect"] for v in self.sway_views()
-                                   if not v["name"].startswith("Tovalin")], "the dialog")[0]
+        rect = self.wayland_return(lambda: [v["rect"] for v in self.sway_views()
+                                            if not v["name"].startswith("Tovalin")], "the dialog")[0]
         x, y, width, height = (rect[key] * scale for key in ("x", "y", "width", "height"))
         return (0, 0) + self.shoot().size, (x, y, x + width, y + height)
 
