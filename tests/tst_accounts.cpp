@@ -105,6 +105,14 @@ private slots:
         QCOMPARE(keptSessions("old"), (Sessions{"plasma", std::nullopt, std::nullopt}));
     }
 
+    // add takes the PAM rule to be in force only from a line that is not a comment.
+    void pamRule()
+    {
+        const QString file = root.filePath("etc/pam.d/common-session");
+        QVERIFY(writeFile(file, "# session\trequisite\tpam_tovalin.so\n") && !pamRuleInForce());
+        QVERIFY(writeFile(file, "session\trequisite\tpam_tovalin.so\n") && pamRuleInForce());
+    }
+
     // Where accounts-daemon runs, through it; an account it does not know, in the file. Lingering
     // goes off through logind.
     void overDBus()

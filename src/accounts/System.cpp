@@ -417,7 +417,8 @@ QList<HomeFile> startupFiles(const QString &home)
 
 bool pamRuleInForce()
 {
-    const QString text = readText(QStringLiteral("/etc/pam.d/common-session")).value_or(QString());
+    const QString text =
+        readText(systemPath(QStringLiteral("/etc/pam.d/common-session"))).value_or(QString());
     for (const QString &line : text.split(u'\n'))
         if (!line.trimmed().startsWith(u'#') && line.contains(u"pam_tovalin.so"))
             return true;
