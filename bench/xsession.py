@@ -37,6 +37,10 @@ HEX_DIGITS = "0123456789abcdefABCDEF"
 NAMED_ESCAPES = {0x07: "a", 0x08: "b", 0x0C: "f", 0x0A: "n", 0x0D: "r", 0x09: "t", 0x0B: "v"}
 
 DISPLAY = ""
+# Runs a program as nobody where this runs as root, for programs that refuse root or take no test
+# overrides under it.
+AS_NOBODY = (["setpriv", "--reuid=65534", "--regid=65534", "--clear-groups", "--"]
+             if os.geteuid() == 0 else [])
 # Every process started here, for stop_all().
 started = []
 
@@ -276,16 +280,16 @@ def start_xvfb():
     DISPLAY = new_display()
 
 
-def new_display():
-    """Starts Xvfb on the first free display from :90, waits until it takes clients, and returns
-    its name."""
+def new_display(size="1280x900"):
+    """Starts Xvfb with a screen of the size on the first free display from :90, waits until it
+    takes clients, and returns its name."""
     for number in range(90, 190):
         if os.path.exists("/tmp/.X%d-lock" % number) or os.path.exists("/tmp/.X11-unix/X%d" % number):
             continue
         display = ":%d" % number
         # -noreset: otherwise the server resets whenever its last client leaves, which is between
         # most steps here.
-        server = start(["Xvfb", display, "-screen", "0", "1280x900x24", "-nolisten", "tcp", "-noreset"],
+        server = start(["Xvfb", display, "-screen", "0", size + "x24", "-nolisten", "tcp", "-noreset"],
                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         deadline = time.monotonic() + 15
         while server.poll() is None and time.monotonic() < deadline:
