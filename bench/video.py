@@ -23,12 +23,24 @@ SIZES = [("720p30", 1280, 720), ("1080p30", 1920, 1080)]
 # Where the clips play: the rows' name, the display server, the size of its one output, and
 # whether the program covers it or shows the window of the program's own size on it.
 WINDOW_SIZE = (800, 600)
-VIEWS = [("window", "x11", (1280, 900), False)] + [
-    ("%s-%dx%d" % (server, *output), server, output, True)
-    for server in ("x11", "wayland") for output in ((1920, 1080), (1280, 720))]
+WINDOW_VIEW = ("window", "x11", (1280, 900), False)
+VIEWS = [WINDOW_VIEW] + [("%s-%dx%d" % (server, *output), server, output, True)
+                         for server in ("x11", "wayland") for output in ((1920, 1080), (1280, 720))]
+
+
+def view_named(name):
+    """The view of a name of VIEWS, or full screen on an output of another size ("x11-WxH")."""
+    if name == WINDOW_VIEW[0]:
+        return WINDOW_VIEW
+    server, width, height = re.fullmatch(r"(x11|wayland)-(\d+)x(\d+)", name).groups()
+    return name, server, (int(width), int(height)), True
 FRAME_RATE = 30
 CLIP_SECONDS = 10
 REPORT_INTERVAL_MSECS = 1000
+# Where the picture changes with every frame of the clip (testsrc2's noise), as a part of a screen
+# that the clip covers, and the size of the piece of it that is read off the screen.
+NOISE_AT = (0.7, 0.75)
+NOISE_PIECE = 32
 # Until the first report of a playing video.
 PLAYING_TIMEOUT = 30
 
@@ -168,7 +180,8 @@ def start_display(server, size, full_screen, folder):
 def measure(bench, site, run, command, env, view, cpu_ticks):
     """Plays the run's page in the program started by command on a display server of its own;
     returns CPU of the program's tree and of the server as percentages of one core, frames
-    decoded per second and frames dropped over the window, and the page's size."""
+    decoded per second and frames dropped over the window, frames that changed on the screen per
+    second (None where not read), and the page's size."""
     options = bench.options
     _, server, size, full_screen = view
     displays, variables = start_display(server, size, full_screen, bench.work)
@@ -180,6 +193,15 @@ def measure(bench, site, run, command, env, view, cpu_ticks):
         time.sleep(options.video_warmup)
         ticks, server_ticks = cpu_ticks(program.pid), cpu_ticks(display.pid)
         first = site.next_report(run, time.monotonic())
+        # The page counts as shown what the engine drew; what reached the screen is counted on
+        # it, where the clip covers a screen that ffmpeg can read.
+        grabber = server == "x11" and full_screen and subprocess.Popen(
+            ["ffmpeg", "-nostdin", "-loglevel", "error", "-f", "x11grab", "-draw_mouse", "0",
+             "-framerate", str(2 * FRAME_RATE), "-video_size", "%dx%d" % ((NOISE_PIECE,) * 2),
+             "-i", "%s+%d,%d" % (variables["DISPLAY"], *(int(part * length) for part, length
+                                                          in zip(NOISE_AT, size))),
+             "-t", str(options.video_seconds), "-f", "framemd5", "-"],
+            stdout=subprocess.PIPE, text=True)
         profiler = options.perf and subprocess.Popen(
             ["perf", "record", "-g", "-q", "-o", os.path.join(options.perf, run + ".data"),
              "-p", ",".join(str(pid) for pid in ticks)], stderr=subprocess.DEVNULL)
@@ -189,6 +211,8 @@ def measure(bench, site, run, command, env, view, cpu_ticks):
         if profiler:
             profiler.send_signal(signal.SIGINT)
             profiler.wait()
+        pictures = grabber and [line.rsplit(",", 1)[-1] for line in
+                                grabber.communicate()[0].splitlines() if line[0] != "#"]
     finally:
         xsession.stop(program)
         for process in reversed(displays):
@@ -198,5 +222,7 @@ def measure(bench, site, run, command, env, view, cpu_ticks):
         ticks = sum(value - before.get(pid, 0) for pid, value in after.items())
         return ticks / os.sysconf("SC_CLK_TCK") / options.video_seconds * 100
 
+    shown = (sum(map(str.__ne__, pictures, pictures[1:])) / options.video_seconds
+             if grabber else None)
     return (percent(ticks, ticks_after), percent(server_ticks, server_after),
-            (last[1] - first[1]) / (last[0] - first[0]), last[2] - first[2], last[3])
+            (last[1] - first[1]) / (last[0] - first[0]), last[2] - first[2], shown, last[3])
