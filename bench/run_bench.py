@@ -14,8 +14,8 @@ Usage: bench/run_bench.py [--build DIR] [--runs N] [--cycles N] [--cpu-seconds S
 
 Prints a table (median, min, max over the runs), the ratios to Chromium and the targets, and
 writes everything, raw values included, to a JSON file (DIR/bench-results.json by default).
-Installs Chromium, ffmpeg, sway, a window manager (and perf) from Debian's packages when they are
-missing. Web pages come from servers on 127.0.0.1 only.
+Installs Chromium, ffmpeg, sway, wf-recorder, a window manager (and perf) from Debian's packages
+when they are missing. Web pages come from servers on 127.0.0.1 only.
 """
 
 import argparse
@@ -665,7 +665,8 @@ def main():
         if not shutil.which(tool):
             sys.exit("%s is not installed (scripts/setup.sh installs it)" % tool)
     install_missing(dict({"chromium": "chromium", "ffmpeg": "ffmpeg", "sway": "sway",
-                          "matchbox-window-manager": "matchbox-window-manager"},
+                          "matchbox-window-manager": "matchbox-window-manager",
+                          "wf-recorder": "wf-recorder"},
                          **({"perf": "linux-perf"} if options.perf else {})))
     tovalin, host, watch = build(options.build)
     signal.signal(signal.SIGTERM, raise_interrupt)

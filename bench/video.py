@@ -177,6 +177,18 @@ def start_display(server, size, full_screen, folder):
                        "QT_QPA_PLATFORM": "wayland"}
 
 
+def screen_reader(server, variables, size):
+    """The command that writes a checksum of the piece of the screen where the clip's noise is
+    each time it is read: ffmpeg twice a frame on X, wf-recorder whenever sway draws."""
+    x, y = (int(part * length) for part, length in zip(NOISE_AT, size))
+    if server == "x11":
+        return ["ffmpeg", "-nostdin", "-loglevel", "error", "-f", "x11grab", "-draw_mouse", "0",
+                "-framerate", str(2 * FRAME_RATE), "-video_size", "%dx%d" % ((NOISE_PIECE,) * 2),
+                "-i", "%s+%d,%d" % (variables["DISPLAY"], x, y), "-f", "framemd5", "-"]
+    return ["wf-recorder", "-g", "%d,%d %dx%d" % (x, y, NOISE_PIECE, NOISE_PIECE),
+            "-c", "rawvideo", "-m", "framemd5", "-f", "/dev/stdout"]
+
+
 def measure(bench, site, run, command, env, view, cpu_ticks):
     """Plays the run's page in the program started by command on a display server of its own;
     returns CPU of the program's tree and of the server as percentages of one core, frames
@@ -186,33 +198,34 @@ def measure(bench, site, run, command, env, view, cpu_ticks):
     _, server, size, full_screen = view
     displays, variables = start_display(server, size, full_screen, bench.work)
     display = displays[0]
-    env = {name: value for name, value in dict(env, **variables).items() if value is not None}
-    program = bench.start(command, env)
+    def on_display(env):
+        return {name: value for name, value in dict(env, **variables).items() if value is not None}
+
+    program = bench.start(command, on_display(env))
     try:
         site.next_report(run, 0, playing=True)
         time.sleep(options.video_warmup)
         ticks, server_ticks = cpu_ticks(program.pid), cpu_ticks(display.pid)
         first = site.next_report(run, time.monotonic())
         # The page counts as shown what the engine drew; what reached the screen is counted on
-        # it, where the clip covers a screen that ffmpeg can read.
-        grabber = server == "x11" and full_screen and subprocess.Popen(
-            ["ffmpeg", "-nostdin", "-loglevel", "error", "-f", "x11grab", "-draw_mouse", "0",
-             "-framerate", str(2 * FRAME_RATE), "-video_size", "%dx%d" % ((NOISE_PIECE,) * 2),
-             "-i", "%s+%d,%d" % (variables["DISPLAY"], *(int(part * length) for part, length
-                                                          in zip(NOISE_AT, size))),
-             "-t", str(options.video_seconds), "-f", "framemd5", "-"],
-            stdout=subprocess.PIPE, text=True)
+        # it, where the clip covers it.
+        read_from = time.monotonic()
+        grabber = full_screen and subprocess.Popen(
+            screen_reader(server, variables, size), stdout=subprocess.PIPE,
+            stderr=subprocess.DEVNULL, text=True, env=on_display(os.environ))
         profiler = options.perf and subprocess.Popen(
             ["perf", "record", "-g", "-q", "-o", os.path.join(options.perf, run + ".data"),
              "-p", ",".join(str(pid) for pid in ticks)], stderr=subprocess.DEVNULL)
         time.sleep(options.video_seconds)
         ticks_after, server_after = cpu_ticks(program.pid), cpu_ticks(display.pid)
+        for reader in filter(None, (profiler, grabber)):
+            reader.send_signal(signal.SIGINT)
+        read_seconds = time.monotonic() - read_from
         last = site.next_report(run, time.monotonic())
-        if profiler:
-            profiler.send_signal(signal.SIGINT)
-            profiler.wait()
         pictures = grabber and [line.rsplit(",", 1)[-1] for line in
                                 grabber.communicate()[0].splitlines() if line[0] != "#"]
+        if profiler:
+            profiler.wait()
     finally:
         xsession.stop(program)
         for process in reversed(displays):
@@ -222,7 +235,6 @@ def measure(bench, site, run, command, env, view, cpu_ticks):
         ticks = sum(value - before.get(pid, 0) for pid, value in after.items())
         return ticks / os.sysconf("SC_CLK_TCK") / options.video_seconds * 100
 
-    shown = (sum(map(str.__ne__, pictures, pictures[1:])) / options.video_seconds
-             if grabber else None)
+    shown = sum(map(str.__ne__, pictures, pictures[1:])) / read_seconds if grabber else None
     return (percent(ticks, ticks_after), percent(server_ticks, server_after),
             (last[1] - first[1]) / (last[0] - first[0]), last[2] - first[2], shown, last[3])

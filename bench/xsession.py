@@ -289,8 +289,8 @@ def new_display(size="1280x900"):
         display = ":%d" % number
         # -noreset: otherwise the server resets whenever its last client leaves, which is between
         # most steps here.
-        server = start(["Xvfb", display, "-screen", "0", size + "x24", "-nolisten", "tcp", "-noreset"],
-                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        server = start(["Xvfb", display, "-screen", "0", size + "x24", "-nolisten", "tcp",
+                        "-noreset"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         deadline = time.monotonic() + 15
         while server.poll() is None and time.monotonic() < deadline:
             ready = xdotool("getdisplaygeometry", may_fail=True, display=display) is not None
