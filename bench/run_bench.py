@@ -3,17 +3,19 @@
 folders: launch to the locked window, lock latency, memory (PSS of the whole process tree) on the
 locked screen, in a session and after it, memory growth over many sessions, and CPU time and
 main-thread wake-ups when idle, over two windows one after the other, and CPU, frames decoded and
-frames dropped while playing H.264 video at 720p30 and 1080p30, and the CPU time of the
-tovalin-watch service meanwhile, with no child account logged in. Debian's Chromium showing the
-same local page in an app window is measured alongside for comparison.
+frames dropped while playing H.264 video at 720p30 and 1080p30 (in an 800x600 window on Xvfb,
+and full screen on 1920x1080 and 1280x720 outputs of Xvfb and of a headless sway), and the CPU
+time of the tovalin-watch service meanwhile, with no child account logged in. Debian's Chromium
+showing the same local page in an app window is measured alongside for comparison.
 
 Usage: bench/run_bench.py [--build DIR] [--runs N] [--cycles N] [--cpu-seconds S]
-                          [--video-seconds S] [--json PATH]
+                          [--video-seconds S] [--video-only] [--views V,...] [--clips C,...]
+                          [--programs P,...] [--tovalin-env NAME=VALUE] [--perf DIR] [--json PATH]
 
 Prints a table (median, min, max over the runs), the ratios to Chromium and the targets, and
 writes everything, raw values included, to a JSON file (DIR/bench-results.json by default).
-Installs Chromium and ffmpeg from Debian's packages when they are missing. Web pages come from
-servers on 127.0.0.1 only.
+Installs Chromium, ffmpeg, sway, wf-recorder, a window manager (and perf) from Debian's packages
+when they are missing. Web pages come from servers on 127.0.0.1 only.
 """
 
 import argparse
@@ -354,32 +356,54 @@ class Bench:
         mock = self.start(["/usr/bin/python3", "-m", "dbusmock", "--system", "--template",
                            "logind"], env)
         time.sleep(self.options.settle)
-        as_nobody = ["setpriv", "--reuid=65534", "--regid=65534", "--clear-groups", "--"]
-        watch = self.start((as_nobody if os.geteuid() == 0 else []) + [self.watch], env)
+        watch = self.start(xsession.AS_NOBODY + [self.watch], env)
         time.sleep(self.options.settle)
         return [watch, mock, bus]
 
     def video_playback(self, run):
-        """Each size played in Tovalin's session and in Chromium's app window of the same size,
-        one after the other, the first of the two alternating from run to run."""
-        for size, _, _ in video.SIZES:
-            programs = ["tovalin", "chromium"] if run % 2 == 0 else ["chromium", "tovalin"]
-            for program in programs:
-                name = "%s%d%s" % (program, run, size)
-                url = self.video_site.url(name, size)
-                env, store = self.fresh_environment()
-                if program == "tovalin":
-                    xsession.write_session(store, int((time.time() + 3600) * 1000))
-                    command = [self.host, url]
-                else:
-                    command = self.chromium_command(url) + ["--window-size=800,600"]
-                cpu, fps, dropped = video.measure(self, self.video_site, name, size, command, env,
-                                                  self.options.video_warmup,
-                                                  self.options.video_seconds, tree_cpu_ticks)
-                for kind, value in (("cpu", cpu), ("fps", fps), ("dropped", dropped)):
-                    self.record("video.%s.%s.%s" % (size, kind, program), value)
+        """Each clip played in each view by Tovalin's session and by Chromium's app window, one
+        after the other, the first of the two alternating from run to run."""
+        for view in self.options.views:
+            name, server, output, full_screen = view
+            for size in self.options.clips:
+                programs = self.options.programs
+                for program in programs if run % 2 == 0 else reversed(programs):
+                    run_name = "%s%d%s%s" % (program, run, size, name.replace("-", ""))
+                    url = self.video_site.url(run_name, size)
+                    env, store = self.fresh_environment()
+                    if program == "tovalin":
+                        xsession.write_session(store, int((time.time() + 3600) * 1000))
+                        command = [self.host, url]
+                        env.update(self.options.tovalin_env)
+                        if full_screen:
+                            env["TOVALIN_CHILD_SESSION"] = "1"
+                    else:
+                        command = self.chromium_command(url) + (
+                            ["--kiosk"] if full_screen
+                            else ["--window-size=%d,%d" % video.WINDOW_SIZE])
+                        if server == "wayland":
+                            command.append("--ozone-platform=wayland")
+                    *values, shown = video.measure(self, self.video_site, run_name, command, env,
+                                                   view, tree_cpu_ticks)
+                    # Tovalin's bar takes the top of the screen.
+                    if shown[0] != (output if full_screen else video.WINDOW_SIZE)[0]:
+                        self.options.say("%s showed the page at %dx%d" % (run_name, *shown))
+                    for kind, value in zip(VIDEO_KINDS, values):
+                        if value is not None:
+                            self.record("video.%s.%s.%s.%s" % (name, size, kind, program),
+                                        value)
 
     def run(self):
+        say = self.options.say
+        runs = self.options.runs
+        if not self.options.video_only:
+            self.run_start_and_memory()
+        for run in range(runs):
+            say("video %d/%d, 2 x %d s a clip and view" % (run + 1, runs,
+                                                           self.options.video_seconds))
+            self.video_playback(run)
+
+    def run_start_and_memory(self):
         say = self.options.say
         runs = self.options.runs
         say("warming up")
@@ -422,9 +446,6 @@ class Bench:
                     / (time.monotonic() - begun) * 100)
         for process in watch:
             xsession.stop(process)
-        for run in range(runs):
-            say("video %d/%d, 2 x %d s a size" % (run + 1, runs, self.options.video_seconds))
-            self.video_playback(run)
 
 
 MEMORY_STATES = [("locked", "locked screen"), ("session", "session on the local page"),
@@ -437,8 +458,11 @@ MEMORY_CHANGES = [("after_lock_change", "after locking vs. locked before", "%"),
                                                                              GROWTH_CYCLES), "MiB")]
 IDLE_WINDOWS = [("_first", "first window"), ("", "second window")]
 IDLE_STATES = [("locked", "locked screen"), ("session", "session on the local page")]
-VIDEO_VALUES = [("cpu", "CPU playing", "%"), ("fps", "frames decoded a second,", "1/s"),
-                ("dropped", "frames dropped,", "")]
+VIDEO_VALUES = [("cpu", "CPU playing", "%"), ("server", "display server's CPU,", "%"),
+                ("fps", "frames decoded a second,", "1/s"), ("dropped", "frames dropped,", ""),
+                ("shown", "frames on screen a second,", "1/s")]
+VIDEO_KINDS = [kind for kind, _, _ in VIDEO_VALUES]
+PROGRAMS = ["tovalin", "chromium"]
 # What each measurement is, in the order printed, with its unit. Memory comes twice: PSS, and
 # its anonymous part ("anon"), which the kernel's dropping of cold file pages does not move.
 METRICS = (
@@ -454,11 +478,14 @@ METRICS = (
     + [("cpu.%s%s" % (kind, suffix), "CPU over the %s, %s" % (window, label), "s")
        for suffix, window in IDLE_WINDOWS for kind, label in IDLE_STATES]
     + [("wakeups.%s%s" % (kind, suffix), "main-thread wake-ups, %s, %s" % (window, label), "1/s")
-       for suffix, window in IDLE_WINDOWS for kind, label in IDLE_STATES]
-    + [("video.%s.%s.%s" % (size, kind, program), "%s %s, %s" % (label, size, program.title()),
-        unit)
-       for size, _, _ in video.SIZES for kind, label, unit in VIDEO_VALUES
-       for program in ("tovalin", "chromium")])
+       for suffix, window in IDLE_WINDOWS for kind, label in IDLE_STATES])
+
+
+def video_metrics(views):
+    return [("video.%s.%s.%s.%s" % (view, size, kind, program),
+             "%s %s %s, %s" % (label, size, view, program.title()), unit)
+            for view, _, _, _ in views for size, _, _ in video.SIZES
+            for kind, label, unit in VIDEO_VALUES for program in PROGRAMS]
 
 
 def summary(values):
@@ -466,33 +493,21 @@ def summary(values):
             "runs": len(values)}
 
 
-def report(bench, options):
-    stats = {name: summary(bench.values[name]) for name, _, _ in METRICS if name in bench.values}
-    lines = ["%-64s %5s %9s %9s %9s %3s" % ("measurement", "unit", "median", "min", "max", "n")]
-    for name, label, unit in METRICS:
-        if name in stats:
-            s = stats[name]
-            lines.append("%-64s %5s %9.3f %9.3f %9.3f %3d"
-                         % (label, unit, s["median"], s["min"], s["max"], s["runs"]))
+def start_and_memory_targets(bench, options, stats, ratios, lines):
+    """Adds the lines and ratios of the measurements other than video; returns the CPU of the
+    idle programs and the targets."""
     core_percent = {kind: stats["cpu." + kind]["max"] / options.cpu_seconds * 100
                     for kind in ("locked", "session")}
-    ratios = {
+    ratios.update({
         "launch": stats["launch.tovalin"]["median"] / stats["launch.chromium"]["median"],
         "pss_locked": stats["pss.locked"]["median"] / stats["pss.chromium"]["median"],
         "pss_session": stats["pss.session"]["median"] / stats["pss.chromium"]["median"],
-    }
+    })
     lines.append("")
     lines.append("Tovalin / Chromium (medians): launch %.2f, PSS locked %.2f, PSS in a session %.2f"
                  % (ratios["launch"], ratios["pss_locked"], ratios["pss_session"]))
     lines.append("CPU, highest run: locked %.4f%% of one core, session %.4f%% of one core"
                  % (core_percent["locked"], core_percent["session"]))
-    for size, _, _ in video.SIZES:
-        ratios["video_" + size] = (stats["video.%s.cpu.tovalin" % size]["median"]
-                                   / stats["video.%s.cpu.chromium" % size]["median"])
-        lines.append("CPU playing %s (medians): Tovalin %.1f%%, Chromium %.1f%% of one core, "
-                     "ratio %.2f" % (size, stats["video.%s.cpu.tovalin" % size]["median"],
-                                     stats["video.%s.cpu.chromium" % size]["median"],
-                                     ratios["video_" + size]))
     wakeups = stats.get("wakeups.locked", {}).get("max")
     first_wakeups = stats.get("wakeups.locked_first", {}).get("max")
 
@@ -521,12 +536,40 @@ def report(bench, options):
         ("launch below Chromium's", ratios["launch"] < 1, "ratio %.2f" % ratios["launch"]),
         ("locked-screen PSS below Chromium's", ratios["pss_locked"] < 1,
          "ratio %.2f" % ratios["pss_locked"]),
-    ] + [("CPU playing %s at most Chromium's" % size, ratios["video_" + size] <= 1,
-          "ratio %.2f" % ratios["video_" + size]) for size, _, _ in video.SIZES] + [
-        ("no frames dropped at 720p30", stats["video.720p30.dropped.tovalin"]["max"] == 0,
-         "max %d (Chromium %d)" % (stats["video.720p30.dropped.tovalin"]["max"],
-                                   stats["video.720p30.dropped.chromium"]["max"])),
     ]
+    return core_percent, targets
+
+
+def report(bench, options):
+    metrics = METRICS + video_metrics(options.views)
+    stats = {name: summary(bench.values[name]) for name, _, _ in metrics if name in bench.values}
+    lines = ["%-64s %5s %9s %9s %9s %3s" % ("measurement", "unit", "median", "min", "max", "n")]
+    for name, label, unit in metrics:
+        if name in stats:
+            s = stats[name]
+            lines.append("%-64s %5s %9.3f %9.3f %9.3f %3d"
+                         % (label, unit, s["median"], s["min"], s["max"], s["runs"]))
+    ratios, core_percent, targets = {}, {}, []
+    if not options.video_only:
+        core_percent, targets = start_and_memory_targets(bench, options, stats, ratios, lines)
+    lines.append("")
+    for view, _, _, _ in options.views:
+        for size in options.clips:
+            row = "video.%s.%s." % (view, size)
+            cpu = {program: stats[row + "cpu." + program]["median"] for program in PROGRAMS
+                   if row + "cpu." + program in stats}
+            dropped = {program: stats[row + "dropped." + program]["max"] for program in cpu}
+            if "tovalin" in cpu:
+                targets.append(("no frames dropped at %s %s" % (size, view),
+                                dropped["tovalin"] == 0, "max %d (Chromium %s)"
+                                % (dropped["tovalin"], dropped.get("chromium", "not run"))))
+            if len(cpu) < 2:
+                continue
+            ratio = ratios["video.%s.%s" % (view, size)] = cpu["tovalin"] / cpu["chromium"]
+            lines.append("CPU playing %s %s (medians): Tovalin %.1f%%, Chromium %.1f%% of one "
+                         "core, ratio %.2f" % (size, view, cpu["tovalin"], cpu["chromium"], ratio))
+            targets.append(("CPU playing %s %s at most Chromium's" % (size, view), ratio <= 1,
+                            "ratio %.2f" % ratio))
     lines.append("")
     for label, met, measured in targets:
         lines.append("%-4s %-50s %s" % ("met" if met else "MISS", label, measured))
@@ -536,6 +579,8 @@ def report(bench, options):
                                 "cpu_seconds": options.cpu_seconds, "settle": options.settle,
                                 "video_seconds": options.video_seconds,
                                 "video_warmup": options.video_warmup,
+                                "views": [view for view, _, _, _ in options.views],
+                                "clips": options.clips, "tovalin_env": options.tovalin_env,
                                 "build": options.build},
                    "stats": stats, "values": bench.values, "ratios": ratios,
                    "cpu_core_percent_max": core_percent,
@@ -562,7 +607,8 @@ def build(build_dir):
 
 
 def install_missing(packages):
-    missing = [package for package in packages if not shutil.which(package)]
+    """Installs the packages, by program and package name, whose programs are missing."""
+    missing = [package for tool, package in packages.items() if not shutil.which(tool)]
     if not missing:
         return
     sudo = [] if os.geteuid() == 0 else ["sudo"]
@@ -589,15 +635,39 @@ def main():
                         help="each playback window, after the warm-up (20 s)")
     parser.add_argument("--video-warmup", type=float, default=5,
                         help="playing before a playback window (5 s)")
+    parser.add_argument("--video-only", action="store_true",
+                        help="measure video playback alone")
+    views = [view for view, _, _, _ in video.VIEWS]
+    parser.add_argument("--views", default=",".join(views),
+                        help="where video plays, some of %s or others of their kind "
+                        "(x11-WxH, wayland-WxH) (all of these)" % ",".join(views))
+    clips = [size for size, _, _ in video.SIZES]
+    parser.add_argument("--clips", default=",".join(clips),
+                        help="the clips played, some of %s (all)" % ",".join(clips))
+    parser.add_argument("--programs", default=",".join(PROGRAMS),
+                        help="the programs that play video, some of %s (all)" % ",".join(PROGRAMS))
+    parser.add_argument("--tovalin-env", action="append", default=[], metavar="NAME=VALUE",
+                        help="a variable set for Tovalin alone while it plays video (repeatable)")
+    parser.add_argument("--perf", metavar="DIR",
+                        help="record each playback window with perf record -g into DIR")
     parser.add_argument("--json", help="results file (default: BUILD/bench-results.json)")
     options = parser.parse_args()
+    options.views = [video.view_named(view) for view in options.views.split(",")]
+    options.clips = [clip for clip in options.clips.split(",") if clip in clips]
+    options.programs = [program for program in PROGRAMS if program in options.programs.split(",")]
+    options.tovalin_env = dict(value.split("=", 1) for value in options.tovalin_env)
     options.build = os.path.abspath(options.build)
     options.json = options.json or os.path.join(options.build, "bench-results.json")
     options.say = lambda text: print("-- " + text, file=sys.stderr, flush=True)
+    if options.perf:
+        os.makedirs(options.perf, exist_ok=True)
     for tool in ("Xvfb", "xdotool", "cmake"):
         if not shutil.which(tool):
             sys.exit("%s is not installed (scripts/setup.sh installs it)" % tool)
-    install_missing(["chromium", "ffmpeg"])
+    install_missing(dict({"chromium": "chromium", "ffmpeg": "ffmpeg", "sway": "sway",
+                          "matchbox-window-manager": "matchbox-window-manager",
+                          "wf-recorder": "wf-recorder"},
+                         **({"perf": "linux-perf"} if options.perf else {})))
     tovalin, host, watch = build(options.build)
     signal.signal(signal.SIGTERM, raise_interrupt)
     site = LocalSite()

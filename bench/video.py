@@ -1,14 +1,17 @@
 """Video playback for the benchmark: H.264 in MP4 at 720p30 and 1080p30, made with ffmpeg, served
 from 127.0.0.1 in a page that plays it muted and looping and reports its own playback quality
-(getVideoPlaybackQuality) back to the server once a second. A program plays it on an X server of
-its own; what it costs is the CPU time of its whole process tree over a window after a warm-up,
-with the frames the page decoded and dropped in the same window.
+(getVideoPlaybackQuality) and the size it is shown at back to the server once a second. A program
+plays it on a display server of its own, Xvfb or a headless sway, in an 800x600 window or full
+screen; what it costs is the CPU time of its whole process tree (and of the display server) over a
+window after a warm-up, with the frames the page decoded and dropped in the same window.
 """
 
 import http.server
 import os
 import re
+import signal
 import subprocess
+import tempfile
 import threading
 import time
 import urllib.parse
@@ -17,9 +20,27 @@ import xsession
 
 # Name, width, height. Thirty frames a second, as the streaming sites send.
 SIZES = [("720p30", 1280, 720), ("1080p30", 1920, 1080)]
+# Where the clips play: the rows' name, the display server, the size of its one output, and
+# whether the program covers it or shows the window of the program's own size on it.
+WINDOW_SIZE = (800, 600)
+WINDOW_VIEW = ("window", "x11", (1280, 900), False)
+VIEWS = [WINDOW_VIEW] + [("%s-%dx%d" % (server, *output), server, output, True)
+                         for server in ("x11", "wayland") for output in ((1920, 1080), (1280, 720))]
+
+
+def view_named(name):
+    """The view of a name of VIEWS, or full screen on an output of another size ("x11-WxH")."""
+    if name == WINDOW_VIEW[0]:
+        return WINDOW_VIEW
+    server, width, height = re.fullmatch(r"(x11|wayland)-(\d+)x(\d+)", name).groups()
+    return name, server, (int(width), int(height)), True
 FRAME_RATE = 30
 CLIP_SECONDS = 10
 REPORT_INTERVAL_MSECS = 1000
+# Where the picture changes with every frame of the clip (testsrc2's noise), as a part of a screen
+# that the clip covers, and the size of the piece of it that is read off the screen.
+NOISE_AT = (0.7, 0.75)
+NOISE_PIECE = 32
 # Until the first report of a playing video.
 PLAYING_TIMEOUT = 30
 
@@ -32,7 +53,8 @@ PAGE = ("<!DOCTYPE html><html><head><meta charset='utf-8'><title>Bench video</ti
         "setInterval(() => {"
         " const q = video.getVideoPlaybackQuality();"
         " fetch('/quality?run=%(run)s&decoded=' + q.totalVideoFrames + '&dropped=' +"
-        " q.droppedVideoFrames, {cache: 'no-store'}).catch(() => {});"
+        " q.droppedVideoFrames + '&width=' + innerWidth + '&height=' + innerHeight,"
+        " {cache: 'no-store'}).catch(() => {});"
         "}, %(interval)d);</script></body></html>")
 
 
@@ -64,8 +86,9 @@ class VideoSite:
                 if path == "/quality":
                     values = dict(urllib.parse.parse_qsl(query))
                     with site.arrived:
-                        site.reports[values["run"]] = (time.monotonic(), int(values["decoded"]),
-                                                       int(values["dropped"]))
+                        site.reports[values["run"]] = (
+                            time.monotonic(), int(values["decoded"]), int(values["dropped"]),
+                            (int(values["width"]), int(values["height"])))
                         site.arrived.notify_all()
                     self.send_body(b"", "text/plain")
                 elif page:
@@ -122,25 +145,96 @@ class VideoSite:
         self.server.server_close()
 
 
-def measure(bench, site, run, size, command, env, warmup, seconds, cpu_ticks):
-    """Plays the size in the program started by command on a display of its own; returns CPU
-    as a percentage of one core, frames decoded per second and frames dropped over the window."""
-    display = xsession.new_display()
-    server = xsession.started[-1]
-    env = dict(env, DISPLAY=display)
-    program = bench.start(command, env)
+def start_display(server, size, full_screen, folder):
+    """Starts a display server with one output of the size; returns its processes, the server's
+    first, and the variables that put a program on it (None: unset)."""
+    if server == "x11":
+        display = xsession.new_display("%dx%d" % size)
+        processes = [xsession.started[-1]]
+        # Chromium's window covers an X screen only where a window manager makes it so.
+        if full_screen:
+            processes.append(xsession.start(
+                ["matchbox-window-manager", "-use_titlebar", "no"], env=dict(
+                    os.environ, DISPLAY=display), stderr=subprocess.DEVNULL))
+        return processes, {"DISPLAY": display, "QT_QPA_PLATFORM": "xcb"}
+    # sway refuses root; its folder is its own.
+    os.chmod(folder, 0o711)
+    runtime = tempfile.mkdtemp(dir=folder)
+    if xsession.AS_NOBODY:
+        os.chown(runtime, 65534, 65534)
+    config = os.path.join(runtime, "config")
+    with open(config, "w") as file:
+        file.write("output HEADLESS-1 resolution %dx%d\ndefault_border none\nxwayland disable\n"
+                   % size)
+    # No GPU and no input devices: wlroots draws with pixman on an output of its own making.
+    process = xsession.start(xsession.AS_NOBODY + ["sway", "--config", config], env=dict(
+        os.environ, XDG_RUNTIME_DIR=runtime, WLR_BACKENDS="headless", WLR_RENDERER="pixman",
+        WLR_LIBINPUT_NO_DEVICES="1"), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    socket = xsession.wait_until(
+        lambda: [name for name in os.listdir(runtime) if re.fullmatch(r"wayland-\d+", name)],
+        xsession.STEP_TIMEOUT, lambda: "sway's socket")[0]
+    return [process], {"WAYLAND_DISPLAY": os.path.join(runtime, socket), "DISPLAY": None,
+                       "QT_QPA_PLATFORM": "wayland"}
+
+
+def screen_reader(server, variables, size):
+    """The command that writes a checksum of the piece of the screen where the clip's noise is
+    each time it is read: ffmpeg twice a frame on X, wf-recorder whenever sway draws."""
+    x, y = (int(part * length) for part, length in zip(NOISE_AT, size))
+    if server == "x11":
+        return ["ffmpeg", "-nostdin", "-loglevel", "error", "-f", "x11grab", "-draw_mouse", "0",
+                "-framerate", str(2 * FRAME_RATE), "-video_size", "%dx%d" % ((NOISE_PIECE,) * 2),
+                "-i", "%s+%d,%d" % (variables["DISPLAY"], x, y), "-f", "framemd5", "-"]
+    return ["wf-recorder", "-g", "%d,%d %dx%d" % (x, y, NOISE_PIECE, NOISE_PIECE),
+            "-c", "rawvideo", "-m", "framemd5", "-f", "/dev/stdout"]
+
+
+def measure(bench, site, run, command, env, view, cpu_ticks):
+    """Plays the run's page in the program started by command on a display server of its own;
+    returns CPU of the program's tree and of the server as percentages of one core, frames
+    decoded per second and frames dropped over the window, frames that changed on the screen per
+    second (None where not read), and the page's size."""
+    options = bench.options
+    _, server, size, full_screen = view
+    displays, variables = start_display(server, size, full_screen, bench.work)
+    display = displays[0]
+    def on_display(env):
+        return {name: value for name, value in dict(env, **variables).items() if value is not None}
+
+    program = bench.start(command, on_display(env))
     try:
         site.next_report(run, 0, playing=True)
-        time.sleep(warmup)
-        ticks = cpu_ticks(program.pid)
+        time.sleep(options.video_warmup)
+        ticks, server_ticks = cpu_ticks(program.pid), cpu_ticks(display.pid)
         first = site.next_report(run, time.monotonic())
-        time.sleep(seconds)
-        ticks_after = cpu_ticks(program.pid)
+        # The page counts as shown what the engine drew; what reached the screen is counted on
+        # it, where the clip covers it.
+        read_from = time.monotonic()
+        grabber = full_screen and subprocess.Popen(
+            screen_reader(server, variables, size), stdout=subprocess.PIPE,
+            stderr=subprocess.DEVNULL, text=True, env=on_display(os.environ))
+        profiler = options.perf and subprocess.Popen(
+            ["perf", "record", "-g", "-q", "-o", os.path.join(options.perf, run + ".data"),
+             "-p", ",".join(str(pid) for pid in ticks)], stderr=subprocess.DEVNULL)
+        time.sleep(options.video_seconds)
+        ticks_after, server_after = cpu_ticks(program.pid), cpu_ticks(display.pid)
+        for reader in filter(None, (profiler, grabber)):
+            reader.send_signal(signal.SIGINT)
+        read_seconds = time.monotonic() - read_from
         last = site.next_report(run, time.monotonic())
+        pictures = grabber and [line.rsplit(",", 1)[-1] for line in
+                                grabber.communicate()[0].splitlines() if line[0] != "#"]
+        if profiler:
+            profiler.wait()
     finally:
         xsession.stop(program)
-        xsession.stop(server)
-    cpu = sum(value - ticks.get(pid, 0) for pid, value in ticks_after.items())
-    elapsed = last[0] - first[0]
-    return (cpu / os.sysconf("SC_CLK_TCK") / seconds * 100, (last[1] - first[1]) / elapsed,
-            last[2] - first[2])
+        for process in reversed(displays):
+            xsession.stop(process)
+
+    def percent(before, after):
+        ticks = sum(value - before.get(pid, 0) for pid, value in after.items())
+        return ticks / os.sysconf("SC_CLK_TCK") / options.video_seconds * 100
+
+    shown = sum(map(str.__ne__, pictures, pictures[1:])) / read_seconds if grabber else None
+    return (percent(ticks, ticks_after), percent(server_ticks, server_after),
+            (last[1] - first[1]) / (last[0] - first[0]), last[2] - first[2], shown, last[3])

@@ -44,6 +44,10 @@ with open(STORE_SCHEMA, encoding="utf-8") as schema:
     KEYS = dict(re.findall(r'inline const QString (\w+) = QStringLiteral\("(\w+)"\);', schema.read()))
 
 DISPLAY = ""
+# Runs a program as nobody where this runs as root, for programs that refuse root or take no test
+# overrides under it.
+AS_NOBODY = (["setpriv", "--reuid=65534", "--regid=65534", "--clear-groups", "--"]
+             if os.geteuid() == 0 else [])
 # Every process started here, for stop_all().
 started = []
 
@@ -237,17 +241,17 @@ def start_xvfb():
     DISPLAY = new_display()
 
 
-def new_display():
-    """Starts Xvfb on the first free display from :90, waits until it takes clients, and returns
-    its name."""
+def new_display(size="1280x900"):
+    """Starts Xvfb with a screen of the size on the first free display from :90, waits until it
+    takes clients, and returns its name."""
     for number in range(90, 190):
         if os.path.exists("/tmp/.X%d-lock" % number) or os.path.exists("/tmp/.X11-unix/X%d" % number):
             continue
         display = ":%d" % number
         # -noreset: otherwise the server resets whenever its last client leaves, which is between
         # most steps here.
-        server = start(["Xvfb", display, "-screen", "0", "1280x900x24", "-nolisten", "tcp", "-noreset"],
-                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        server = start(["Xvfb", display, "-screen", "0", size + "x24", "-nolisten", "tcp",
+                        "-noreset"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         deadline = time.monotonic() + 15
         while server.poll() is None and time.monotonic() < deadline:
             ready = xdotool("getdisplaygeometry", may_fail=True, display=display) is not None
