@@ -12,7 +12,7 @@ endif()
 
 foreach(path bin/tovalin bin/tovalin-set-password bin/tovalin-check sbin/tovalin-child
              libexec/tovalin/tovalin-session-check libexec/tovalin/tovalin-watch
-             libexec/tovalin/tovalin-x11-session
+             libexec/tovalin/tovalin-x11-session etc/X11/Xsession.d/65tovalin_no-input-method
              share/xsessions/tovalin.desktop share/pam-configs/tovalin
              share/applications/${APP_ID}.desktop share/metainfo/${APP_ID}.metainfo.xml share/wayland-sessions/tovalin.desktop)
     if(NOT EXISTS ${PREFIX}/${path})

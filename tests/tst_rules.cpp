@@ -355,6 +355,7 @@ private slots:
         QTest::newRow("LightDM, starting") << QStringList{xsession, xsession, "/usr/bin/grep -Eo ^use-ssh-agent", "/usr/bin/dbus-update-activation-environment --systemd --all", "/usr/bin/ssh-agent cage"} << "";
         QTest::newRow("LightDM") << user + cage + QStringList{"/usr/bin/ssh-agent cage"} << "";
         QTest::newRow("GDM on X") << QStringList{"/usr/libexec/gdm-x-session --run-script tovalin-x11-session", "/usr/bin/dash /usr/bin/Xorg vt2 -displayfd 3", "/usr/lib/xorg/Xorg vt2", "/usr/bin/dash /etc/gdm3/Xsession /usr/libexec/tovalin/tovalin-x11-session", "/usr/bin/bash -e /usr/libexec/tovalin/tovalin-x11-session", "/usr/bin/tovalin", qtwe} << "";
+        QTest::newRow("LightDM on X, im-config") << QStringList{"/usr/bin/dash /etc/X11/Xsession /usr/libexec/tovalin/tovalin-x11-session", "/usr/bin/dash /usr/bin/im-launch /usr/libexec/tovalin/tovalin-x11-session", "/usr/bin/tovalin"} << "";
         QTest::newRow("upgraded Tovalin") << cage + QStringList{"gone:/usr/bin/tovalin"} << "";
         QTest::newRow("GNOME") << gdm + user + QStringList{"/usr/bin/gnome-shell", "/usr/libexec/gnome-session-binary"} << "/usr/bin/gnome-shell is not part";
         QTest::newRow("Xfce") << user + QStringList{xsession, "/usr/bin/xfce4-session", "/usr/bin/xfwm4"} << "/usr/bin/xfce4-session is not part";

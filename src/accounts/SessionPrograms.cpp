@@ -31,6 +31,9 @@ const QList<SessionProgram> SESSION_PROGRAMS{
     // LightDM runs every session through its session-wrapper (src/seat.c get_session_argv,
     // 1.26.0 874-881), which Debian sets to /etc/X11/Xsession; both Xsession scripts are /bin/sh.
     {"/etc/X11/Xsession", Script},
+    // im-config's Xsession.d hook puts its launcher before the session's command on X; it execs
+    // the command, and with the package's own hook before it, starts no input method.
+    {"/usr/bin/im-launch", Script},
     {"/usr/bin/dash", Interpreter},
     {"/usr/bin/bash", Interpreter},
     // What Debian 12's Xsession.d runs on the way (seen): option and file checks, the agents
