@@ -43,8 +43,8 @@ private slots:
         // clang-format off
         QTest::newRow("as in skel") << "skel .profile; dir .config/pipewire/x" << "";
         QTest::newRow("unlike skel") << "file .profile; file .bash_profile" << ".bash_profile .profile";
-        QTest::newRow("sessions' own") << "file .config/systemd/user.conf; file .config/systemd/user.control/a; file .config/pipewire/pipewire.conf.d/b; file .xinputrc; file .xsession; file .config/wireplumber/c; file .Xsession; file .config/systemd/user.conf.d/d; file .local/share/wireplumber/e"
-            << ".Xsession .config/pipewire/pipewire.conf.d/b .config/systemd/user.conf .config/systemd/user.conf.d/d .config/systemd/user.control/a .config/wireplumber/c .local/share/wireplumber/e .xinputrc .xsession";
+        QTest::newRow("sessions' own") << "file .config/systemd/user.conf; file .config/systemd/user.control/a; file .config/pipewire/pipewire.conf.d/b; file .xinputrc; file .xsession; file .config/wireplumber/c; file .Xsession; file .config/systemd/user.conf.d/d; file .local/share/wireplumber/e; file .local/share/dbus-1/services/f; file .config/pulse/default.pa; file .config/gtk-3.0/settings.ini"
+            << ".Xsession .config/gtk-3.0/settings.ini .config/pipewire/pipewire.conf.d/b .config/pulse/default.pa .config/systemd/user.conf .config/systemd/user.conf.d/d .config/systemd/user.control/a .config/wireplumber/c .local/share/dbus-1/services/f .local/share/wireplumber/e .xinputrc .xsession";
         QTest::newRow("Widevine") << "file .config/google-chrome/WidevineCdm/latest-component-updated-widevine-cdm; file .mozilla/firefox/p/gmp-widevinecdm/4/libwidevinecdm.so; file .config/chromium/WidevineCdm/4/libwidevinecdm.so; file .mozilla/firefox/profiles.ini"
             << ".config/chromium/WidevineCdm/4/libwidevinecdm.so .config/google-chrome/WidevineCdm/latest-component-updated-widevine-cdm .mozilla/firefox/p/gmp-widevinecdm/4/libwidevinecdm.so";
         QTest::newRow("links") << "link .profile /nonexistent; link .xsessionrc /proc/kmsg; link .bash_login fifo; link .mozilla/firefox/q /; link .config/environment.d/e /dev/null"

@@ -48,16 +48,24 @@ const QString KEPT_GROUP = QStringLiteral("Before");
 // The login shells' and display managers' session wrappers (Debian's Xsession sources
 // ~/.xsessionrc and runs ~/.xsession or ~/.Xsession, im-config's part of it ~/.xinputrc,
 // LightDM's and GDM's wrappers ~/.profile and ~/.xprofile), pam_env, and systemd's user manager
-// (~/.config/systemd/user.conf, whose DefaultEnvironment= GDM's Wayland launcher imports).
-const QStringList STARTUP_FILES{
-    QStringLiteral(".profile"),    QStringLiteral(".bash_profile"),
-    QStringLiteral(".bash_login"), QStringLiteral(".xprofile"),
-    QStringLiteral(".xsessionrc"), QStringLiteral(".pam_environment"),
-    QStringLiteral(".xinputrc"),   QStringLiteral(".xsession"),
-    QStringLiteral(".Xsession"),   QStringLiteral(".config/systemd/user.conf")};
-// systemd's user manager starts units from, and takes environment from, these; PipeWire and
-// WirePlumber run what their settings' context.exec names; the engine loads a Widevine module
-// from these folders before its sandbox starts.
+// (~/.config/systemd/user.conf, whose DefaultEnvironment= GDM's Wayland launcher imports), and
+// GTK 3's settings, whose gtk-modules the GTK portal loads, by absolute path too.
+const QStringList STARTUP_FILES{QStringLiteral(".profile"),
+                                QStringLiteral(".bash_profile"),
+                                QStringLiteral(".bash_login"),
+                                QStringLiteral(".xprofile"),
+                                QStringLiteral(".xsessionrc"),
+                                QStringLiteral(".pam_environment"),
+                                QStringLiteral(".xinputrc"),
+                                QStringLiteral(".xsession"),
+                                QStringLiteral(".Xsession"),
+                                QStringLiteral(".config/systemd/user.conf"),
+                                QStringLiteral(".config/gtk-3.0/settings.ini")};
+// systemd's user manager starts units from, and takes environment from, these; the session bus
+// activates services from the home's dbus-1 folder (dbus-daemon's <standard_session_servicedirs/>,
+// dbus-broker's too) and would run its Exec= for the portal that Qt asks; PipeWire and WirePlumber
+// run what their settings' context.exec names, PulseAudio loads the modules its default.pa names;
+// the engine loads a Widevine module from these folders before its sandbox starts.
 const QStringList STARTUP_FOLDERS{QStringLiteral(".config/systemd/user"),
                                   QStringLiteral(".config/systemd/user.control"),
                                   QStringLiteral(".config/systemd/user.conf.d"),
@@ -66,6 +74,9 @@ const QStringList STARTUP_FOLDERS{QStringLiteral(".config/systemd/user"),
                                   QStringLiteral(".config/pipewire"),
                                   QStringLiteral(".config/wireplumber"),
                                   QStringLiteral(".local/share/wireplumber"),
+                                  QStringLiteral(".local/share/dbus-1"),
+                                  QStringLiteral(".config/pulse"),
+                                  QStringLiteral(".pulse"),
                                   check::CHROME_MODULES,
                                   check::CHROMIUM_MODULES};
 // No startup file comes near this; a larger one counts as unreadable.
