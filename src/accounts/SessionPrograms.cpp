@@ -5,8 +5,9 @@ namespace accounts {
 using enum SessionRole;
 
 // Where each comes from. "Seen" means listed from Tovalin run in a headless cage under
-// dbus-run-session here (Debian 12), or from Debian 12's /etc/X11/Xsession traced with strace;
-// the rest is read from the sources named.
+// dbus-run-session here (Debian 12), from Debian 12's /etc/X11/Xsession traced with strace, or
+// from a child account's automatic login at a real login screen (scripts/vm-session.sh); the
+// rest is read from the sources named.
 const QList<SessionProgram> SESSION_PROGRAMS{
     // Tovalin and its engine's helper (seen; Debian's qt6-webengine puts it there on both).
     {"/usr/bin/tovalin", Program},
@@ -67,6 +68,9 @@ const QList<SessionProgram> SESSION_PROGRAMS{
     // xdg-user-dirs enables a user unit that runs xdg-user-dirs-update at every login.
     {"/usr/lib/systemd/systemd", Program},
     {"/usr/lib/systemd/systemd-executor", Program},
+    // The generators it runs as it starts, systemd's own (seen in Debian 13's LightDM session).
+    {"/usr/lib/systemd/user-generators/systemd-xdg-autostart-generator", Program},
+    {"/usr/lib/systemd/user-environment-generators/30-systemd-environment-d-generator", Program},
     {"/usr/bin/xdg-user-dirs-update", Program},
     // The sound server that the engine's audio starts through its user sockets.
     {"/usr/bin/pipewire", Program},
