@@ -34,11 +34,6 @@ struct WatchOptions
     std::optional<int> session;
 };
 
-// The processes running as the given uids (their effective uid), read from /proc; zombies
-// aside.
-QHash<uid_t, QList<RunningProcess>> readProcesses(const QSet<uid_t> &uids,
-                                                  std::optional<int> session);
-
 class Watcher : public QObject
 {
     Q_OBJECT

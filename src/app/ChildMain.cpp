@@ -1,11 +1,13 @@
 // tovalin-child: makes an account a child account, which logs in to Tovalin's session alone;
 // undoes that; lists the child accounts.
 #include "accounts/Logind.h"
+#include "accounts/Processes.h"
 #include "accounts/System.h"
 #include "app/CommandLine.h"
 #include "platform/Translation.h"
 
 #include <QCoreApplication>
+#include <csignal>
 #include <cstdio>
 #include <unistd.h>
 
@@ -61,12 +63,15 @@ QString misuse(const QStringList &arguments, bool addOptions)
 }
 
 // What the account ran before would go on outside Tovalin's session: its user manager stops
-// starting at boot, and logind ends every session and process of it.
+// starting at boot, logind ends every session and process of it, and what runs outside logind's
+// sessions (a job that cron started, one through runuser) is killed here.
 void endWhatRuns(const QString &name, uid_t uid)
 {
-    platform::Result<> ended = logind::disableLinger(uid);
-    if (ended)
-        ended = logind::terminateUser(uid);
+    const platform::Result<> linger = logind::disableLinger(uid);
+    const platform::Result<> terminated = logind::terminateUser(uid);
+    const platform::Result<> &ended = linger ? terminated : linger;
+    for (const RunningProcess &process : readProcesses({uid}, std::nullopt).value(uid))
+        ::kill(process.pid, SIGKILL);
     if (ended)
         say(QCoreApplication::translate(
                 "tovalin-child",
