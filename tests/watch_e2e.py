@@ -94,6 +94,8 @@ class WatchTest(dbusmock.DBusTestCase):
                    TOVALIN_WATCH_TEST_UIDS=str(UID),
                    TOVALIN_WATCH_TEST_SESSION=str(self.leader.pid))
         env.pop("JOURNAL_STREAM", None)
+        if self._testMethodName == "test_logged_in_before_the_service":
+            self.mock.AddUser(UID, "kid", True, dbus_interface=dbusmock.MOCK_IFACE)
         watch = self.start(AS_USER + [WATCH], env=env, stderr=subprocess.PIPE)
         self.log = lines_of(watch.stderr)
         wait_for(self.calls, "ListUsers")
@@ -131,6 +133,11 @@ class WatchTest(dbusmock.DBusTestCase):
         wait_for(self.log, "killed the 2 processes left of uid %d" % UID)
         self.assertEqual(self.run_in_session("wait %d" % sleeper), -9)
         self.assertEqual(self.ask(b"ping\n"), b"ok\n")
+
+    def test_logged_in_before_the_service(self):
+        wait_for(self.log, "watching the child account with uid %d" % UID)
+        self.run_in_session("/bin/sleep 60")
+        wait_for(self.calls, "TerminateUser %d" % UID)
 
     def test_another_file_under_a_listed_name(self):
         """A program of the child's own mounted over a listed one, in a namespace of its own."""
