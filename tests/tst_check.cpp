@@ -116,7 +116,7 @@ private slots:
         const auto row = QTest::newRow;
         row("no module") << QByteArray("-") << QByteArray() << true << false << 1 << QStringList{"Widevine module: not found.", "Encrypted media (Widevine): refused", none};
         row("empty stand-in") << QByteArray() << QByteArray() << true << false << 1 << QStringList{module + " is there, but it is no library", "Encrypted media (Widevine): can be requested", "Verdict: the child's site cannot play here: a damaged Widevine module"};
-        row("stand-in library") << library << QByteArray() << true << false << 0 << QStringList{"Widevine module: found at ", module, "H.264 video in MP4: plays (canPlayType \"probably\"", "AAC audio in MP4: plays", "Parental password: the built-in one", "Session: no session", "Verdict: the child's site can play here"};
+        row("stand-in library") << library << QByteArray() << true << false << 0 << QStringList{"Widevine module: found at ", module + ", in this account's home: a child account never", "H.264 video in MP4: plays (canPlayType \"probably\"", "AAC audio in MP4: plays", "Parental password: the built-in one", "Session: no session", "Verdict: the child's site can play here"};
         row("broken password file") << library << QByteArray("garden482\n") << true << false << 1 << QStringList{"password is broken or not safe to trust, so no password opens Tovalin. Repair: sudo tovalin-set-password", "Verdict: the child's site cannot play here: no password opens Tovalin"};
         row("unreadable store") << library << QByteArray() << false << false << 0 << QStringList{"Tovalin.conf cannot be read", "Verdict: the child's site can play"};
         // The child may write its home: neither the check nor the engine takes a module there.

@@ -248,10 +248,6 @@
         <translation>Widevine-Modul</translation>
     </message>
     <message>
-        <source>not found. Install a browser that brings it (Google Chrome) in this account, so that libwidevinecdm.so ends up in ~/.config/google-chrome/WidevineCdm/VERSION/_platform_specific/linux_x64/ or /opt/google/chrome/WidevineCdm/_platform_specific/linux_x64/, or name it with QTWEBENGINE_CHROMIUM_FLAGS=&quot;--widevine-path=PATH&quot;</source>
-        <translation>nicht gefunden. Installieren Sie in diesem Konto einen Browser, der es mitbringt (Google Chrome), sodass libwidevinecdm.so in ~/.config/google-chrome/WidevineCdm/VERSION/_platform_specific/linux_x64/ oder /opt/google/chrome/WidevineCdm/_platform_specific/linux_x64/ landet, oder geben Sie es mit QTWEBENGINE_CHROMIUM_FLAGS=&quot;--widevine-path=PATH&quot; an</translation>
-    </message>
-    <message>
         <source>no Widevine module</source>
         <translation>kein Widevine-Modul</translation>
     </message>
@@ -442,6 +438,14 @@
     <message>
         <source>Tells whether the child&apos;s streaming site can play in this account.</source>
         <translation>Sagt, ob die Streaming-Seite des Kindes in diesem Konto abgespielt werden kann.</translation>
+    </message>
+    <message>
+        <source>not found. Install a browser that brings it (Google Chrome) in this account, so that libwidevinecdm.so ends up in ~/.config/google-chrome/WidevineCdm/VERSION/_platform_specific/linux_x64/ or /opt/google/chrome/WidevineCdm/_platform_specific/linux_x64/, or name it with QTWEBENGINE_CHROMIUM_FLAGS=&quot;--widevine-path=PATH&quot;. A child account takes it only from where a machine-wide installation puts it, never from the home</source>
+        <translation>nicht gefunden. Installieren Sie in diesem Konto einen Browser, der es mitbringt (Google Chrome), sodass libwidevinecdm.so in ~/.config/google-chrome/WidevineCdm/VERSION/_platform_specific/linux_x64/ oder /opt/google/chrome/WidevineCdm/_platform_specific/linux_x64/ landet, oder geben Sie es mit QTWEBENGINE_CHROMIUM_FLAGS=&quot;--widevine-path=PATH&quot; an. Ein Kinderkonto nimmt es nur von dort, wo eine Installation für den ganzen Rechner es ablegt, nie aus dem Home-Verzeichnis</translation>
+    </message>
+    <message>
+        <source>found at %1, in this account&apos;s home: a child account never takes it from there, only from where a machine-wide installation puts it (/opt/google/chrome/)</source>
+        <translation>gefunden unter %1, im Home-Verzeichnis dieses Kontos: Ein Kinderkonto nimmt es nie aus dem Home-Verzeichnis, nur von dort, wo eine Installation für den ganzen Rechner es ablegt (/opt/google/chrome/)</translation>
     </message>
 </context>
 <context>

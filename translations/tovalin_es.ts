@@ -248,10 +248,6 @@
         <translation>Módulo Widevine</translation>
     </message>
     <message>
-        <source>not found. Install a browser that brings it (Google Chrome) in this account, so that libwidevinecdm.so ends up in ~/.config/google-chrome/WidevineCdm/VERSION/_platform_specific/linux_x64/ or /opt/google/chrome/WidevineCdm/_platform_specific/linux_x64/, or name it with QTWEBENGINE_CHROMIUM_FLAGS=&quot;--widevine-path=PATH&quot;</source>
-        <translation>no encontrado. Instala en esta cuenta un navegador que lo incluya (Google Chrome), para que libwidevinecdm.so quede en ~/.config/google-chrome/WidevineCdm/VERSION/_platform_specific/linux_x64/ o en /opt/google/chrome/WidevineCdm/_platform_specific/linux_x64/, o indícalo con QTWEBENGINE_CHROMIUM_FLAGS=&quot;--widevine-path=PATH&quot;</translation>
-    </message>
-    <message>
         <source>no Widevine module</source>
         <translation>no hay módulo Widevine</translation>
     </message>
@@ -442,6 +438,14 @@
     <message>
         <source>Tells whether the child&apos;s streaming site can play in this account.</source>
         <translation>Indica si el sitio de streaming del niño puede reproducirse en esta cuenta.</translation>
+    </message>
+    <message>
+        <source>not found. Install a browser that brings it (Google Chrome) in this account, so that libwidevinecdm.so ends up in ~/.config/google-chrome/WidevineCdm/VERSION/_platform_specific/linux_x64/ or /opt/google/chrome/WidevineCdm/_platform_specific/linux_x64/, or name it with QTWEBENGINE_CHROMIUM_FLAGS=&quot;--widevine-path=PATH&quot;. A child account takes it only from where a machine-wide installation puts it, never from the home</source>
+        <translation>no encontrado. Instala en esta cuenta un navegador que lo incluya (Google Chrome), para que libwidevinecdm.so quede en ~/.config/google-chrome/WidevineCdm/VERSION/_platform_specific/linux_x64/ o en /opt/google/chrome/WidevineCdm/_platform_specific/linux_x64/, o indícalo con QTWEBENGINE_CHROMIUM_FLAGS=&quot;--widevine-path=PATH&quot;. Una cuenta infantil solo lo toma de donde lo deja una instalación para todo el equipo, nunca de la carpeta personal</translation>
+    </message>
+    <message>
+        <source>found at %1, in this account&apos;s home: a child account never takes it from there, only from where a machine-wide installation puts it (/opt/google/chrome/)</source>
+        <translation>encontrado en %1, en la carpeta personal de esta cuenta: una cuenta infantil nunca lo toma de ahí, solo de donde lo deja una instalación para todo el equipo (/opt/google/chrome/)</translation>
     </message>
 </context>
 <context>

@@ -248,10 +248,6 @@
         <translation>Module Widevine</translation>
     </message>
     <message>
-        <source>not found. Install a browser that brings it (Google Chrome) in this account, so that libwidevinecdm.so ends up in ~/.config/google-chrome/WidevineCdm/VERSION/_platform_specific/linux_x64/ or /opt/google/chrome/WidevineCdm/_platform_specific/linux_x64/, or name it with QTWEBENGINE_CHROMIUM_FLAGS=&quot;--widevine-path=PATH&quot;</source>
-        <translation>introuvable. Installez dans ce compte un navigateur qui le fournit (Google Chrome), pour que libwidevinecdm.so se trouve dans ~/.config/google-chrome/WidevineCdm/VERSION/_platform_specific/linux_x64/ ou /opt/google/chrome/WidevineCdm/_platform_specific/linux_x64/, ou indiquez-le avec QTWEBENGINE_CHROMIUM_FLAGS=&quot;--widevine-path=PATH&quot;</translation>
-    </message>
-    <message>
         <source>no Widevine module</source>
         <translation>pas de module Widevine</translation>
     </message>
@@ -442,6 +438,14 @@
     <message>
         <source>Tells whether the child&apos;s streaming site can play in this account.</source>
         <translation>Indique si le site de streaming de l&apos;enfant peut être lu dans ce compte.</translation>
+    </message>
+    <message>
+        <source>not found. Install a browser that brings it (Google Chrome) in this account, so that libwidevinecdm.so ends up in ~/.config/google-chrome/WidevineCdm/VERSION/_platform_specific/linux_x64/ or /opt/google/chrome/WidevineCdm/_platform_specific/linux_x64/, or name it with QTWEBENGINE_CHROMIUM_FLAGS=&quot;--widevine-path=PATH&quot;. A child account takes it only from where a machine-wide installation puts it, never from the home</source>
+        <translation>introuvable. Installez dans ce compte un navigateur qui le fournit (Google Chrome), pour que libwidevinecdm.so se trouve dans ~/.config/google-chrome/WidevineCdm/VERSION/_platform_specific/linux_x64/ ou /opt/google/chrome/WidevineCdm/_platform_specific/linux_x64/, ou indiquez-le avec QTWEBENGINE_CHROMIUM_FLAGS=&quot;--widevine-path=PATH&quot;. Un compte enfant ne le prend que là où une installation pour toute la machine le place, jamais dans le dossier personnel</translation>
+    </message>
+    <message>
+        <source>found at %1, in this account&apos;s home: a child account never takes it from there, only from where a machine-wide installation puts it (/opt/google/chrome/)</source>
+        <translation>trouvé dans %1, dans le dossier personnel de ce compte&#xa0;: un compte enfant ne le prend jamais là, seulement là où une installation pour toute la machine le place (/opt/google/chrome/)</translation>
     </message>
 </context>
 <context>

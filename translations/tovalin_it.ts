@@ -248,10 +248,6 @@
         <translation>Modulo Widevine</translation>
     </message>
     <message>
-        <source>not found. Install a browser that brings it (Google Chrome) in this account, so that libwidevinecdm.so ends up in ~/.config/google-chrome/WidevineCdm/VERSION/_platform_specific/linux_x64/ or /opt/google/chrome/WidevineCdm/_platform_specific/linux_x64/, or name it with QTWEBENGINE_CHROMIUM_FLAGS=&quot;--widevine-path=PATH&quot;</source>
-        <translation>non trovato. Installa in questo account un browser che lo includa (Google Chrome), in modo che libwidevinecdm.so finisca in ~/.config/google-chrome/WidevineCdm/VERSION/_platform_specific/linux_x64/ o in /opt/google/chrome/WidevineCdm/_platform_specific/linux_x64/, oppure indicalo con QTWEBENGINE_CHROMIUM_FLAGS=&quot;--widevine-path=PATH&quot;</translation>
-    </message>
-    <message>
         <source>no Widevine module</source>
         <translation>nessun modulo Widevine</translation>
     </message>
@@ -442,6 +438,14 @@
     <message>
         <source>Tells whether the child&apos;s streaming site can play in this account.</source>
         <translation>Indica se il sito di streaming del bambino può essere riprodotto in questo account.</translation>
+    </message>
+    <message>
+        <source>not found. Install a browser that brings it (Google Chrome) in this account, so that libwidevinecdm.so ends up in ~/.config/google-chrome/WidevineCdm/VERSION/_platform_specific/linux_x64/ or /opt/google/chrome/WidevineCdm/_platform_specific/linux_x64/, or name it with QTWEBENGINE_CHROMIUM_FLAGS=&quot;--widevine-path=PATH&quot;. A child account takes it only from where a machine-wide installation puts it, never from the home</source>
+        <translation>non trovato. Installa in questo account un browser che lo includa (Google Chrome), in modo che libwidevinecdm.so finisca in ~/.config/google-chrome/WidevineCdm/VERSION/_platform_specific/linux_x64/ o in /opt/google/chrome/WidevineCdm/_platform_specific/linux_x64/, oppure indicalo con QTWEBENGINE_CHROMIUM_FLAGS=&quot;--widevine-path=PATH&quot;. Un account per bambini lo prende solo da dove lo mette un&apos;installazione per tutto il computer, mai dalla cartella home</translation>
+    </message>
+    <message>
+        <source>found at %1, in this account&apos;s home: a child account never takes it from there, only from where a machine-wide installation puts it (/opt/google/chrome/)</source>
+        <translation>trovato in %1, nella cartella home di questo account: un account per bambini non lo prende mai da lì, solo da dove lo mette un&apos;installazione per tutto il computer (/opt/google/chrome/)</translation>
     </message>
 </context>
 <context>

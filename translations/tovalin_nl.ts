@@ -248,10 +248,6 @@
         <translation>Widevine-module</translation>
     </message>
     <message>
-        <source>not found. Install a browser that brings it (Google Chrome) in this account, so that libwidevinecdm.so ends up in ~/.config/google-chrome/WidevineCdm/VERSION/_platform_specific/linux_x64/ or /opt/google/chrome/WidevineCdm/_platform_specific/linux_x64/, or name it with QTWEBENGINE_CHROMIUM_FLAGS=&quot;--widevine-path=PATH&quot;</source>
-        <translation>niet gevonden. Installeer in dit account een browser die het meebrengt (Google Chrome), zodat libwidevinecdm.so in ~/.config/google-chrome/WidevineCdm/VERSION/_platform_specific/linux_x64/ of /opt/google/chrome/WidevineCdm/_platform_specific/linux_x64/ terechtkomt, of geef het op met QTWEBENGINE_CHROMIUM_FLAGS=&quot;--widevine-path=PATH&quot;</translation>
-    </message>
-    <message>
         <source>no Widevine module</source>
         <translation>geen Widevine-module</translation>
     </message>
@@ -442,6 +438,14 @@
     <message>
         <source>Tells whether the child&apos;s streaming site can play in this account.</source>
         <translation>Zegt of de streamingsite van het kind in dit account kan afspelen.</translation>
+    </message>
+    <message>
+        <source>not found. Install a browser that brings it (Google Chrome) in this account, so that libwidevinecdm.so ends up in ~/.config/google-chrome/WidevineCdm/VERSION/_platform_specific/linux_x64/ or /opt/google/chrome/WidevineCdm/_platform_specific/linux_x64/, or name it with QTWEBENGINE_CHROMIUM_FLAGS=&quot;--widevine-path=PATH&quot;. A child account takes it only from where a machine-wide installation puts it, never from the home</source>
+        <translation>niet gevonden. Installeer in dit account een browser die het meebrengt (Google Chrome), zodat libwidevinecdm.so in ~/.config/google-chrome/WidevineCdm/VERSION/_platform_specific/linux_x64/ of /opt/google/chrome/WidevineCdm/_platform_specific/linux_x64/ terechtkomt, of geef het op met QTWEBENGINE_CHROMIUM_FLAGS=&quot;--widevine-path=PATH&quot;. Een kinderaccount neemt het alleen van waar een installatie voor de hele computer het neerzet, nooit uit de thuismap</translation>
+    </message>
+    <message>
+        <source>found at %1, in this account&apos;s home: a child account never takes it from there, only from where a machine-wide installation puts it (/opt/google/chrome/)</source>
+        <translation>gevonden in %1, in de thuismap van dit account: een kinderaccount neemt het daar nooit uit, alleen van waar een installatie voor de hele computer het neerzet (/opt/google/chrome/)</translation>
     </message>
 </context>
 <context>

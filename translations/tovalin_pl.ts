@@ -250,10 +250,6 @@
         <translation>Moduł Widevine</translation>
     </message>
     <message>
-        <source>not found. Install a browser that brings it (Google Chrome) in this account, so that libwidevinecdm.so ends up in ~/.config/google-chrome/WidevineCdm/VERSION/_platform_specific/linux_x64/ or /opt/google/chrome/WidevineCdm/_platform_specific/linux_x64/, or name it with QTWEBENGINE_CHROMIUM_FLAGS=&quot;--widevine-path=PATH&quot;</source>
-        <translation>nie znaleziono. Zainstaluj na tym koncie przeglądarkę, która go dostarcza (Google Chrome), tak aby libwidevinecdm.so trafił do ~/.config/google-chrome/WidevineCdm/VERSION/_platform_specific/linux_x64/ lub /opt/google/chrome/WidevineCdm/_platform_specific/linux_x64/, albo wskaż go przez QTWEBENGINE_CHROMIUM_FLAGS=&quot;--widevine-path=PATH&quot;</translation>
-    </message>
-    <message>
         <source>no Widevine module</source>
         <translation>brak modułu Widevine</translation>
     </message>
@@ -444,6 +440,14 @@
     <message>
         <source>Tells whether the child&apos;s streaming site can play in this account.</source>
         <translation>Mówi, czy serwis streamingowy dziecka może odtwarzać na tym koncie.</translation>
+    </message>
+    <message>
+        <source>not found. Install a browser that brings it (Google Chrome) in this account, so that libwidevinecdm.so ends up in ~/.config/google-chrome/WidevineCdm/VERSION/_platform_specific/linux_x64/ or /opt/google/chrome/WidevineCdm/_platform_specific/linux_x64/, or name it with QTWEBENGINE_CHROMIUM_FLAGS=&quot;--widevine-path=PATH&quot;. A child account takes it only from where a machine-wide installation puts it, never from the home</source>
+        <translation>nie znaleziono. Zainstaluj na tym koncie przeglądarkę, która go dostarcza (Google Chrome), tak aby libwidevinecdm.so trafił do ~/.config/google-chrome/WidevineCdm/VERSION/_platform_specific/linux_x64/ lub /opt/google/chrome/WidevineCdm/_platform_specific/linux_x64/, albo wskaż go przez QTWEBENGINE_CHROMIUM_FLAGS=&quot;--widevine-path=PATH&quot;. Konto dziecka bierze go tylko stamtąd, gdzie umieszcza go instalacja dla całego komputera, nigdy z katalogu domowego</translation>
+    </message>
+    <message>
+        <source>found at %1, in this account&apos;s home: a child account never takes it from there, only from where a machine-wide installation puts it (/opt/google/chrome/)</source>
+        <translation>znaleziono w %1, w katalogu domowym tego konta: konto dziecka nigdy nie bierze go stamtąd, tylko z miejsca, w którym umieszcza go instalacja dla całego komputera (/opt/google/chrome/)</translation>
     </message>
 </context>
 <context>

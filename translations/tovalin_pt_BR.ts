@@ -248,10 +248,6 @@
         <translation>Módulo Widevine</translation>
     </message>
     <message>
-        <source>not found. Install a browser that brings it (Google Chrome) in this account, so that libwidevinecdm.so ends up in ~/.config/google-chrome/WidevineCdm/VERSION/_platform_specific/linux_x64/ or /opt/google/chrome/WidevineCdm/_platform_specific/linux_x64/, or name it with QTWEBENGINE_CHROMIUM_FLAGS=&quot;--widevine-path=PATH&quot;</source>
-        <translation>não encontrado. Instale nesta conta um navegador que o traga (Google Chrome), para que libwidevinecdm.so fique em ~/.config/google-chrome/WidevineCdm/VERSION/_platform_specific/linux_x64/ ou em /opt/google/chrome/WidevineCdm/_platform_specific/linux_x64/, ou indique-o com QTWEBENGINE_CHROMIUM_FLAGS=&quot;--widevine-path=PATH&quot;</translation>
-    </message>
-    <message>
         <source>no Widevine module</source>
         <translation>nenhum módulo Widevine</translation>
     </message>
@@ -442,6 +438,14 @@
     <message>
         <source>Tells whether the child&apos;s streaming site can play in this account.</source>
         <translation>Informa se o site de streaming da criança pode tocar nesta conta.</translation>
+    </message>
+    <message>
+        <source>not found. Install a browser that brings it (Google Chrome) in this account, so that libwidevinecdm.so ends up in ~/.config/google-chrome/WidevineCdm/VERSION/_platform_specific/linux_x64/ or /opt/google/chrome/WidevineCdm/_platform_specific/linux_x64/, or name it with QTWEBENGINE_CHROMIUM_FLAGS=&quot;--widevine-path=PATH&quot;. A child account takes it only from where a machine-wide installation puts it, never from the home</source>
+        <translation>não encontrado. Instale nesta conta um navegador que o traga (Google Chrome), para que libwidevinecdm.so fique em ~/.config/google-chrome/WidevineCdm/VERSION/_platform_specific/linux_x64/ ou em /opt/google/chrome/WidevineCdm/_platform_specific/linux_x64/, ou indique-o com QTWEBENGINE_CHROMIUM_FLAGS=&quot;--widevine-path=PATH&quot;. Uma conta de criança só o usa de onde uma instalação para toda a máquina o coloca, nunca da pasta pessoal</translation>
+    </message>
+    <message>
+        <source>found at %1, in this account&apos;s home: a child account never takes it from there, only from where a machine-wide installation puts it (/opt/google/chrome/)</source>
+        <translation>encontrado em %1, na pasta pessoal desta conta: uma conta de criança nunca o usa dali, só de onde uma instalação para toda a máquina o coloca (/opt/google/chrome/)</translation>
     </message>
 </context>
 <context>

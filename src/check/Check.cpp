@@ -101,7 +101,9 @@ void widevine(Report &report)
                                "~/.config/google-chrome/WidevineCdm/VERSION/_platform_specific/"
                                "linux_x64/ or /opt/google/chrome/WidevineCdm/_platform_specific/"
                                "linux_x64/, or name it with "
-                               "QTWEBENGINE_CHROMIUM_FLAGS=\"--widevine-path=PATH\""));
+                               "QTWEBENGINE_CHROMIUM_FLAGS=\"--widevine-path=PATH\". A child "
+                               "account takes it only from where a machine-wide installation "
+                               "puts it, never from the home"));
         report.block(QCoreApplication::translate("tovalin-check", "no Widevine module"));
     } else if (!looksLikeLibrary(found)) {
         report.line(label, QCoreApplication::translate(
@@ -110,6 +112,14 @@ void widevine(Report &report)
                                "it again from the browser that brings it")
                                .arg(found));
         report.block(QCoreApplication::translate("tovalin-check", "a damaged Widevine module"));
+    } else if (!child && found.startsWith(QDir::homePath() + u'/')) {
+        // Run before the account becomes a child account, this is what the parent must know.
+        report.line(label, QCoreApplication::translate(
+                               "tovalin-check",
+                               "found at %1, in this account's home: a child account never takes "
+                               "it from there, only from where a machine-wide installation puts "
+                               "it (/opt/google/chrome/)")
+                               .arg(found));
     } else {
         report.line(label, QCoreApplication::translate("tovalin-check", "found at %1").arg(found));
     }
