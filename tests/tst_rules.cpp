@@ -356,6 +356,8 @@ private slots:
         QTest::newRow("LightDM") << user + cage + QStringList{"/usr/bin/ssh-agent cage"} << "";
         QTest::newRow("GDM on X") << QStringList{"/usr/libexec/gdm-x-session --run-script tovalin-x11-session", "/usr/bin/dash /usr/bin/Xorg vt2 -displayfd 3", "/usr/lib/xorg/Xorg vt2", "/usr/bin/dash /etc/gdm3/Xsession /usr/libexec/tovalin/tovalin-x11-session", "/usr/bin/bash -e /usr/libexec/tovalin/tovalin-x11-session", "/usr/bin/tovalin", qtwe} << "";
         QTest::newRow("LightDM on X, Debian 13") << QStringList{"/usr/bin/dash /etc/X11/Xsession /usr/libexec/tovalin/tovalin-x11-session", "/usr/bin/run-parts --list /etc/X11/Xsession.d", "/usr/bin/dash /usr/bin/im-launch /usr/libexec/tovalin/tovalin-x11-session", "/usr/bin/tovalin", qtwe, "/usr/lib/systemd/systemd --user", "/usr/lib/systemd/systemd-executor", "/usr/lib/systemd/user-generators/systemd-xdg-autostart-generator", "/usr/lib/systemd/user-environment-generators/30-systemd-environment-d-generator"} << "";
+        QTest::newRow("GDM, Debian 13, gpg-agent's socket") << gdm + QStringList{"/usr/lib/systemd/systemd --user", "/usr/bin/dash\t-c\t[ -z \"$(gpgconf --list-options gpg-agent | awk -F: '/^enable-ssh-support:/{print$10}')\" ] || systemctl --user set-environment \"$@\"\t-\tSSH_AUTH_SOCK=/run/user/1000/gnupg/S.gpg-agent.ssh", "/usr/bin/gpgconf --list-options gpg-agent", "/usr/bin/mawk -F: /^enable-ssh-support:/{print$10}", "/usr/bin/systemctl --user set-environment SSH_AUTH_SOCK=/run/user/1000/gnupg/S.gpg-agent.ssh"} + cage << "";
+        QTest::newRow("awk's own program") << QStringList{"/usr/bin/mawk BEGIN{system(\"sh\")}"} << "/usr/bin/mawk runs BEGIN";
         QTest::newRow("upgraded Tovalin") << cage + QStringList{"gone:/usr/bin/tovalin"} << "";
         QTest::newRow("GNOME") << gdm + user + QStringList{"/usr/bin/gnome-shell", "/usr/libexec/gnome-session-binary"} << "/usr/bin/gnome-shell is not part";
         QTest::newRow("Xfce") << user + QStringList{xsession, "/usr/bin/xfce4-session", "/usr/bin/xfwm4"} << "/usr/bin/xfce4-session is not part";
@@ -376,7 +378,8 @@ private slots:
             const QString kind =
                 line.startsWith(u'/') || line == u"?" ? "" : line.section(u':', 0, 0);
             line = line.section(u':', kind.isEmpty() ? 0 : 1);
-            const QStringList arguments = line.split(u' ');
+            // Arguments with spaces of their own are apart by tabs.
+            const QStringList arguments = line.split(line.contains(u'\t') ? u'\t' : u' ');
             const QString deleted = kind.startsWith("gone") ? " (deleted)" : "";
             running.append({int(running.size()) + 100,
                             line == u"?" ? QString() : arguments.constFirst() + deleted,

@@ -38,8 +38,8 @@ const QList<SessionProgram> SESSION_PROGRAMS{
     {"/usr/bin/dash", Interpreter},
     {"/usr/bin/bash", Interpreter},
     // What Debian 12's Xsession.d runs on the way (seen): option and file checks, the agents
-    // it starts, the bus and the activation environment. awk and cpp are left out: they run
-    // code, and they run too briefly to be seen twice.
+    // it starts, the bus and the activation environment. cpp is left out: it runs too briefly to
+    // be seen twice.
     {"/usr/bin/cat", Program},
     {"/usr/bin/chmod", Program},
     {"/usr/bin/date", Program},
@@ -51,6 +51,19 @@ const QList<SessionProgram> SESSION_PROGRAMS{
     {"/usr/bin/touch", Program},
     {"/usr/bin/gpgconf", Program},
     {"/usr/bin/gpg-agent", Program},
+    // gpg-agent's Xsession.d hook (90gpg-agent) and, from Debian 13 on, the ExecStartPost and
+    // ExecStopPre of its user socket gpg-agent-ssh.socket, which the user manager runs as it
+    // starts and stops (seen in Debian 13's GDM session), ask gpgconf whether ssh support is on
+    // and tell the user manager, through these program texts of sh -c and awk.
+    {"/usr/bin/mawk", Interpreter},
+    {"/usr/bin/gawk", Interpreter},
+    {"/usr/bin/systemctl", Program},
+    {"/^enable-ssh-support:/{ print $10 }", Script},
+    {"/^enable-ssh-support:/{print$10}", Script},
+    {R"sh([ -z "$(gpgconf --list-options gpg-agent | awk -F: '/^enable-ssh-support:/{print$10}')" ] || systemctl --user set-environment "$@")sh",
+     Script},
+    {R"sh([ -z "$(gpgconf --list-options gpg-agent | awk -F: '/^enable-ssh-support:/{print$10}')" ] || systemctl --user unset-environment SSH_AUTH_SOCK)sh",
+     Script},
     {"/usr/bin/ssh-agent", Program},
     {"/usr/bin/xrdb", Program},
     {"/usr/bin/xhost", Program},

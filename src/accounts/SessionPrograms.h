@@ -14,7 +14,7 @@ enum class SessionRole
 {
     Program,     // for the whole session
     Interpreter, // only running a listed Script
-    Script,      // a shell script that a listed Interpreter runs
+    Script,      // a script, or the program text of sh -c or awk, that a listed Interpreter runs
 };
 
 struct SessionProgram
