@@ -447,6 +447,10 @@
         <source>found at %1, in this account&apos;s home: a child account never takes it from there, only from where a machine-wide installation puts it (/opt/google/chrome/)</source>
         <translation>gefunden unter %1, im Home-Verzeichnis dieses Kontos: Ein Kinderkonto nimmt es nie aus dem Home-Verzeichnis, nur von dort, wo eine Installation für den ganzen Rechner es ablegt (/opt/google/chrome/)</translation>
     </message>
+    <message>
+        <source>cannot run, so child accounts cannot log in: GDM here runs X alone (WaylandEnable=false), and Tovalin&apos;s session for X11 is missing %1 (sudo apt-get install --reinstall tovalin)</source>
+        <translation>kann nicht laufen, also können sich Kinderkonten nicht anmelden: GDM führt hier nur X aus (WaylandEnable=false), und Tovalins Sitzung für X11 fehlt %1 (sudo apt-get install --reinstall tovalin)</translation>
+    </message>
 </context>
 <context>
     <name>tovalin-child</name>

@@ -447,6 +447,10 @@
         <source>found at %1, in this account&apos;s home: a child account never takes it from there, only from where a machine-wide installation puts it (/opt/google/chrome/)</source>
         <translation>encontrado en %1, en la carpeta personal de esta cuenta: una cuenta infantil nunca lo toma de ahí, solo de donde lo deja una instalación para todo el equipo (/opt/google/chrome/)</translation>
     </message>
+    <message>
+        <source>cannot run, so child accounts cannot log in: GDM here runs X alone (WaylandEnable=false), and Tovalin&apos;s session for X11 is missing %1 (sudo apt-get install --reinstall tovalin)</source>
+        <translation>no puede iniciarse, así que las cuentas infantiles no pueden iniciar sesión: GDM usa aquí solo X (WaylandEnable=false) y a la sesión de Tovalin para X11 le falta %1 (sudo apt-get install --reinstall tovalin)</translation>
+    </message>
 </context>
 <context>
     <name>tovalin-child</name>

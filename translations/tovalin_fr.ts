@@ -447,6 +447,10 @@
         <source>found at %1, in this account&apos;s home: a child account never takes it from there, only from where a machine-wide installation puts it (/opt/google/chrome/)</source>
         <translation>trouvé dans %1, dans le dossier personnel de ce compte&#xa0;: un compte enfant ne le prend jamais là, seulement là où une installation pour toute la machine le place (/opt/google/chrome/)</translation>
     </message>
+    <message>
+        <source>cannot run, so child accounts cannot log in: GDM here runs X alone (WaylandEnable=false), and Tovalin&apos;s session for X11 is missing %1 (sudo apt-get install --reinstall tovalin)</source>
+        <translation>ne peut pas démarrer, donc les comptes enfants ne peuvent pas se connecter : GDM n&apos;utilise ici que X (WaylandEnable=false), et il manque %1 à la session de Tovalin pour X11 (sudo apt-get install --reinstall tovalin)</translation>
+    </message>
 </context>
 <context>
     <name>tovalin-child</name>

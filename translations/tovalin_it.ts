@@ -447,6 +447,10 @@
         <source>found at %1, in this account&apos;s home: a child account never takes it from there, only from where a machine-wide installation puts it (/opt/google/chrome/)</source>
         <translation>trovato in %1, nella cartella home di questo account: un account per bambini non lo prende mai da lì, solo da dove lo mette un&apos;installazione per tutto il computer (/opt/google/chrome/)</translation>
     </message>
+    <message>
+        <source>cannot run, so child accounts cannot log in: GDM here runs X alone (WaylandEnable=false), and Tovalin&apos;s session for X11 is missing %1 (sudo apt-get install --reinstall tovalin)</source>
+        <translation>non può avviarsi, quindi gli account dei bambini non possono accedere: GDM qui usa solo X (WaylandEnable=false) e alla sessione di Tovalin per X11 manca %1 (sudo apt-get install --reinstall tovalin)</translation>
+    </message>
 </context>
 <context>
     <name>tovalin-child</name>

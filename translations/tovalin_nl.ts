@@ -447,6 +447,10 @@
         <source>found at %1, in this account&apos;s home: a child account never takes it from there, only from where a machine-wide installation puts it (/opt/google/chrome/)</source>
         <translation>gevonden in %1, in de thuismap van dit account: een kinderaccount neemt het daar nooit uit, alleen van waar een installatie voor de hele computer het neerzet (/opt/google/chrome/)</translation>
     </message>
+    <message>
+        <source>cannot run, so child accounts cannot log in: GDM here runs X alone (WaylandEnable=false), and Tovalin&apos;s session for X11 is missing %1 (sudo apt-get install --reinstall tovalin)</source>
+        <translation>kan niet starten, dus kinderaccounts kunnen niet inloggen: GDM draait hier alleen X (WaylandEnable=false), en de sessie van Tovalin voor X11 mist %1 (sudo apt-get install --reinstall tovalin)</translation>
+    </message>
 </context>
 <context>
     <name>tovalin-child</name>

@@ -449,6 +449,10 @@
         <source>found at %1, in this account&apos;s home: a child account never takes it from there, only from where a machine-wide installation puts it (/opt/google/chrome/)</source>
         <translation>znaleziono w %1, w katalogu domowym tego konta: konto dziecka nigdy nie bierze go stamtąd, tylko z miejsca, w którym umieszcza go instalacja dla całego komputera (/opt/google/chrome/)</translation>
     </message>
+    <message>
+        <source>cannot run, so child accounts cannot log in: GDM here runs X alone (WaylandEnable=false), and Tovalin&apos;s session for X11 is missing %1 (sudo apt-get install --reinstall tovalin)</source>
+        <translation>nie może się uruchomić, więc konta dzieci nie mogą się zalogować: GDM uruchamia tu tylko X (WaylandEnable=false), a sesji Tovalin dla X11 brakuje %1 (sudo apt-get install --reinstall tovalin)</translation>
+    </message>
 </context>
 <context>
     <name>tovalin-child</name>

@@ -447,6 +447,10 @@
         <source>found at %1, in this account&apos;s home: a child account never takes it from there, only from where a machine-wide installation puts it (/opt/google/chrome/)</source>
         <translation>encontrado em %1, na pasta pessoal desta conta: uma conta de criança nunca o usa dali, só de onde uma instalação para toda a máquina o coloca (/opt/google/chrome/)</translation>
     </message>
+    <message>
+        <source>cannot run, so child accounts cannot log in: GDM here runs X alone (WaylandEnable=false), and Tovalin&apos;s session for X11 is missing %1 (sudo apt-get install --reinstall tovalin)</source>
+        <translation>não pode iniciar, então as contas infantis não podem entrar: o GDM aqui usa só o X (WaylandEnable=false), e à sessão do Tovalin para X11 falta %1 (sudo apt-get install --reinstall tovalin)</translation>
+    </message>
 </context>
 <context>
     <name>tovalin-child</name>

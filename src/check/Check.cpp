@@ -1,5 +1,6 @@
 #include "check/Check.h"
 
+#include "accounts/ChildAccount.h"
 #include "accounts/SessionCheck.h"
 #include "accounts/System.h"
 #include "app/StoreSchema.h"
@@ -213,6 +214,24 @@ void password(Report &report, const platform::AdminFolder &folder)
     }
 }
 
+// Whether GDM runs X alone here: WaylandEnable=false in its configuration, or in the file where
+// its udev rules turn Wayland off for this machine's graphics (Debian 13's gdm3: 61-gdm.rules
+// runs "gdm-runtime-config set daemon WaylandEnable false", which writes /run/gdm3/custom.conf).
+bool gdmRunsXAlone()
+{
+    for (const char *path : {"/run/gdm3/custom.conf", "/etc/gdm3/daemon.conf"}) {
+        QFile file(QString::fromLatin1(path));
+        const std::optional<QString> value =
+            file.open(QIODevice::ReadOnly)
+                ? accounts::keyFileValue(QString::fromUtf8(file.read(1 << 20)),
+                                         QStringLiteral("daemon"), QStringLiteral("WaylandEnable"))
+                : std::nullopt;
+        if (value == u"false" || value == u"0")
+            return true;
+    }
+    return false;
+}
+
 void childSession(Report &report)
 {
     // As the session check judges a child account's login (src/accounts/SessionCheck.cpp).
@@ -224,6 +243,13 @@ void childSession(Report &report)
                    "tovalin-check",
                    "cannot run, so child accounts cannot log in: missing %1 (sudo apt-get install "
                    "--reinstall tovalin cage xwayland)")
+                   .arg(missing);
+    else if (!entries.x11 && gdmRunsXAlone())
+        text = QCoreApplication::translate(
+                   "tovalin-check",
+                   "cannot run, so child accounts cannot log in: GDM here runs X alone "
+                   "(WaylandEnable=false), and Tovalin's session for X11 is missing %1 (sudo "
+                   "apt-get install --reinstall tovalin)")
                    .arg(missing);
     else if (!entries.x11)
         text = QCoreApplication::translate("tovalin-check",
