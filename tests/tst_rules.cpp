@@ -363,6 +363,7 @@ private slots:
         QTest::newRow("Xfce") << user + QStringList{xsession, "/usr/bin/xfce4-session", "/usr/bin/xfwm4"} << "/usr/bin/xfce4-session is not part";
         QTest::newRow("a shell") << cage + QStringList{"/usr/bin/bash"} << "/usr/bin/bash runs no listed script";
         QTest::newRow("a shell's own command") << QStringList{"/usr/bin/dash -c loop /etc/X11/Xsession"} << "/usr/bin/dash runs loop";
+        QTest::newRow("a shell reading its input") << QStringList{"/usr/bin/bash -s /etc/X11/Xsession"} << "/usr/bin/bash runs -s";
         QTest::newRow("a script by itself") << QStringList{"/etc/X11/Xsession"} << "/etc/X11/Xsession is not part";
         QTest::newRow("a user timer") << user + QStringList{"/usr/bin/python3.11 /home/kid/.local/bin/more-time"} << "/usr/bin/python3.11 is not part";
         QTest::newRow("another file under the name") << QStringList{"other:/usr/bin/tovalin"} << "/usr/bin/tovalin is not the file";

@@ -115,11 +115,14 @@ std::optional<SessionRole> roleOf(const QString &path)
     return std::nullopt;
 }
 
-// The script a shell runs: its first argument that is not an option.
+// The script a shell or awk runs: its first argument that is not an option. Options other than
+// these stand for themselves, which no script is: -s would read commands from the standard
+// input, -i the home's startup files.
+const QStringList PLAIN_OPTIONS{QStringLiteral("-e"), QStringLiteral("-c"), QStringLiteral("-F:")};
 QString scriptOf(const QStringList &arguments)
 {
     for (qsizetype i = 1; i < arguments.size(); ++i)
-        if (!arguments[i].startsWith(u'-'))
+        if (!arguments[i].startsWith(u'-') || !PLAIN_OPTIONS.contains(arguments[i]))
             return arguments[i];
     return {};
 }

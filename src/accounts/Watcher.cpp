@@ -26,6 +26,7 @@ constexpr int SCAN_MSECS = 250;
 const QByteArray PING = QByteArrayLiteral("ping\n");
 // A client that says nothing is dropped after this.
 constexpr int CLIENT_MSECS = 2000;
+constexpr int RETRY_MSECS = 5000;
 
 } // namespace
 
@@ -96,6 +97,8 @@ void Watcher::refresh()
     ready = bool(users);
     if (!users) {
         log(LOG_WARNING, QStringLiteral("cannot list logind's users: %1").arg(users.why()));
+        // Until it can, every child account's login is refused: asked again, not left so.
+        QTimer::singleShot(RETRY_MSECS, this, &Watcher::refresh);
         return;
     }
     // One that left the group is no longer watched; one that joined it is.
