@@ -29,6 +29,10 @@ const QList<SessionProgram> SESSION_PROGRAMS{
     {"/usr/lib/xorg/Xorg.wrap", Program},
     {"/usr/lib/xorg/Xorg", Program},
     {"/etc/gdm3/Xsession", Script},
+    // LightDM's session child, which runs as the account while it writes and removes the X
+    // authority in the home and between its fork and exec of the session (1.30's
+    // src/session-child.c: privileges_drop() around x_authority_write(); seen in Debian 12's).
+    {"/usr/sbin/lightdm", Program},
     // LightDM runs every session through its session-wrapper (src/seat.c get_session_argv,
     // 1.26.0 874-881), which Debian sets to /etc/X11/Xsession; both Xsession scripts are /bin/sh.
     {"/etc/X11/Xsession", Script},
