@@ -1,5 +1,7 @@
 #include "accounts/SessionPrograms.h"
 
+#include <algorithm>
+
 namespace accounts {
 
 using enum SessionRole;
@@ -28,6 +30,16 @@ const QList<SessionProgram> SESSION_PROGRAMS{
     {"/usr/bin/Xorg", Script},
     {"/usr/lib/xorg/Xorg.wrap", Program},
     {"/usr/lib/xorg/Xorg", Program},
+    // GDM's worker forks the session's process, which changes to the account before it execs
+    // the session (daemon/gdm-session-worker.c, gdm_session_worker_start_session()); seen in
+    // Debian 13's GDM session.
+    {"/usr/libexec/gdm-session-worker", Program},
+    // That X server compiles its keymap with xkbcomp through /bin/sh -c, into a file named after
+    // the display, %N here (xserver's xkb/ddxLoad.c, XkbDDXCompileKeymapByNames(); seen in
+    // Debian 13's GDM session on X).
+    {"/usr/bin/xkbcomp", Program},
+    {R"("/usr/bin/xkbcomp" -w 1 "-R/usr/share/X11/xkb" -xkm "-" -em1 "The XKEYBOARD keymap compiler (xkbcomp) reports:" -emp "> " -eml "Errors from xkbcomp are not fatal to the X server" "/tmp/server-%N.xkm")",
+     Script},
     {"/etc/gdm3/Xsession", Script},
     // LightDM's session child, which runs as the account while it writes and removes the X
     // authority in the home and between its fork and exec of the session (1.30's
@@ -102,8 +114,11 @@ const QList<SessionProgram> SESSION_PROGRAMS{
     {"/usr/libexec/xdg-desktop-portal-gtk", Program},
     {"/usr/libexec/xdg-document-portal", Program},
     {"/usr/libexec/xdg-permission-store", Program},
-    // The GTK portal's settings write through dconf's bus service.
+    // The GTK portal's settings write through dconf's bus service, and its GIO starts the GVfs
+    // daemon on the session bus (seen in Debian 13's GDM session); the backends that the daemon
+    // would start for a mount are not listed.
     {"/usr/libexec/dconf-service", Program},
+    {"/usr/libexec/gvfsd", Program},
     // GDM's PAM stack starts the keyring (pam_gnome_keyring auto_start, Debian's gdm-password).
     {"/usr/bin/gnome-keyring-daemon", Program},
 };
@@ -111,10 +126,24 @@ const QList<SessionProgram> SESSION_PROGRAMS{
 namespace {
 const QString DELETED = QStringLiteral(" (deleted)");
 
+// An entry's path or text, where %N stands for a number (ASCII digits, one or more).
+bool matches(QLatin1String entry, QStringView text)
+{
+    const qsizetype at = entry.indexOf(QLatin1String("%N"));
+    if (at < 0)
+        return text == entry;
+    const QLatin1String head = entry.left(at), tail = entry.mid(at + 2);
+    if (!text.startsWith(head) || !text.endsWith(tail) || text.size() <= head.size() + tail.size())
+        return false;
+    const QStringView number = text.mid(head.size(), text.size() - head.size() - tail.size());
+    return std::all_of(number.begin(), number.end(),
+                       [](QChar c) { return c >= u'0' && c <= u'9'; });
+}
+
 std::optional<SessionRole> roleOf(const QString &path)
 {
     for (const SessionProgram &entry : SESSION_PROGRAMS)
-        if (path == QLatin1String(entry.path))
+        if (matches(QLatin1String(entry.path), path))
             return entry.role;
     return std::nullopt;
 }
