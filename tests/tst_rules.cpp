@@ -361,6 +361,7 @@ private slots:
         const QString xkb = "/usr/bin/dash\t-c\t\"/usr/bin/xkbcomp\" -w 1 \"-R/usr/share/X11/xkb\" -xkm \"-\" -em1 \"The XKEYBOARD keymap compiler (xkbcomp) reports:\" -emp \"> \" -eml \"Errors from xkbcomp are not fatal to the X server\" \"/tmp/server-";
         QTest::newRow("GDM on X, Debian 13") << QStringList{"/usr/libexec/gdm-session-worker [pam/gdm-autologin]", "/usr/libexec/gdm-x-session --register-session /usr/libexec/tovalin/tovalin-x11-session", "/usr/lib/xorg/Xorg vt2 -displayfd 3", xkb + "12.xkm\"", "/usr/bin/xkbcomp -w 1", "/usr/libexec/gvfsd", "/usr/bin/tovalin"} << "";
         QTest::newRow("the keymap's command, more to it") << QStringList{xkb + "0.xkm\"; sh"} << "/usr/bin/dash runs";
+        QTest::newRow("awk with code of its own") << QStringList{"/usr/bin/gawk -e /^enable-ssh-support:/{print$10} -f /home/kid/x.awk", "/usr/bin/mawk -F: /^enable-ssh-support:/{print$10} /home/kid/x"} << "/usr/bin/gawk runs no listed script); process 101 (/usr/bin/mawk runs no listed script";
         QTest::newRow("awk's own program") << QStringList{"/usr/bin/mawk BEGIN{system(\"sh\")}"} << "/usr/bin/mawk runs BEGIN";
         QTest::newRow("upgraded Tovalin") << cage + QStringList{"gone:/usr/bin/tovalin"} << "";
         QTest::newRow("GNOME") << gdm + user + QStringList{"/usr/bin/gnome-shell", "/usr/libexec/gnome-session-binary"} << "/usr/bin/gnome-shell is not part";

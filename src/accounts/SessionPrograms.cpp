@@ -149,14 +149,18 @@ std::optional<SessionRole> roleOf(const QString &path)
 }
 
 // The script a shell or awk runs: its first argument that is not an option. Options other than
-// these stand for themselves, which no script is: -s would read commands from the standard
-// input, -i the home's startup files.
-const QStringList PLAIN_OPTIONS{QStringLiteral("-e"), QStringLiteral("-c"), QStringLiteral("-F:")};
-QString scriptOf(const QStringList &arguments)
+// each one's plain ones stand for themselves, which no script is: a shell's -s would read
+// commands from the standard input, -i the home's startup files; gawk's -e, -f, -i and -l take
+// code of their own. awk's program text must come last, as the listed callers give it.
+const QStringList SHELL_OPTIONS{QStringLiteral("-e"), QStringLiteral("-c")};
+const QStringList AWK_OPTIONS{QStringLiteral("-F:")};
+QString scriptOf(const QString &interpreter, const QStringList &arguments)
 {
+    const bool awk = interpreter.endsWith(QLatin1String("awk"));
     for (qsizetype i = 1; i < arguments.size(); ++i)
-        if (!arguments[i].startsWith(u'-') || !PLAIN_OPTIONS.contains(arguments[i]))
-            return arguments[i];
+        if (!arguments[i].startsWith(u'-') ||
+            !(awk ? AWK_OPTIONS : SHELL_OPTIONS).contains(arguments[i]))
+            return awk && i + 1 < arguments.size() ? QString() : arguments[i];
     return {};
 }
 } // namespace
@@ -177,7 +181,7 @@ std::optional<QString> foreignReason(const RunningProcess &process)
     if (deleted ? !process.rootsFile : !process.sameFile)
         return what.arg(path + QStringLiteral(" is not the file installed there"));
     if (*role == Interpreter) {
-        const QString script = scriptOf(process.arguments);
+        const QString script = scriptOf(path, process.arguments);
         if (roleOf(script) != Script)
             return what.arg(path + QStringLiteral(" runs ") +
                             (script.isEmpty() ? QStringLiteral("no listed script") : script));
