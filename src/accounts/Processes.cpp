@@ -1,6 +1,7 @@
 #include "accounts/Processes.h"
 
 #include <QFile>
+#include <csignal>
 #include <dirent.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -80,6 +81,12 @@ QHash<uid_t, QList<RunningProcess>> readProcesses(const QSet<uid_t> &uids,
     }
     ::closedir(proc);
     return found;
+}
+
+void killAll(const QList<RunningProcess> &processes)
+{
+    for (const RunningProcess &process : processes)
+        ::kill(process.pid, SIGKILL);
 }
 
 } // namespace accounts

@@ -13,5 +13,7 @@ namespace accounts {
 // aside.
 QHash<uid_t, QList<RunningProcess>> readProcesses(const QSet<uid_t> &uids,
                                                   std::optional<int> session);
+// SIGKILL to each of them.
+void killAll(const QList<RunningProcess> &processes);
 
 } // namespace accounts

@@ -12,7 +12,6 @@
 #include <QDBusServiceWatcher>
 #include <QLocalSocket>
 #include <QTimer>
-#include <csignal>
 #include <cstdio>
 #include <pwd.h>
 #include <syslog.h>
@@ -179,8 +178,7 @@ void Watcher::scan()
         // Asked before, and this still runs: outside logind's sessions, or logind failed.
         if (ended.contains(uid)) {
             const QList<RunningProcess> left = processes.value(uid);
-            for (const RunningProcess &process : left)
-                ::kill(process.pid, SIGKILL);
+            killAll(left);
             log(LOG_WARNING,
                 QStringLiteral("killed the %1 processes left of uid %2").arg(left.size()).arg(uid));
         }

@@ -7,7 +7,6 @@
 #include "platform/Translation.h"
 
 #include <QCoreApplication>
-#include <csignal>
 #include <cstdio>
 #include <unistd.h>
 
@@ -70,8 +69,7 @@ void endWhatRuns(const QString &name, uid_t uid)
     const platform::Result<> linger = logind::disableLinger(uid);
     const platform::Result<> terminated = logind::terminateUser(uid);
     const platform::Result<> &ended = linger ? terminated : linger;
-    for (const RunningProcess &process : readProcesses({uid}, std::nullopt).value(uid))
-        ::kill(process.pid, SIGKILL);
+    killAll(readProcesses({uid}, std::nullopt).value(uid));
     if (ended)
         say(QCoreApplication::translate(
                 "tovalin-child",
